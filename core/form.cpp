@@ -1,0 +1,206 @@
+#include "form.h"
+
+#include "numbertext.h"
+#include "report.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace qv::frame {
+namespace {
+
+QFont toQFont(const Font& font)
+{
+    QFont f(QString::fromLatin1(font.family));
+    f.setPointSizeF(font.pointSize);
+    f.setWeight(QFont::Weight(font.weight));
+    f.setItalic(font.italic);
+    return f;
+}
+
+QWidget* makeControl(const Control& c, QWidget* parent)
+{
+    const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::TextField:
+        return new QLineEdit(caption, parent);
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    }
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::TextField || kind == ControlKind::Button || kind == ControlKind::CheckBox;
+}
+
+} // namespace
+
+Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
+    : QWidget(parent), design_(design), locale_(std::move(locale))
+{
+    setObjectName(QString::fromLatin1(design.name));
+    setWindowTitle(QString::fromUtf8(design.caption));
+    if (design.font)
+        setFont(toQFont(*design.font));
+    setFixedSize(twipsSize(design.width, design.height));
+
+    controls_.reserve(design.controls.size());
+    for (const Control& c : design.controls) {
+        QWidget* container = c.container ? control(c.container) : this;
+        QWidget* w = makeControl(c, container);
+        w->setObjectName(QString::fromLatin1(c.name));
+        w->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
+        if (c.font)
+            w->setFont(toQFont(*c.font));
+        controls_.emplace_back(c.name, w);
+    }
+    for (const Control& c : design.controls)
+        if (c.names)
+            static_cast<QLabel*>(control(c.name))->setBuddy(control(c.names));
+
+    // The focus chain follows the tab indices.
+    std::vector<const Control*> order;
+    for (const Control& c : design.controls)
+        if (takesFocus(c.kind))
+            order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(order[i - 1]->name), control(order[i]->name));
+}
+
+void Form::load()
+{
+    Form_Load();
+    const Control* first = nullptr;
+    for (const Control& c : design_.controls)
+        if (takesFocus(c.kind) && control(c.name)->isVisibleTo(this) && (!first || c.tabIndex < first->tabIndex))
+            first = &c;
+    if (first)
+        control(first->name)->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* Form::control(const char* name) const
+{
+    for (const auto& [n, w] : controls_)
+        if (std::strcmp(n, name) == 0)
+            return w;
+    std::fprintf(stderr, "%s has no control named %s\n", design_.name, name);
+    std::abort();
+}
+
+QLineEdit* Form::field(const char* name) const
+{
+    auto* f = qobject_cast<QLineEdit*>(control(name));
+    if (!f) {
+        std::fprintf(stderr, "%s.%s is not a text field\n", design_.name, name);
+        std::abort();
+    }
+    return f;
+}
+
+QAbstractButton* Form::button(const char* name) const
+{
+    auto* b = qobject_cast<QAbstractButton*>(control(name));
+    if (!b) {
+        std::fprintf(stderr, "%s.%s is not a button\n", design_.name, name);
+        std::abort();
+    }
+    return b;
+}
+
+FieldValue Form::text(const char* name) const
+{
+    return FieldValue::text(field(name)->text().toStdString(), locale_);
+}
+
+double Form::lenient(const char* name) const { return readLenient(field(name)->text().toStdString()); }
+
+void Form::write(const char* name, const FieldValue& value)
+{
+    field(name)->setText(QString::fromStdString(value.display(locale_)));
+}
+
+void Form::clear(std::initializer_list<const char*> fields)
+{
+    for (const char* name : fields)
+        field(name)->clear();
+}
+
+void Form::lock(std::initializer_list<const char*> fields)
+{
+    for (const char* name : fields)
+        field(name)->setReadOnly(true);
+}
+
+void Form::setControlsVisible(std::initializer_list<const char*> names, bool visible)
+{
+    for (const char* name : names)
+        control(name)->setVisible(visible);
+}
+
+void Form::onClick(const char* name, std::function<void()> handler)
+{
+    connect(button(name), &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { runReported(this, handler); });
+}
+
+void Form::onToggle(const char* name, std::function<void()> handler)
+{
+    auto* box = qobject_cast<QCheckBox*>(control(name));
+    if (!box) {
+        std::fprintf(stderr, "%s.%s is not a check box\n", design_.name, name);
+        std::abort();
+    }
+    // stateChanged, not clicked: assistive technology toggles a box without a click.
+    connect(box, &QCheckBox::stateChanged, this, [this, handler = std::move(handler)] { runReported(this, handler); });
+}
+
+void Form::onFieldClick(const char* name, std::function<void()> handler)
+{
+    QLineEdit* f = field(name);
+    f->installEventFilter(this);
+    fieldClicks_.emplace_back(f, std::move(handler));
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        auto* w = static_cast<QWidget*>(watched);
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (w->rect().contains(at))
+            for (const auto& [target, handler] : fieldClicks_)
+                if (target == watched)
+                    runReported(this, handler);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace qv::frame

@@ -1,0 +1,46 @@
+// A window described once, as data that reads like its design table.
+#pragma once
+
+#include <span>
+
+namespace qv::frame {
+
+struct Font {
+    const char* family;
+    double pointSize;
+    int weight; // 100..900; 400 regular, 300 light
+    bool italic = false;
+};
+
+inline constexpr Font ComicSans{"Comic Sans MS", 9.75, 400};
+inline constexpr Font MsSansSerif{"MS Sans Serif", 9.75, 400};
+
+enum class ControlKind { Label, TextField, Button, CheckBox, Frame };
+inline constexpr ControlKind Label = ControlKind::Label;
+inline constexpr ControlKind TextField = ControlKind::TextField;
+inline constexpr ControlKind Button = ControlKind::Button;
+inline constexpr ControlKind CheckBox = ControlKind::CheckBox;
+inline constexpr ControlKind Frame = ControlKind::Frame;
+
+// One control: geometry in twips, relative to its container (the window's
+// client area, or the frame it stands in). Tab order follows tabIndex.
+struct Control {
+    const char* name;
+    ControlKind kind;
+    const char* caption; // label/button/check box/frame caption, or a field's initial text
+    int left, top, width, height;
+    int tabIndex;
+    const Font* font = nullptr;      // its own font; nullptr uses the window's
+    const char* container = nullptr; // the frame it stands in; nullptr: the window
+    const char* names = nullptr;     // a label: the field it names (its buddy)
+};
+
+struct FormDesign {
+    const char* name;    // the form's name, also the window's objectName
+    const char* caption; // the window title
+    int width, height;   // the client area, in twips
+    const Font* font;    // the window font; nullptr: the toolkit's default
+    std::span<const Control> controls; // in control order; a frame before what it holds
+};
+
+} // namespace qv::frame

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, and runs every test on Qt's offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+quorvane_install "${quorvane_packages[@]}"
+quorvane_build
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "${QUORVANE_BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"

@@ -1,0 +1,360 @@
+// The number rules, in both a full-stop and a comma locale: reading, the
+// operators with their kinds, display text and the four failures.
+#include "fieldvalue.h"
+#include "numbertext.h"
+
+#include <QTest>
+
+#include <optional>
+#include <string>
+
+using namespace qv;
+
+Q_DECLARE_METATYPE(std::optional<qv::FailureKind>)
+
+namespace {
+
+const NumberLocale fullStop = NumberLocale::fullStop();
+const NumberLocale comma = NumberLocale::comma();
+
+const NumberLocale& localeNamed(const QString& name) { return name == "comma" ? comma : fullStop; }
+
+// What a computation gave: its display text, or the failure it threw.
+template <class F>
+QString outcome(F&& f)
+{
+    try {
+        return QString::fromStdString(f());
+    } catch (const Failure& failure) {
+        switch (failure.kind()) {
+        case FailureKind::Conversion:
+            return "!conversion";
+        case FailureKind::DivisionByZero:
+            return "!division by zero";
+        case FailureKind::Overflow:
+            return "!overflow";
+        case FailureKind::InvalidArgument:
+            return "!invalid argument";
+        }
+    }
+    return "?";
+}
+
+FieldValue textOf(const QString& s, const NumberLocale& l) { return FieldValue::text(s.toStdString(), l); }
+
+} // namespace
+
+class NumberRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The worked examples that the headers state.
+    void headerExamples();
+
+    void lenient_data();
+    void lenient();
+    void strict_data();
+    void strict();
+    void display_data();
+    void display();
+    void operators_data();
+    void operators();
+    void kinds();
+    void countedLoop();
+};
+
+void NumberRules::headerExamples()
+{
+    QCOMPARE(readLenient("12abc"), 12.0);
+    QCOMPARE(readLenient("1,5"), 1.0);
+    QCOMPARE(readLenient(""), 0.0);
+    QCOMPARE(readLenient(" 5 "), 5.0);
+    QCOMPARE(readLenient("&H10"), 16.0);
+    QCOMPARE(readLenient("abc"), 0.0);
+    QCOMPARE(readLenient("2.5"), 2.5);
+    QCOMPARE(readLenient("1D3"), 1000.0);
+    QCOMPARE(readLenient(".5"), 0.5);
+    QCOMPARE(outcome([] { return std::to_string(readLenient("1E400")); }), QString("!overflow"));
+    QCOMPARE(readStrict(" 5 ", fullStop), 5.0);
+    QCOMPARE(readStrict("1,000", fullStop), 1000.0);
+    QCOMPARE(readStrict("2,5", comma), 2.5);
+    QCOMPARE(readStrict("1.000", comma), 1000.0);
+    QCOMPARE(outcome([] { return std::to_string(readStrict("12abc", fullStop)); }), QString("!conversion"));
+    QCOMPARE(outcome([] { return std::to_string(readStrict("1,5", fullStop)); }), QString("!conversion"));
+    QCOMPARE(outcome([] { return std::to_string(readStrict("", fullStop)); }), QString("!conversion"));
+    QCOMPARE(displayText(1.0 / 3.0, fullStop), std::string("0.333333333333333"));
+    QCOMPARE(displayText(22.0 / 7.0, fullStop), std::string("3.14285714285714"));
+    QCOMPARE(displayText(0.0001, fullStop), std::string("0.0001"));
+    QCOMPARE(displayText(0.00001, fullStop), std::string("1E-05"));
+    QCOMPARE(displayText(1e15, fullStop), std::string("1E+15"));
+    QCOMPARE(displayText(999999999999999.0, fullStop), std::string("999999999999999"));
+    QCOMPARE(displayText(6402373705728000.0, fullStop), std::string("6.402373705728E+15"));
+    QCOMPARE(displayText(6.25, comma), std::string("6,25"));
+    QCOMPARE((FieldValue::text("2", fullStop) + FieldValue::text("3", fullStop)).display(fullStop), std::string("23"));
+    QCOMPARE((FieldValue::text("2", fullStop) + 3).display(fullStop), std::string("5"));
+    QCOMPARE((FieldValue::text("2", fullStop) * FieldValue::text("3", fullStop)).display(fullStop), std::string("6"));
+    QCOMPARE((FieldValue(32767) + 1).kind(), Kind::Integer32);
+    QCOMPARE((FieldValue(1) / 3).display(fullStop), std::string("0.333333333333333"));
+    QCOMPARE(power(-3, 2).display(fullStop), std::string("9"));
+    QCOMPARE(power(0, 0).display(fullStop), std::string("1"));
+    double f = 1;
+    qv::countedLoop(1, 5.0, [&](const FieldValue& k) { f = (f * k).toDouble(); });
+    QCOMPARE(f, 120.0);
+}
+
+void NumberRules::lenient_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // display text in the full-stop locale, or !failure
+
+    QTest::newRow("empty") << "" << "0";
+    QTest::newRow("letters") << "abc" << "0";
+    QTest::newRow("leading number") << "12abc" << "12";
+    QTest::newRow("comma stops") << "1,5" << "1";
+    QTest::newRow("spaces around") << " 5 " << "5";
+    QTest::newRow("spaces inside") << "1 2" << "12";
+    QTest::newRow("tab and line feed") << "\t1\n2" << "12";
+    QTest::newRow("carriage return stops") << "1\r2" << "1";
+    QTest::newRow("sign") << "-2.5" << "-2.5";
+    QTest::newRow("plus") << "+7" << "7";
+    QTest::newRow("sign then space") << "- 3" << "-3";
+    QTest::newRow("two signs") << "--5" << "0";
+    QTest::newRow("lone sign") << "-" << "0";
+    QTest::newRow("lone point") << "." << "0";
+    QTest::newRow("no integer digits") << ".5" << "0.5";
+    QTest::newRow("no fraction digits") << "5." << "5";
+    QTest::newRow("second point stops") << "1.2.3" << "1.2";
+    QTest::newRow("exponent") << "1E3" << "1000";
+    QTest::newRow("D exponent") << "2d2" << "200";
+    QTest::newRow("negative exponent") << "1e-5" << "1E-05";
+    QTest::newRow("exponent without digits") << "7E" << "7";
+    QTest::newRow("exponent sign without digits") << "7E+" << "7";
+    QTest::newRow("hex") << "&H10" << "16";
+    QTest::newRow("hex lower") << "&hff" << "255";
+    QTest::newRow("hex stops") << "&H1G" << "1";
+    QTest::newRow("hex without digits") << "&H" << "0";
+    QTest::newRow("negative hex") << "-&H10" << "-16";
+    QTest::newRow("octal") << "&O17" << "15";
+    QTest::newRow("octal stops at 8") << "&O178" << "15";
+    QTest::newRow("long hex") << "&HFFFFFFFFFFFFFFFFFFFF" << "1.20892581961463E+24";
+    QTest::newRow("cm suffix") << "7cm" << "7";
+    QTest::newRow("beyond range") << "1E400" << "!overflow";
+    QTest::newRow("huge exponent") << "1E999999999999999999" << "!overflow";
+    QTest::newRow("below range") << "1E-400" << "0";
+    QTest::newRow("zero with huge exponent") << "0E999999" << "0";
+    QTest::newRow("subnormal") << "5E-324" << "4.94065645841247E-324";
+    QTest::newRow("largest") << "1.7976931348623157E308" << "1.79769313486232E+308";
+    QTest::newRow("arabic-indic digit") << "\u0663" << "0";
+    QTest::newRow("NUL stops") << QString::fromUtf8("4\0" "5", 3) << "4";
+    QTest::newRow("many digits") << QString(400, '9') << "1E+400" /* placeholder, replaced below */;
+}
+
+void NumberRules::lenient()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    if (QTest::currentDataTag() == QByteArray("many digits"))
+        expected = "!overflow";
+    QCOMPARE(outcome([&] { return displayText(readLenient(text.toStdString()), fullStop); }), expected);
+}
+
+void NumberRules::strict_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << "stop" << "12" << "12";
+    QTest::newRow("spaces around") << "stop" << "  5 " << "5";
+    QTest::newRow("decimal") << "stop" << "2.5" << "2.5";
+    QTest::newRow("no integer digits") << "stop" << ".5" << "0.5";
+    QTest::newRow("no fraction digits") << "stop" << "5." << "5";
+    QTest::newRow("sign") << "stop" << "-3" << "-3";
+    QTest::newRow("exponent") << "stop" << "1E100" << "1E+100";
+    QTest::newRow("D exponent") << "stop" << "1d2" << "100";
+    QTest::newRow("thousands") << "stop" << "1,000" << "1000";
+    QTest::newRow("thousands twice") << "stop" << "12,345,678.5" << "12345678.5";
+    QTest::newRow("hex") << "stop" << "&H10" << "16";
+    QTest::newRow("octal") << "stop" << "&o10" << "8";
+    QTest::newRow("empty") << "stop" << "" << "!conversion";
+    QTest::newRow("only spaces") << "stop" << "   " << "!conversion";
+    QTest::newRow("trailing letters") << "stop" << "12abc" << "!conversion";
+    QTest::newRow("comma typo") << "stop" << "1,5" << "!conversion";
+    QTest::newRow("long first group") << "stop" << "1234,567" << "!conversion";
+    QTest::newRow("double separator") << "stop" << "1,,000" << "!conversion";
+    QTest::newRow("leading separator") << "stop" << ",000" << "!conversion";
+    QTest::newRow("separator in fraction") << "stop" << "1.000,5" << "!conversion";
+    QTest::newRow("lone point") << "stop" << "." << "!conversion";
+    QTest::newRow("lone sign") << "stop" << "-" << "!conversion";
+    QTest::newRow("inner space") << "stop" << "1 2" << "!conversion";
+    QTest::newRow("tab around") << "stop" << "\t5" << "!conversion";
+    QTest::newRow("currency") << "stop" << "$5" << "!conversion";
+    QTest::newRow("parentheses") << "stop" << "(5)" << "!conversion";
+    QTest::newRow("trailing sign") << "stop" << "5-" << "!conversion";
+    QTest::newRow("exponent without digits") << "stop" << "5E" << "!conversion";
+    QTest::newRow("hex without digits") << "stop" << "&H" << "!conversion";
+    QTest::newRow("beyond range") << "stop" << "1E309" << "!overflow";
+    QTest::newRow("below range") << "stop" << "1E-400" << "0";
+    QTest::newRow("comma decimal") << "comma" << "2,5" << "2,5";
+    QTest::newRow("comma thousands") << "comma" << "1.000" << "1000";
+    QTest::newRow("comma both") << "comma" << "1.234.567,25" << "1234567,25";
+    QTest::newRow("comma point typo") << "comma" << "1.5" << "!conversion";
+    QTest::newRow("comma full stop decimal") << "comma" << "2.5" << "!conversion";
+}
+
+void NumberRules::strict()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const NumberLocale& l = localeNamed(locale);
+    QCOMPARE(outcome([&] { return displayText(readStrict(text.toStdString(), l), l); }), expected);
+}
+
+void NumberRules::display_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("comma");
+
+    QTest::newRow("zero") << 0.0 << "0" << "0";
+    QTest::newRow("negative zero") << -0.0 << "0" << "0";
+    QTest::newRow("integral") << 154.0 << "154" << "154";
+    QTest::newRow("negative") << -6.0 << "-6" << "-6";
+    QTest::newRow("half") << 2.5 << "2.5" << "2,5";
+    QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333" << "0,333333333333333";
+    QTest::newRow("two thirds rounds up") << 2.0 / 3.0 << "0.666666666666667" << "0,666666666666667";
+    QTest::newRow("root two drops trailing zero") << 1.4142135623730951 << "1.4142135623731" << "1,4142135623731";
+    QTest::newRow("0.0001 positional") << 0.0001 << "0.0001" << "0,0001";
+    QTest::newRow("0.00001 scientific") << 0.00001 << "1E-05" << "1E-05";
+    QTest::newRow("largest below 1E15") << 999999999999999.0 << "999999999999999" << "999999999999999";
+    QTest::newRow("1E15") << 1e15 << "1E+15" << "1E+15";
+    QTest::newRow("rounds up to 1E15") << 999999999999999.6 << "1E+15" << "1E+15";
+    QTest::newRow("rounds up to 0.0001") << 0.00009999999999999999 << "0.0001" << "0,0001";
+    QTest::newRow("scientific with fraction") << 1234567890123456.0 << "1.23456789012346E+15" << "1,23456789012346E+15";
+    QTest::newRow("three digit exponent") << 7.257415615307994e306 << "7.25741561530799E+306" << "7,25741561530799E+306";
+    QTest::newRow("negative scientific") << -2.5e-7 << "-2.5E-07" << "-2,5E-07";
+    QTest::newRow("1.331") << 1.1 * 1.1 * 1.1 << "1.331" << "1,331";
+    QTest::newRow("0.1 plus 0.2") << 0.1 + 0.2 << "0.3" << "0,3";
+}
+
+void NumberRules::display()
+{
+    QFETCH(double, value);
+    QFETCH(QString, stop);
+    QFETCH(QString, comma);
+    QCOMPARE(QString::fromStdString(displayText(value, fullStop)), stop);
+    QCOMPARE(QString::fromStdString(displayText(value, NumberLocale::comma())), comma);
+}
+
+void NumberRules::operators_data()
+{
+    // Operands: "t:..." text, "d:..." double, "i:..." integer constant, "e" empty.
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("text plus text concatenates") << "stop" << "t:2" << "+" << "t:3" << "23";
+    QTest::newRow("text plus integer adds") << "stop" << "t:2" << "+" << "i:3" << "5";
+    QTest::newRow("text times text multiplies") << "stop" << "t:2" << "*" << "t:3" << "6";
+    QTest::newRow("empty text squared fails") << "stop" << "t:" << "*" << "t:" << "!conversion";
+    QTest::newRow("12abc strict fails") << "stop" << "t:12abc" << "*" << "i:2" << "!conversion";
+    QTest::newRow("empty plus text is text") << "stop" << "e" << "+" << "t:ab" << "ab";
+    QTest::newRow("empty plus integer") << "stop" << "e" << "+" << "i:4" << "4";
+    QTest::newRow("empty times double") << "stop" << "e" << "*" << "d:4" << "0";
+    QTest::newRow("integer promotion") << "stop" << "i:32767" << "+" << "i:1" << "32768";
+    QTest::newRow("integer32 to double") << "stop" << "i:2147483647" << "*" << "i:2" << "4294967294";
+    QTest::newRow("subtraction") << "stop" << "d:4" << "-" << "d:10" << "-6";
+    QTest::newRow("division") << "stop" << "i:22" << "/" << "i:7" << "3.14285714285714";
+    QTest::newRow("one by zero") << "stop" << "d:1" << "/" << "d:0" << "!division by zero";
+    QTest::newRow("zero by zero") << "stop" << "d:0" << "/" << "d:0" << "!overflow";
+    QTest::newRow("text divisor empty") << "stop" << "d:1" << "/" << "t:" << "!conversion";
+    QTest::newRow("quotient overflows") << "stop" << "d:1E300" << "/" << "d:1E-10" << "!overflow";
+    QTest::newRow("product overflows") << "stop" << "d:1E200" << "*" << "d:1E200" << "!overflow";
+    QTest::newRow("sum overflows") << "stop" << "d:1E308" << "+" << "d:1E308" << "!overflow";
+    QTest::newRow("power") << "stop" << "d:2" << "^" << "d:3" << "8";
+    QTest::newRow("square root of two") << "stop" << "d:2" << "^" << "d:0.5" << "1.4142135623731";
+    QTest::newRow("zero to zero") << "stop" << "d:0" << "^" << "d:0" << "1";
+    QTest::newRow("zero to negative") << "stop" << "d:0" << "^" << "d:-1" << "!division by zero";
+    QTest::newRow("negative base integral") << "stop" << "d:-2" << "^" << "d:3" << "-8";
+    QTest::newRow("negative base fractional") << "stop" << "d:-8" << "^" << "d:0.5" << "!invalid argument";
+    QTest::newRow("power overflows") << "stop" << "d:10" << "^" << "d:400" << "!overflow";
+    QTest::newRow("power underflows to zero") << "stop" << "d:10" << "^" << "d:-400" << "0";
+    QTest::newRow("comma text times text") << "comma" << "t:2,5" << "*" << "t:2,5" << "6,25";
+    QTest::newRow("comma text full stop fails") << "comma" << "t:2.5" << "*" << "i:1" << "!conversion";
+}
+
+namespace {
+FieldValue operand(const QString& s, const NumberLocale& l)
+{
+    if (s == "e")
+        return {};
+    const QString body = s.mid(2);
+    if (s.startsWith("t:"))
+        return textOf(body, l);
+    if (s.startsWith("i:"))
+        return body.toLongLong() > 32767 ? FieldValue::integer32(body.toInt()) : FieldValue(body.toInt());
+    return FieldValue(body.toDouble());
+}
+} // namespace
+
+void NumberRules::operators()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, left);
+    QFETCH(QString, op);
+    QFETCH(QString, right);
+    QFETCH(QString, expected);
+    const NumberLocale& l = localeNamed(locale);
+    const FieldValue a = operand(left, l);
+    const FieldValue b = operand(right, l);
+    QCOMPARE(outcome([&] {
+                 const FieldValue r = op == "+" ? a + b : op == "-" ? a - b : op == "*" ? a * b : op == "/" ? a / b : power(a, b);
+                 return r.display(l);
+             }),
+             expected);
+}
+
+void NumberRules::kinds()
+{
+    QCOMPARE(FieldValue(22).kind(), Kind::Integer16);
+    QCOMPARE((FieldValue(200) * 200).kind(), Kind::Integer32);
+    QCOMPARE((FieldValue::integer32(2147483647) + 1).kind(), Kind::Double);
+    QCOMPARE((FieldValue(22) * 2.0).kind(), Kind::Double);
+    QCOMPARE((FieldValue(6) / 3).kind(), Kind::Double);
+    QCOMPARE(power(2, 2).kind(), Kind::Double);
+    QCOMPARE((FieldValue::text("2", fullStop) + FieldValue::text("3", fullStop)).kind(), Kind::Text);
+    QCOMPARE((FieldValue::text("2", fullStop) - FieldValue::text("3", fullStop)).kind(), Kind::Double);
+    QCOMPARE((FieldValue() + FieldValue()).kind(), Kind::Integer16);
+}
+
+void NumberRules::countedLoop()
+{
+    auto factorial = [](double n) {
+        FieldValue f = 1.0;
+        qv::countedLoop(1, n, [&](const FieldValue& k) { f = f * k; });
+        return f.display(fullStop);
+    };
+    QCOMPARE(QString::fromStdString(factorial(5)), QString("120"));
+    QCOMPARE(QString::fromStdString(factorial(3.5)), QString("6"));
+    QCOMPARE(QString::fromStdString(factorial(0)), QString("1"));
+    QCOMPARE(QString::fromStdString(factorial(-3)), QString("1"));
+    QCOMPARE(QString::fromStdString(factorial(17)), QString("355687428096000"));
+    QCOMPARE(QString::fromStdString(factorial(18)), QString("6.402373705728E+15"));
+    QCOMPARE(QString::fromStdString(factorial(170)), QString("7.25741561530799E+306"));
+    QCOMPARE(outcome([&] { return factorial(171); }), QString("!overflow"));
+    // The end is evaluated once and text is read strictly.
+    int passes = 0;
+    qv::countedLoop(1, FieldValue::text(" 3 ", fullStop), [&](const FieldValue&) { ++passes; });
+    QCOMPARE(passes, 3);
+    QCOMPARE(outcome([&] {
+                 qv::countedLoop(1, FieldValue::text("x", fullStop), [](const FieldValue&) {});
+                 return std::string();
+             }),
+             QString("!conversion"));
+}
+
+QTEST_APPLESS_MAIN(NumberRules)
+#include "tst_numberrules.moc"
