@@ -1,0 +1,75 @@
+// Helpers for driving the real windows in GUI tests (offscreen platform).
+#pragma once
+
+#include "form.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace qvtest {
+
+// Runs action. A modal message box it opens is read and dismissed at once;
+// the box's text is returned, or an empty string when no box appeared.
+inline QString messageFrom(const std::function<void()>& action)
+{
+    QString text;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return text;
+}
+
+// The open top-level window with this objectName (a form's name), or nullptr.
+template <class W = qv::frame::Form>
+W* findWindow(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String(name))
+            if (auto* typed = qobject_cast<W*>(w))
+                return typed;
+    return nullptr;
+}
+
+// Chooses a menu item of a window by the item's name (mnudiv, mnuexit, ...).
+inline void choose(QWidget* window, const char* item)
+{
+    auto* action = window->findChild<QAction*>(QLatin1String(item));
+    QVERIFY2(action, item);
+    action->trigger();
+}
+
+// Replaces a field's text as a user would: select all, then type.
+inline void type(qv::frame::Form& form, const char* field, const QString& text)
+{
+    QLineEdit* f = form.field(field);
+    f->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(f, Qt::Key_Delete);
+    else
+        QTest::keyClicks(f, text);
+}
+
+inline QString textOf(qv::frame::Form& form, const char* field) { return form.field(field)->text(); }
+
+// Presses a button with the mouse; returns the text of a failure message, if any.
+inline QString press(qv::frame::Form& form, const char* button)
+{
+    return messageFrom([&] { QTest::mouseClick(form.button(button), Qt::LeftButton); });
+}
+
+} // namespace qvtest
