@@ -11,6 +11,8 @@
 namespace qv::app {
 
 class frmquorvane : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit frmquorvane(const NumberLocale& locale);
 

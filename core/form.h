@@ -18,6 +18,8 @@ class QLineEdit;
 namespace qv::frame {
 
 class Form : public QWidget {
+    Q_OBJECT
+
 public:
     Form(const FormDesign& design, NumberLocale locale, QWidget* parent = nullptr);
 
