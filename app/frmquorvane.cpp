@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -129,6 +130,7 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     title->setAutoFillBackground(true);
 
     buildMenus();
+    connectPanel();
     Form_Load();
     panel_->load();
 }
@@ -166,7 +168,102 @@ void frmquorvane::Form_Load()
     p.setControlsVisible({"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl9", "lbl10", "lbl11"}, false);
 }
 
-void frmquorvane::mnures_Click() {}
+void frmquorvane::connectPanel()
+{
+    Form& p = *panel_;
+    // A box's handler follows its state, however it was changed (mouse,
+    // space bar or assistive technology).
+    p.onToggle("chk1", [this] { chk1_Click(); });
+    p.onToggle("chk2", [this] { chk2_Click(); });
+    p.onToggle("chk3", [this] { chk3_Click(); });
+    p.onToggle("chk5", [this] { chk5_Click(); });
+    p.onToggle("chk6", [this] { chk6_Click(); });
+    p.onClick("cmdcal", [this] { cmdcal_Click(); });
+    p.onFieldClick("txt3", [this] { txt3_Click(); });
+    p.onFieldClick("txt6", [this] { txt6_Click(); });
+    p.onFieldClick("txt9", [this] { txt9_Click(); });
+    p.onFieldClick("txt15", [this] { txt15_Click(); });
+    p.onFieldClick("txt17", [this] { txt17_Click(); });
+}
+
+// Empties all fourteen fields, hidden ones too; boxes, visibility and locks stay.
+void frmquorvane::mnures_Click()
+{
+    panel_->clear({"txt1", "txt2", "txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9", "txt13", "txt14", "txt15",
+                   "txt16", "txt17"});
+}
+
+void frmquorvane::showRow(const char* box, std::initializer_list<const char*> row)
+{
+    Form& p = *panel_;
+    switch (static_cast<QCheckBox*>(p.control(box))->checkState()) {
+    case Qt::Checked:
+        p.setControlsVisible(row, true);
+        p.setControlsVisible({"cmdcal"}, true);
+        break;
+    case Qt::Unchecked:
+        p.setControlsVisible(row, false);
+        break;
+    case Qt::PartiallyChecked: // a plain two-state box never gets here
+        break;
+    }
+}
+
+void frmquorvane::chk1_Click() { showRow("chk1", {"txt1", "txt2", "txt3", "lbl1", "lbl2"}); }
+void frmquorvane::chk2_Click() { showRow("chk2", {"txt4", "txt5", "txt6", "lbl3", "lbl4"}); }
+void frmquorvane::chk3_Click() { showRow("chk3", {"txt7", "txt8", "txt9", "lbl5", "lbl6"}); }
+void frmquorvane::chk5_Click() { showRow("chk5", {"txt13", "txt14", "txt15", "lbl9", "lbl10"}); }
+void frmquorvane::chk6_Click() { showRow("chk6", {"txt16", "txt17", "lbl11"}); }
+
+// Each row writes its result before the next row reads its inputs; a failure
+// stops the press at its row, with the rows before it already written.
+void frmquorvane::cmdcal_Click()
+{
+    sum();
+    difference();
+    product();
+    powerRow();
+    factorial();
+}
+
+void frmquorvane::sum()
+{
+    const FieldValue a = panel_->lenient("txt1");
+    const FieldValue b = panel_->lenient("txt2");
+    panel_->write("txt3", a + b);
+}
+
+void frmquorvane::difference()
+{
+    const FieldValue a = panel_->lenient("txt4");
+    const FieldValue b = panel_->lenient("txt5");
+    panel_->write("txt6", a - b);
+}
+
+void frmquorvane::product()
+{
+    const FieldValue a = panel_->lenient("txt7");
+    const FieldValue b = panel_->lenient("txt8");
+    panel_->write("txt9", a * b);
+}
+
+// The row reads as a sentence: exponent (txt13) "th power of" base (txt14).
+void frmquorvane::powerRow()
+{
+    const FieldValue exponent = panel_->lenient("txt13");
+    const FieldValue base = panel_->lenient("txt14");
+    panel_->write("txt15", power(base, exponent));
+}
+
+// 1.0 multiplied in turn by every integer from 1 up to n: a fractional n
+// counts as the integer below it, n below 1 gives 1, and 171! overflows.
+void frmquorvane::factorial()
+{
+    const FieldValue n = panel_->lenient("txt16");
+    FieldValue f = 1.0;
+    countedLoop(FieldValue(1), n, [&f](const FieldValue& k) { f = (f * k).toDouble(); });
+    panel_->write("txt17", f);
+}
 
 // Ends the run at once, whatever windows are open.
 void frmquorvane::mnuexit_Click() { QApplication::quit(); }
