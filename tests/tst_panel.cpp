@@ -1,0 +1,422 @@
+// The main window's arithmetic panel, driven through its real widgets:
+// choosing rows, Calculate, File Reset and the clicks on result fields.
+#include "failure.h"
+#include "frmquorvane.h"
+#include "guitest.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QCheckBox>
+#include <QPushButton>
+
+#include <iterator>
+#include <vector>
+
+using qv::FailureKind;
+using qv::app::frmquorvane;
+using qv::frame::Form;
+
+namespace {
+
+struct Row {
+    const char* box;
+    const char* first;  // first input (the exponent in the power row)
+    const char* second; // second input (the base), nullptr for the factorial
+    const char* result;
+    std::vector<const char*> controls; // everything the box shows
+};
+
+const Row rows[] = {
+    {"chk1", "txt1", "txt2", "txt3", {"txt1", "txt2", "txt3", "lbl1", "lbl2"}},
+    {"chk2", "txt4", "txt5", "txt6", {"txt4", "txt5", "txt6", "lbl3", "lbl4"}},
+    {"chk3", "txt7", "txt8", "txt9", {"txt7", "txt8", "txt9", "lbl5", "lbl6"}},
+    {"chk5", "txt13", "txt14", "txt15", {"txt13", "txt14", "txt15", "lbl9", "lbl10"}},
+    {"chk6", "txt16", nullptr, "txt17", {"txt16", "txt17", "lbl11"}},
+};
+
+const Row& rowOf(const QString& box)
+{
+    for (const Row& r : rows)
+        if (box == QLatin1String(r.box))
+            return r;
+    qFatal("no row %s", qPrintable(box));
+}
+
+const char* const allFields[] = {"txt1", "txt2",  "txt3",  "txt4",  "txt5",  "txt6",  "txt7",
+                                 "txt8", "txt9", "txt13", "txt14", "txt15", "txt16", "txt17"};
+const char* const resultFields[] = {"txt3", "txt6", "txt9", "txt15", "txt17"};
+
+QString message(FailureKind kind)
+{
+    const auto words = qv::describe(kind);
+    return QString::fromUtf8(words.data(), qsizetype(words.size()));
+}
+
+// A freshly started main window, shown.
+struct Started {
+    frmquorvane main{qv::NumberLocale::fullStop()};
+    Form& p = main.panel();
+
+    Started()
+    {
+        main.show();
+        if (!QTest::qWaitForWindowExposed(&main))
+            qWarning("main window not exposed");
+    }
+
+    QCheckBox* box(const char* name) { return static_cast<QCheckBox*>(p.control(name)); }
+    bool shown(const char* name) { return p.control(name)->isVisible(); }
+    void tick(const char* name) { QTest::mouseClick(box(name), Qt::LeftButton); }
+    QString calculate() { return qvtest::press(p, "cmdcal"); }
+    QString clickField(const char* name)
+    {
+        return qvtest::messageFrom([&] { QTest::mouseClick(p.field(name), Qt::LeftButton); });
+    }
+    QString text(const char* name) { return qvtest::textOf(p, name); }
+    void fill(const Row& row, const QString& first, const QString& second)
+    {
+        qvtest::type(p, row.first, first);
+        if (row.second)
+            qvtest::type(p, row.second, second);
+    }
+};
+
+} // namespace
+
+class Panel : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Choosing rows.
+    void tickShowsRow_data();
+    void tickShowsRow();
+    void textsSurviveHiding();
+
+    // Calculate and the result-field clicks compute the same row formulas.
+    void rowFormula_data();
+    void rowFormula();
+    void placeholdersReadAsZero();
+    void failingPressKeepsEarlierRows_data();
+    void failingPressKeepsEarlierRows();
+    void accessKeyPressesCalculate();
+
+    // File, Reset and the clicks on result fields.
+    void resetEmptiesEveryField();
+    void resetRightAfterStart();
+    void clickComputesOneRow();
+};
+
+// ---------------------------------------------------------------- choosing rows
+
+void Panel::tickShowsRow_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("how");
+    for (const Row& r : rows) {
+        QTest::addRow("%s by mouse", r.box) << r.box << "mouse";
+        QTest::addRow("%s by space bar", r.box) << r.box << "space";
+    }
+    QTest::addRow("chk5 by assistive technology") << "chk5" << "accessible";
+}
+
+void Panel::tickShowsRow()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, how);
+    const Row& row = rowOf(box);
+    Started s;
+    QCheckBox* b = s.box(row.box);
+    auto toggle = [&] {
+        if (how == "mouse") {
+            QTest::mouseClick(b, Qt::LeftButton);
+        } else if (how == "space") {
+            b->setFocus();
+            QTest::keyClick(b, Qt::Key_Space);
+        } else {
+            QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(b);
+            QVERIFY(acc && acc->actionInterface());
+            acc->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+    };
+    auto othersHidden = [&] {
+        for (const Row& other : rows)
+            if (&other != &row)
+                for (const char* c : other.controls)
+                    QVERIFY2(!s.shown(c), c);
+    };
+
+    QVERIFY(!s.shown("cmdcal"));
+    toggle();
+    QVERIFY(b->isChecked());
+    for (const char* c : row.controls)
+        QVERIFY2(s.shown(c), c);
+    QVERIFY(s.shown("cmdcal"));
+    QVERIFY(s.p.button("cmdcal")->isEnabled());
+    othersHidden();
+    QCOMPARE(s.text(row.result), QString("Answer"));
+
+    toggle();
+    QVERIFY(!b->isChecked());
+    for (const char* c : row.controls)
+        QVERIFY2(!s.shown(c), c);
+    QVERIFY2(s.shown("cmdcal"), "Calculate stays once shown");
+    othersHidden();
+    for (const char* f : resultFields)
+        QVERIFY2(s.p.field(f)->isReadOnly(), f);
+}
+
+// Typed text and results stay through hiding; rows do not touch each other.
+void Panel::textsSurviveHiding()
+{
+    Started s;
+    s.tick("chk1");
+    s.tick("chk3");
+    qvtest::type(s.p, "txt1", "4");
+    qvtest::type(s.p, "txt2", "5");
+    QCOMPARE(s.calculate(), QString());
+    s.tick("chk1");
+    QVERIFY(!s.shown("txt1"));
+    QVERIFY(s.shown("txt7") && s.shown("lbl5"));
+    s.tick("chk3");
+    QVERIFY(s.shown("cmdcal"));
+    s.tick("chk1");
+    QCOMPARE(s.text("txt1"), QString("4"));
+    QCOMPARE(s.text("txt2"), QString("5"));
+    QCOMPARE(s.text("txt3"), QString("9"));
+    QVERIFY(!s.shown("txt7"));
+}
+
+// ---------------------------------------------------------------- calculation
+
+void Panel::rowFormula_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("expected"); // result text, or the failure message
+
+    const QString overflow = message(FailureKind::Overflow);
+    // name                                        box      first          second      expected
+    QTest::newRow("sum adds numbers, never joins") << "chk1" << "2" << "3" << "5";
+    QTest::newRow("sum reads leading numbers") << "chk1" << "12abc" << "3" << "15";
+    QTest::newRow("sum of empty fields") << "chk1" << "" << "" << "0";
+    QTest::newRow("sum beyond the double range") << "chk1" << "1E308" << "1E308" << overflow;
+    QTest::newRow("difference first minus second") << "chk2" << "4" << "10" << "-6";
+    QTest::newRow("product") << "chk3" << "2.5" << "4" << "10";
+    QTest::newRow("power: exponent first, base second") << "chk5" << "3" << "2" << "8";
+    QTest::newRow("power with a fractional exponent") << "chk5" << "0.5" << "2" << "1.4142135623731";
+    QTest::newRow("power of a negative base") << "chk5" << "2" << "-3" << "9";
+    QTest::newRow("power of the placeholders is 0^0") << "chk5" << "Power of" << "Power of" << "1";
+    QTest::newRow("power beyond the double range") << "chk5" << "400" << "10" << overflow;
+    QTest::newRow("power with no real value") << "chk5" << "0.5" << "-8" << message(FailureKind::InvalidArgument);
+    QTest::newRow("factorial of 5") << "chk6" << "5" << "" << "120";
+    QTest::newRow("factorial of 0") << "chk6" << "0" << "" << "1";
+    QTest::newRow("factorial below 1") << "chk6" << "-3" << "" << "1";
+    QTest::newRow("factorial of an empty field") << "chk6" << "" << "" << "1";
+    QTest::newRow("factorial of the placeholder") << "chk6" << "Factorial" << "" << "1";
+    QTest::newRow("factorial of a fraction") << "chk6" << "3.5" << "" << "6";
+    QTest::newRow("factorial of 17, positional") << "chk6" << "17" << "" << "355687428096000";
+    QTest::newRow("factorial of 18, scientific") << "chk6" << "18" << "" << "6.402373705728E+15";
+    QTest::newRow("factorial of 170, the largest") << "chk6" << "170" << "" << "7.25741561530799E+306";
+    QTest::newRow("factorial of 171 overflows") << "chk6" << "171" << "" << overflow;
+}
+
+// The row's click gives what Calculate gives; a failure leaves the field as it was.
+void Panel::rowFormula()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, expected);
+    const Row& row = rowOf(box);
+    const bool fails = expected.contains(' '); // a result never holds a space
+
+    for (const bool byClick : {false, true}) {
+        Started s;
+        s.tick(row.box);
+        s.fill(row, first, second);
+        const QString shown = byClick ? s.clickField(row.result) : s.calculate();
+        if (fails) {
+            QCOMPARE(shown, expected);
+            QCOMPARE(s.text(row.result), QString("Answer"));
+        } else {
+            QCOMPARE(shown, QString());
+            QCOMPARE(s.text(row.result), expected);
+        }
+        // The inputs are read, never written.
+        QCOMPARE(s.text(row.first), first);
+    }
+}
+
+// Placeholder texts read as 0: a press fills hidden rows with 0, 0, 0, 1, 1.
+void Panel::placeholdersReadAsZero()
+{
+    Started s;
+    s.tick("chk6");
+    qvtest::type(s.p, "txt16", "5");
+    QCOMPARE(s.calculate(), QString());
+    QCOMPARE(s.text("txt17"), QString("120"));
+    for (const char* hidden : {"txt3", "txt6", "txt9", "txt15"})
+        QVERIFY2(!s.shown(hidden), hidden);
+    s.tick("chk1");
+    QCOMPARE(s.text("txt3"), QString("0"));
+    QCOMPARE(s.text("txt1"), QString("Addition"));
+    s.tick("chk5");
+    QCOMPARE(s.text("txt15"), QString("1"));
+    QCOMPARE(s.text("txt6"), QString("0"));
+    QCOMPARE(s.text("txt9"), QString("0"));
+}
+
+void Panel::failingPressKeepsEarlierRows_data()
+{
+    QTest::addColumn<QString>("failingRow");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("hideIt");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("factorial of 171, shown") << "chk6" << "171" << "" << false << message(FailureKind::Overflow);
+    QTest::newRow("root of -8 in a hidden power row")
+        << "chk5" << "0.5" << "-8" << true << message(FailureKind::InvalidArgument);
+}
+
+// The press stops at the failing row: rows before it hold their new results,
+// it and the rows after it keep their old texts, and the program goes on.
+// A hidden failing row fails every press.
+void Panel::failingPressKeepsEarlierRows()
+{
+    QFETCH(QString, failingRow);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, hideIt);
+    QFETCH(QString, expected);
+    Started s;
+    const QString inputs[][2] = {{"1", "2"}, {"10", "4"}, {"3", "7"}, {"2", "5"}, {"4", ""}};
+    const QString results[] = {"3", "6", "21", "25", "24"};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        s.tick(rows[i].box);
+        s.fill(rows[i], inputs[i][0], inputs[i][1]);
+    }
+    QCOMPARE(s.calculate(), QString());
+
+    // New inputs everywhere; the failing row gets its bad values.
+    const QString changed[][2] = {{"100", "1"}, {"50", "8"}, {"6", "6"}, {"3", "3"}, {"3", ""}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const bool failing = failingRow == QLatin1String(rows[i].box);
+        s.fill(rows[i], failing ? first : changed[i][0], failing ? second : changed[i][1]);
+    }
+    if (hideIt)
+        s.tick(failingRow.toLatin1().constData());
+
+    const QString newResults[] = {"101", "42", "36", "27", "6"};
+    for (int press = 0; press < 2; ++press) {
+        QCOMPARE(s.calculate(), expected);
+        bool reached = false;
+        for (std::size_t i = 0; i < std::size(rows); ++i) {
+            reached = reached || failingRow == QLatin1String(rows[i].box);
+            QCOMPARE(s.text(rows[i].result), reached ? results[i] : newResults[i]);
+        }
+    }
+    QVERIFY(s.main.isVisible());
+}
+
+// Alt+C presses Calculate once it is shown; before the first tick it does nothing.
+void Panel::accessKeyPressesCalculate()
+{
+    Started s;
+    QApplication::setActiveWindow(&s.main);
+    QVERIFY(QTest::qWaitForWindowActive(&s.main));
+    QCOMPARE(s.p.button("cmdcal")->text(), QString("&Calculate"));
+
+    QTest::keyClick(&s.main, Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(300);
+    QCOMPARE(s.text("txt3"), QString("Answer"));
+
+    s.tick("chk3");
+    qvtest::type(s.p, "txt7", "6");
+    qvtest::type(s.p, "txt8", "7");
+    s.p.field("txt8")->setFocus();
+    QTest::keyClick(s.p.field("txt8"), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(s.text("txt9"), QString("42")); // the button shows itself pressed first
+    QCOMPARE(s.text("txt8"), QString("7"));
+    QCOMPARE(s.text("txt3"), QString("0"));
+}
+
+// ---------------------------------------------------------------- reset and clicks
+
+void Panel::resetEmptiesEveryField()
+{
+    Started s;
+    s.tick("chk1");
+    s.tick("chk5");
+    qvtest::type(s.p, "txt1", "8");
+    qvtest::type(s.p, "txt13", "2");
+    qvtest::type(s.p, "txt14", "9");
+    QCOMPARE(s.calculate(), QString());
+    QCOMPARE(s.text("txt15"), QString("81"));
+
+    qvtest::choose(&s.main, "mnures");
+    for (const char* f : allFields)
+        QVERIFY2(s.text(f).isEmpty(), f);
+    QVERIFY(s.box("chk1")->isChecked() && s.box("chk5")->isChecked());
+    QVERIFY(!s.box("chk2")->isChecked());
+    for (const char* c : rowOf("chk1").controls)
+        QVERIFY2(s.shown(c), c);
+    QVERIFY(s.shown("lbl9") && !s.shown("txt4") && !s.shown("txt16"));
+    QVERIFY(s.shown("cmdcal"));
+    for (const char* f : resultFields)
+        QVERIFY2(s.p.field(f)->isReadOnly(), f);
+    QTest::keyClicks(s.p.field("txt3"), "77");
+    QVERIFY(s.text("txt3").isEmpty());
+
+    // Empty fields read as 0: 0, 0, 0, then 0^0 and the empty factorial give 1.
+    QCOMPARE(s.calculate(), QString());
+    const QString afterReset[] = {"0", "0", "0", "1", "1"};
+    for (std::size_t i = 0; i < std::size(resultFields); ++i)
+        QCOMPARE(s.text(resultFields[i]), afterReset[i]);
+}
+
+// The hidden fields are emptied too; the placeholders do not come back, and
+// Calculate stays hidden until a tick.
+void Panel::resetRightAfterStart()
+{
+    Started s;
+    qvtest::choose(&s.main, "mnures");
+    QVERIFY(!s.shown("cmdcal"));
+    QVERIFY(!s.shown("txt1"));
+    s.tick("chk2");
+    for (const char* f : {"txt4", "txt5", "txt6"})
+        QVERIFY2(s.shown(f) && s.text(f).isEmpty(), f);
+    QCOMPARE(s.text("txt16"), QString());
+}
+
+// A click on a (locked) result field computes its row only, as often as it is
+// clicked; a click on an input field computes nothing.
+void Panel::clickComputesOneRow()
+{
+    Started s;
+    for (const Row& r : rows)
+        s.tick(r.box);
+    QCOMPARE(s.clickField("txt3"), QString());
+    QCOMPARE(s.text("txt3"), QString("0"));
+
+    qvtest::type(s.p, "txt13", "3");
+    qvtest::type(s.p, "txt14", "2");
+    qvtest::type(s.p, "txt16", "171"); // would fail, but only its own click reads it
+    QCOMPARE(s.clickField("txt15"), QString());
+    QCOMPARE(s.text("txt15"), QString("8"));
+    for (const char* other : {"txt6", "txt9", "txt17"})
+        QCOMPARE(s.text(other), QString("Answer"));
+
+    qvtest::type(s.p, "txt16", "6");
+    for (int click = 0; click < 2; ++click) {
+        QCOMPARE(s.clickField("txt17"), QString());
+        QCOMPARE(s.text("txt17"), QString("720"));
+    }
+
+    QCOMPARE(s.clickField("txt4"), QString());
+    QCOMPARE(s.text("txt6"), QString("Answer"));
+}
+
+QTEST_MAIN(Panel)
+#include "tst_panel.moc"
