@@ -326,7 +326,6 @@ void Panel::accessKeyPressesCalculate()
     Started s;
     QApplication::setActiveWindow(&s.main);
     QVERIFY(QTest::qWaitForWindowActive(&s.main));
-    QCOMPARE(s.p.button("cmdcal")->text(), QString("&Calculate"));
 
     QTest::keyClick(&s.main, Qt::Key_C, Qt::AltModifier);
     QTest::qWait(300);
