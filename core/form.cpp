@@ -78,6 +78,8 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
         w->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
         if (c.font)
             w->setFont(toQFont(*c.font));
+        if (c.accessibleName)
+            w->setAccessibleName(QString::fromUtf8(c.accessibleName));
         controls_.emplace_back(c.name, w);
     }
     for (const Control& c : design.controls)

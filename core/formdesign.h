@@ -33,6 +33,10 @@ struct Control {
     const Font* font = nullptr;      // its own font; nullptr uses the window's
     const char* container = nullptr; // the frame it stands in; nullptr: the window
     const char* names = nullptr;     // a label: the field it names (its buddy)
+    // What a screen reader calls the control, where its caption or the label
+    // that names it does not say it: a field with no label of its own, or one
+    // of several fields under a single label. nullptr: the caption or label.
+    const char* accessibleName = nullptr;
 };
 
 struct FormDesign {
