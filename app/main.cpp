@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLocale>
+#include <QString>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +16,15 @@ qv::NumberLocale systemNumberLocale()
 {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+// The calculator's icon in every size it is built with.
+QIcon calculatorIcon()
+{
+    QIcon icon;
+    for (const QString& size : QStringLiteral(QUORVANE_ICON_SIZES).split(u' '))
+        icon.addFile(QStringLiteral(":/icons/%1x%1/" QUORVANE_APP_ID ".png").arg(size));
+    return icon;
 }
 
 bool haveDisplay()
@@ -38,6 +49,10 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
+    // Desktops match the windows to the launcher entry by this name (Wayland's
+    // app id); under X11 they match WM_CLASS "quorvane", the application name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
+    QApplication::setWindowIcon(calculatorIcon());
     qv::app::frmquorvane window(systemNumberLocale());
     window.show();
     return QApplication::exec();
