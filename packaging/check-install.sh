@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs the built calculator into a temporary prefix and checks that each
+# file lands where a desktop looks for it, that the launcher entry and the
+# AppStream description validate, and that they name the program, the icon
+# and each other consistently. Needs desktop-file-validate (desktop-file-utils)
+# and appstreamcli (appstream). Usage: packaging/check-install.sh [build dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-${QUORVANE_BUILD_DIR:-build}}
+id=io.github.quorvane.Calculator
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+failures=0
+fail() { echo "check-install: $*" >&2; failures=$((failures + 1)); }
+expect_file() { [ -f "$prefix/$1" ] || fail "missing $1"; }
+
+expect_file bin/quorvane
+[ -x "$prefix/bin/quorvane" ] || fail "bin/quorvane is not executable"
+expect_file share/applications/$id.desktop
+expect_file share/metainfo/$id.metainfo.xml
+expect_file share/icons/hicolor/scalable/apps/$id.svg
+for size in 16 24 32 48 64 128 256; do
+    png=share/icons/hicolor/${size}x${size}/apps/$id.png
+    expect_file "$png"
+    if [ -f "$prefix/$png" ]; then
+        # A PNG's width and height are the big-endian words at bytes 16 and 20.
+        dims=$(od -An -tu1 -j16 -N8 "$prefix/$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
+        [ "$dims" = "${size}x${size}" ] || fail "$png is $dims, not ${size}x${size}"
+    fi
+done
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+if [ -f "$desktop" ]; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $id.desktop"
+    entry() { sed -n "s/^$1=//p" "$desktop"; }
+    [ "$(entry Exec | cut -d' ' -f1)" = quorvane ] || fail "Exec does not start quorvane"
+    [ "$(entry Icon)" = "$id" ] || fail "Icon is not $id"
+    [ "$(entry StartupWMClass)" = quorvane ] || fail "StartupWMClass is not the program's WM_CLASS quorvane"
+    entry Categories | grep -qx 'Utility;Calculator;' || fail "Categories are not Utility;Calculator;"
+fi
+if [ -f "$metainfo" ]; then
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $id.metainfo.xml"
+    grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+        || fail "the metainfo does not launch $id.desktop"
+fi
+
+# The installed program starts (its libraries resolve) and keeps running until stopped.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/quorvane" >/dev/null 2>&1
+rc=$?
+set -e
+[ "$rc" -eq 124 ] || fail "the installed program did not start (exit $rc)"
+
+if [ "$failures" -ne 0 ]; then
+    echo "check-install: $failures failed" >&2
+    exit 1
+fi
+echo "check-install: the program, launcher entry, icons and metainfo install under the prefix and validate"
