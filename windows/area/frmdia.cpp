@@ -1,4 +1,6 @@
-// The diagonal window: its controls and handlers arrive with its own change.
+// The diagonal window: the diagonal of a rectangle by Pythagoras, the root
+// being a power with the exponent one half. Length and breadth are texts
+// taking part in the products directly, read strictly on each use.
 #include "forms.h"
 
 using namespace qv::frame;
@@ -6,11 +8,43 @@ using namespace qv::frame;
 namespace qv::windows {
 namespace {
 
-const FormDesign design{"frmdia", "Length of the diagnol", 5640, 3960, nullptr, {}};
+const Control controls[] = {
+    // name       kind       caption                           left  top   width height tab font
+    {"Command2", Button,    "Calculate",                        3000, 2640, 1455, 495, 4, &ComicSans},
+    {"Command1", Button,    "Reset",                            720,  2640, 1335, 495, 5, &ComicSans},
+    {"txt3",     TextField, "",                                 3120, 1800, 1695, 420, 3, &ComicSans},
+    {"txt2",     TextField, "",                                 2280, 1080, 1695, 400, 2, &ComicSans},
+    {"txt1",     TextField, "",                                 2280, 360,  1695, 400, 0, &ComicSans},
+    {"Label3",   Label,     "The length of the diagnol is:",    120,  1800, 2655, 375, 7, &ComicSans, nullptr, "txt3"},
+    {"Label2",   Label,     "Give the breadth",                 240,  1080, 1695, 255, 6, &ComicSans, nullptr, "txt2"},
+    {"Label1",   Label,     "Give the length:",                 360,  480,  1455, 255, 1, &ComicSans, nullptr, "txt1"},
+};
+
+const FormDesign design{"frmdia", "Length of the diagnol", 5640, 3960, nullptr, controls};
 
 class frmdia : public Form {
 public:
-    explicit frmdia(const NumberLocale& locale) : Form(design, locale) {}
+    explicit frmdia(const NumberLocale& locale) : Form(design, locale)
+    {
+        onClick("Command2", [this] { Command2_Click(); });
+        onClick("Command1", [this] { Command1_Click(); });
+    }
+
+private:
+    void Form_Load() override { lock({"txt3"}); }
+
+    // Calculate.
+    void Command2_Click()
+    {
+        const FieldValue l = text("txt1");
+        const FieldValue b = text("txt2");
+        const FieldValue sum = (l * l) + (b * b);
+        const FieldValue e = FieldValue(1.0) / FieldValue(2.0);
+        write("txt3", power(sum, e));
+    }
+
+    // Reset: a button captioned Reset empties every field, as in the other windows.
+    void Command1_Click() { clear({"txt1", "txt2", "txt3"}); }
 };
 
 } // namespace
