@@ -146,7 +146,11 @@ double Form::lenient(const char* name) const { return readLenient(field(name)->t
 
 void Form::write(const char* name, const FieldValue& value)
 {
-    field(name)->setText(QString::fromStdString(value.display(locale_)));
+    QLineEdit* f = field(name);
+    f->setText(QString::fromStdString(value.display(locale_)));
+    // Show a number from its first digit: a long result is cut at its end,
+    // never at its start (26.83... must not read as 6.83...).
+    f->setCursorPosition(0);
 }
 
 void Form::clear(std::initializer_list<const char*> fields)
