@@ -9,16 +9,17 @@ namespace qv::windows {
 namespace {
 
 const Control controls[] = {
-    // name       kind       caption                                          left  top   width height tab font     frame     names
+    // name       kind       caption                                          left  top   width height tab font     frame     names   accessible name
     {"Frame1",   Frame,     "Area of a triangle",                              0,    0,    5655, 3855, 1},
     {"txt4",     TextField, "",                                                3000, 3000, 1695, 375,  0, nullptr, "Frame1"},
     {"Command2", Button,    "Reset",                                           600,  2160, 1455, 495,  6, nullptr, "Frame1"},
     {"Command1", Button,    "Calculate",                                       600,  1200, 1455, 495,  5, nullptr, "Frame1"},
-    {"txt3",     TextField, "",                                                3000, 2280, 1695, 375,  4, nullptr, "Frame1"},
-    {"txt2",     TextField, "",                                                3000, 1560, 1695, 375,  3, nullptr, "Frame1"},
-    {"txt1",     TextField, "",                                                3000, 840,  1695, 375,  2, nullptr, "Frame1"},
+    {"txt3",     TextField, "",                                                3000, 2280, 1695, 375,  4, nullptr, "Frame1", nullptr, "Third side of the triangle in m"},
+    {"txt2",     TextField, "",                                                3000, 1560, 1695, 375,  3, nullptr, "Frame1", nullptr, "Second side of the triangle in m"},
+    {"txt1",     TextField, "",                                                3000, 840,  1695, 375,  2, nullptr, "Frame1", nullptr, "First side of the triangle in m"},
     {"Label2",   Label,     "The area of the triangle is : ",                  480,  3000, 1935, 255,  8, nullptr, "Frame1", "txt4"},
-    // Stands above all three side fields and names them; its buddy is the first.
+    // Stands above all three side fields: its buddy is the first, and each side field
+    // carries its own name for a screen reader.
     {"Label1",   Label,     "Give the three sides of the triangle in m : ",    240,  480,  2895, 255,  7, nullptr, "Frame1", "txt1"},
 };
 
