@@ -22,23 +22,25 @@ namespace {
 inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true};
 
 const Control controls[] = {
-    // name     kind       caption                    left  top   width height tab font
+    // name     kind       caption                    left  top   width height tab font [container names accessible name]
+    // The panel's fields have no labels: the row's check box says what they
+    // are, so each field carries its name for screen readers.
     {"chk6",    CheckBox,  "Factorial of",            600,  5160, 1935, 735, 18, &ComicSans},
-    {"txt14",   TextField, "Power of",                5280, 4200, 1695, 375, 17, &ComicSans},
-    {"txt15",   TextField, "Answer",                  7560, 4200, 1695, 375, 1,  &ComicSans},
-    {"txt16",   TextField, "Factorial",               3960, 5400, 1695, 375, 19, &ComicSans},
-    {"txt17",   TextField, "Answer",                  7320, 5400, 1695, 375, 0,  &ComicSans},
+    {"txt14",   TextField, "Power of",                5280, 4200, 1695, 375, 17, &ComicSans, nullptr, nullptr, "Power: base"},
+    {"txt15",   TextField, "Answer",                  7560, 4200, 1695, 375, 1,  &ComicSans, nullptr, nullptr, "Power: answer"},
+    {"txt16",   TextField, "Factorial",               3960, 5400, 1695, 375, 19, &ComicSans, nullptr, nullptr, "Factorial: number"},
+    {"txt17",   TextField, "Answer",                  7320, 5400, 1695, 375, 0,  &ComicSans, nullptr, nullptr, "Factorial: answer"},
     {"cmdcal",  Button,    "&Calculate",              3120, 6240, 1935, 615, 20, &ComicSans},
-    {"txt2",    TextField, "Addition",                5280, 1080, 1695, 375, 8,  &ComicSans},
-    {"txt4",    TextField, "Subtraction",             2760, 2040, 1695, 375, 10, &ComicSans},
-    {"txt3",    TextField, "Answer",                  7560, 1080, 1695, 375, 4,  &ComicSans},
-    {"txt5",    TextField, "Subtraction",             5280, 2040, 1695, 375, 11, &ComicSans},
-    {"txt6",    TextField, "Answer",                  7560, 2040, 1695, 375, 3,  &ComicSans},
-    {"txt13",   TextField, "Power of",                2760, 4200, 1695, 375, 16, &ComicSans},
-    {"txt7",    TextField, "Multiplication",          2760, 3120, 1695, 375, 13, &ComicSans},
-    {"txt8",    TextField, "Multiplication",          5280, 3120, 1695, 375, 14, &ComicSans},
-    {"txt9",    TextField, "Answer",                  7560, 3120, 1695, 375, 2,  &ComicSans},
-    {"txt1",    TextField, "Addition",                2760, 1080, 1695, 375, 7,  &ComicSans},
+    {"txt2",    TextField, "Addition",                5280, 1080, 1695, 375, 8,  &ComicSans, nullptr, nullptr, "Addition: second number"},
+    {"txt4",    TextField, "Subtraction",             2760, 2040, 1695, 375, 10, &ComicSans, nullptr, nullptr, "Subtraction: number to subtract from"},
+    {"txt3",    TextField, "Answer",                  7560, 1080, 1695, 375, 4,  &ComicSans, nullptr, nullptr, "Addition: answer"},
+    {"txt5",    TextField, "Subtraction",             5280, 2040, 1695, 375, 11, &ComicSans, nullptr, nullptr, "Subtraction: number to subtract"},
+    {"txt6",    TextField, "Answer",                  7560, 2040, 1695, 375, 3,  &ComicSans, nullptr, nullptr, "Subtraction: answer"},
+    {"txt13",   TextField, "Power of",                2760, 4200, 1695, 375, 16, &ComicSans, nullptr, nullptr, "Power: exponent"},
+    {"txt7",    TextField, "Multiplication",          2760, 3120, 1695, 375, 13, &ComicSans, nullptr, nullptr, "Multiplication: first number"},
+    {"txt8",    TextField, "Multiplication",          5280, 3120, 1695, 375, 14, &ComicSans, nullptr, nullptr, "Multiplication: second number"},
+    {"txt9",    TextField, "Answer",                  7560, 3120, 1695, 375, 2,  &ComicSans, nullptr, nullptr, "Multiplication: answer"},
+    {"txt1",    TextField, "Addition",                2760, 1080, 1695, 375, 7,  &ComicSans, nullptr, nullptr, "Addition: first number"},
     {"chk2",    CheckBox,  "Subtraction",             600,  1920, 1815, 735, 9,  &ComicSans},
     {"chk3",    CheckBox,  "Multiplication",          600,  3000, 1815, 735, 12, &ComicSans},
     {"chk5",    CheckBox,  "Power of ",               600,  4080, 1815, 735, 15, &ComicSans},
@@ -55,7 +57,7 @@ const Control controls[] = {
     {"lbl2",    Label,     "=",                       7200, 1160, 135,  255, 22, &ComicSans},
     {"lbl1",    Label,     "+",                       4800, 1080, 135,  255, 21, &ComicSans},
     {"Label13", Label,     "                       THE                           QUORVANE CALCULATOR",
-                                                      1560, 0,    6135, 855, 5,  &Bookman},
+                                                      1560, 0,    6135, 855, 5,  &Bookman, nullptr, nullptr, "The Quorvane Calculator"},
 };
 
 const FormDesign design{"frmquorvane", "Quorvane Calculator", 9330, 7995, nullptr, controls};
@@ -149,8 +151,15 @@ void frmquorvane::buildMenus()
         menu->setObjectName(QString::fromLatin1(m.name));
         for (const MenuItem& item : m.items) {
             // Each item's handler (mnudiv_Click, ...) opens its window.
-            QAction* action = menu->addAction(plain(item.caption), this, [this, form = item.form] {
-                runReported(this, [this, form] { windows_.open(form); });
+            QAction* action = menu->addAction(plain(item.caption), this, [this, item, menuCaption = m.caption] {
+                runReported(this, [this, item, menuCaption] {
+                    Form* w = windows_.open(item.form);
+                    // A window with a blank title is named after its menu and
+                    // item ("Area: Cone"), so that a screen reader can announce it.
+                    if (w->windowTitle().trimmed().isEmpty())
+                        w->setAccessibleName(QStringLiteral("%1: %2").arg(QString::fromUtf8(menuCaption),
+                                                                           QString::fromUtf8(item.caption)));
+                });
             });
             action->setObjectName(QString::fromLatin1(item.name));
         }
