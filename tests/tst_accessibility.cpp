@@ -1,0 +1,213 @@
+// Screen readers and keyboard users: every window, opened as a user opens it,
+// names each field, button and check box through QAccessible, and Tab walks
+// the controls in their tab order.
+#include "frmquorvane.h"
+#include "guitest.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QtTest>
+
+using qv::NumberLocale;
+using qv::app::frmquorvane;
+using qv::frame::Form;
+
+namespace {
+
+struct Window {
+    const char* menuItem; // nullptr: the main window
+    const char* form;
+};
+
+const Window windows[] = {
+    {nullptr, "frmquorvane"},
+    {"mnudiv", "frmdiv"},     {"mnusqroot", "frmsqroot"}, {"mnucroot", "frmcroot"}, {"mnusq", "frmsquare"},
+    {"mnurect", "frmrect"},   {"mnutri", "frmtri"},       {"mnucir", "frmcir"},     {"mnudia", "frmdia"},
+    {"mnucube", "frmcube"},   {"mnucyl", "frmcyl"},       {"mnusph", "frmsph"},     {"mnuhemi", "frmhemi"},
+    {"mnucone", "frmcone"},   {"mnucube1", "frmvcube"},   {"mnuroom1", "frmvroom"}, {"mnucone1", "frmvcone"},
+    {"mnucyl1", "frmvcyl"},   {"mnusph1", "frmvsph"},     {"mnuhemi1", "frmvhemi"},
+};
+
+const char* const panelBoxes[] = {"chk1", "chk2", "chk3", "chk5", "chk6"};
+
+// Ticks every row of the main window's panel with the mouse, so that all its
+// fields and the Calculate button are shown.
+void tickAllRows(frmquorvane& main)
+{
+    for (const char* box : panelBoxes) {
+        QTest::mouseClick(main.panel().control(box), Qt::LeftButton);
+        QVERIFY(static_cast<QCheckBox*>(main.panel().control(box))->isChecked());
+    }
+    for (QLineEdit* field : main.panel().findChildren<QLineEdit*>())
+        QVERIFY2(field->isVisible(), qPrintable(field->objectName()));
+}
+
+// The window a test row is about: the main window itself, or the window its
+// menu item opens.
+QWidget* open(frmquorvane& main, const Window& w)
+{
+    if (!w.menuItem) {
+        tickAllRows(main);
+        return QTest::currentTestFailed() ? nullptr : &main;
+    }
+    qvtest::choose(&main, w.menuItem);
+    return qvtest::findWindow(w.form);
+}
+
+QString describe(QAccessibleInterface* node)
+{
+    QObject* o = node->object();
+    return o && !o->objectName().isEmpty() ? o->objectName() : QStringLiteral("(role %1)").arg(int(node->role()));
+}
+
+// Walks the accessible tree below node: each field, button and check box
+// must have a name, and no two fields the same one.
+void walk(QAccessibleInterface* node, QStringList& problems, QHash<QString, QString>& fieldNames)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child)
+            continue;
+        const QAccessible::Role role = child->role();
+        if (role == QAccessible::EditableText || role == QAccessible::PushButton || role == QAccessible::CheckBox) {
+            const QString name = child->text(QAccessible::Name).simplified();
+            if (name.isEmpty())
+                problems << describe(child) + " has no accessible name";
+            else if (role == QAccessible::EditableText) {
+                if (fieldNames.contains(name))
+                    problems << QStringLiteral("%1 and %2 are both called \"%3\"")
+                                    .arg(fieldNames.value(name), describe(child), name);
+                fieldNames.insert(name, describe(child));
+            }
+        }
+        walk(child, problems, fieldNames);
+    }
+}
+
+// The names of the count widgets that Tab (or Shift+Tab) visits, starting with
+// the one that has the focus.
+QStringList tabChain(QWidget* window, int count, bool backwards = false)
+{
+    QStringList chain;
+    for (int i = 0; i < count; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        chain << (focused ? focused->objectName() : QStringLiteral("(none)"));
+        if (i + 1 < count)
+            QTest::keyClick(focused ? focused : window, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                            backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    return chain;
+}
+
+} // namespace
+
+class Accessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlIsNamed_data();
+    void everyControlIsNamed();
+    void tabFollowsTheTabIndices_data();
+    void tabFollowsTheTabIndices();
+    void menusOpenFromTheKeyboard();
+};
+
+void Accessibility::everyControlIsNamed_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < std::size(windows); ++i)
+        QTest::newRow(windows[i].form) << int(i);
+}
+
+void Accessibility::everyControlIsNamed()
+{
+    QFETCH(int, index);
+    const Window& w = windows[index];
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    QWidget* window = open(main, w);
+    QVERIFY2(window, w.form);
+
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+    QVERIFY(root);
+    QVERIFY2(!root->text(QAccessible::Name).trimmed().isEmpty(), "the window has no name to announce");
+
+    QStringList problems;
+    QHash<QString, QString> fieldNames;
+    walk(root, problems, fieldNames);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+
+    // Every field of the window was reached by the walk.
+    const auto fields = window->findChildren<QLineEdit*>();
+    QVERIFY(!fields.isEmpty());
+    QCOMPARE(fieldNames.size(), fields.size());
+}
+
+void Accessibility::tabFollowsTheTabIndices_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("order");
+    // From the control with the lowest tab index, each Tab moves to the next
+    // index; after the last, Tab comes round to the first again.
+    QTest::newRow("main window, all rows ticked: results first, then each row after its box")
+        << 0
+        << QStringList{"txt17", "txt15", "txt9", "txt6", "txt3", "chk1", "txt1", "txt2", "chk2", "txt4", "txt5",
+                       "chk3", "txt7", "txt8", "chk5", "txt13", "txt14", "chk6", "txt16", "cmdcal", "txt17"};
+    QTest::newRow("division: quotient, the two numbers, Calculate, Reset")
+        << 1 << QStringList{"txt3", "txt1", "txt2", "Command2", "Command1", "txt3"};
+    QTest::newRow("triangle, inside its frame: area, three sides, Calculate, Reset")
+        << 6 << QStringList{"txt4", "txt1", "txt2", "txt3", "Command1", "Command2", "txt4"};
+    QTest::newRow("cone: its own order of the five fields")
+        << 13 << QStringList{"txt5", "txt4", "txt3", "txt1", "txt2"};
+}
+
+void Accessibility::tabFollowsTheTabIndices()
+{
+    QFETCH(int, index);
+    QFETCH(QStringList, order);
+    const Window& w = windows[index];
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    QWidget* window = open(main, w);
+    QVERIFY2(window, w.form);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (!w.menuItem) // the ticks moved the focus; start again where the window starts
+        main.panel().field("txt17")->setFocus(Qt::OtherFocusReason);
+
+    QCOMPARE(tabChain(window, int(order.size())), order);
+
+    // Shift+Tab walks the same way back.
+    QStringList back = order;
+    std::reverse(back.begin(), back.end());
+    QCOMPARE(tabChain(window, int(back.size()), true), back);
+}
+
+// The menus have no access keys of their own; Alt alone, then the arrow keys,
+// reaches every item from the keyboard.
+void Accessibility::menusOpenFromTheKeyboard()
+{
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    QWidget* focused = main.focusWidget();
+    QTest::keyClick(focused, Qt::Key_Alt, Qt::NoModifier);
+    QMenuBar* bar = main.menuBar();
+    QTRY_VERIFY(bar->activeAction());
+    QCOMPARE(bar->activeAction()->text(), QString("File"));
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->activeAction()->text(), QString("Calculation"));
+    QTest::keyClick(bar, Qt::Key_Down); // drops the menu down
+    auto* menu = bar->activeAction()->menu();
+    QTRY_VERIFY(menu->isVisible());
+    QTRY_VERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction()->objectName(), QString("mnudiv"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(qvtest::findWindow("frmdiv"));
+}
+
+QTEST_MAIN(Accessibility)
+#include "tst_accessibility.moc"
