@@ -19,7 +19,7 @@ using namespace qv::frame;
 namespace qv::app {
 namespace {
 
-inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true};
+inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true, "URW Bookman"};
 
 const Control controls[] = {
     // name     kind       caption                    left  top   width height tab font [container names accessible name]

@@ -24,7 +24,11 @@ namespace {
 
 QFont toQFont(const Font& font)
 {
-    QFont f(QString::fromLatin1(font.family));
+    QFont f;
+    QStringList families{QString::fromLatin1(font.family)};
+    if (font.standIn)
+        families << QString::fromLatin1(font.standIn);
+    f.setFamilies(families);
     f.setPointSizeF(font.pointSize);
     f.setWeight(QFont::Weight(font.weight));
     f.setItalic(font.italic);
@@ -66,8 +70,7 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
-    if (design.font)
-        setFont(toQFont(*design.font));
+    setFont(toQFont(design.font ? *design.font : ToolkitDefault));
     setFixedSize(twipsSize(design.width, design.height));
 
     controls_.reserve(design.controls.size());
@@ -82,6 +85,14 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
             w->setAccessibleName(QString::fromUtf8(c.accessibleName));
         controls_.emplace_back(c.name, w);
     }
+    // A caption that wraps to more lines than its label was designed for
+    // grows downwards rather than losing its last words.
+    for (const auto& [name, w] : controls_)
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+            const int needed = label->heightForWidth(label->width());
+            if (needed > label->height())
+                label->resize(label->width(), needed);
+        }
     for (const Control& c : design.controls)
         if (c.names)
             static_cast<QLabel*>(control(c.name))->setBuddy(control(c.names));

@@ -10,10 +10,14 @@ struct Font {
     double pointSize;
     int weight; // 100..900; 400 regular, 300 light
     bool italic = false;
+    // A free face of like metrics, used where the family is not installed.
+    const char* standIn = nullptr;
 };
 
-inline constexpr Font ComicSans{"Comic Sans MS", 9.75, 400};
-inline constexpr Font MsSansSerif{"MS Sans Serif", 9.75, 400};
+inline constexpr Font ComicSans{"Comic Sans MS", 9.75, 400, false, "Comic Neue"};
+inline constexpr Font MsSansSerif{"MS Sans Serif", 9.75, 400, false, "Nimbus Sans"};
+// What a window without a font of its own, and its controls, show text in.
+inline constexpr Font ToolkitDefault{"MS Sans Serif", 8.25, 400, false, "Nimbus Sans"};
 
 enum class ControlKind { Label, TextField, Button, CheckBox, Frame };
 inline constexpr ControlKind Label = ControlKind::Label;

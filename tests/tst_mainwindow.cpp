@@ -31,6 +31,7 @@ private slots:
     void divisionFailureKeepsTheProgramRunning();
     void divisionResetAndLock();
     void divisionTabOrder();
+    void labelsShowTheirWholeCaption();
 };
 
 void MainWindow::startUpState()
@@ -324,6 +325,26 @@ void MainWindow::divisionTabOrder()
     }
     QCOMPARE(chain, QStringList({"txt3", "txt1", "txt2", "Command2", "Command1"}));
     QCOMPARE(w->focusWidget(), w->control("txt3"));
+}
+
+// A caption that wraps is never cut off, whatever fonts stand in for the
+// designed ones; and a window without a font of its own still names one.
+void MainWindow::labelsShowTheirWholeCaption()
+{
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    const char* items[] = {"mnudiv", "mnusqroot", "mnucroot", "mnusq", "mnurect", "mnutri", "mnucir",
+                           "mnudia", "mnucube", "mnucyl", "mnusph", "mnuhemi", "mnucone", "mnucube1",
+                           "mnuroom1", "mnucone1", "mnucyl1", "mnusph1", "mnuhemi1"};
+    for (const char* item : items)
+        choose(&main, item);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<Form*>(w) && w->isVisible())
+            for (QLabel* label : w->findChildren<QLabel*>()) {
+                const QString where = w->objectName() + "." + label->objectName();
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(where));
+                QVERIFY2(!label->font().families().isEmpty(), qPrintable(where));
+            }
 }
 
 QTEST_MAIN(MainWindow)
