@@ -96,6 +96,8 @@ void AreaWindows::strictWindows_data()
     addCase("dia: comma locale", "frmdia", {"txt1=1,5", "txt2=2"}, {"txt3=2,5"}, "", "comma");
     addCase("dia: empty breadth", "frmdia", {"txt1=3", "txt2="}, {"txt3=old"}, "conversion");
     addCase("dia: overflow", "frmdia", {"txt1=1E200", "txt2=1"}, {"txt3=old"}, "overflow");
+    addCase("dia: the length fails first", "frmdia", {"txt1=", "txt2=1E200"}, {"txt3=old"}, "conversion");
+    addCase("dia: then the breadth", "frmdia", {"txt1=1E200", "txt2="}, {"txt3=old"}, "overflow");
 }
 
 // Heron's formula on lenient readings.

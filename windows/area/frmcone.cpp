@@ -42,12 +42,16 @@ private:
     {
         const FieldValue r = lenient("txt1");
         const FieldValue h = lenient("txt2");
-        const FieldValue s = (r * r) + (h * h);
+        const FieldValue rSquared = r * r;
+        const FieldValue hSquared = h * h;
+        const FieldValue s = rSquared + hSquared;
         const FieldValue l = power(s, FieldValue(1.0) / FieldValue(2.0));
         write("txt3", l);
         const FieldValue curved = ((FieldValue(22) * r) * l) / FieldValue(7);
         write("txt4", curved);
-        const FieldValue total = ((FieldValue(22) * r) * (l + r)) / FieldValue(7);
+        const FieldValue twentyTwoR = FieldValue(22) * r;
+        const FieldValue lPlusR = l + r;
+        const FieldValue total = (twentyTwoR * lPlusR) / FieldValue(7);
         write("txt5", total);
     }
 

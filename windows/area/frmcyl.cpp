@@ -41,7 +41,9 @@ private:
     {
         const FieldValue L = lenient("txt1");
         const FieldValue R = lenient("txt2");
-        const FieldValue total = ((FieldValue(44) * R) * (L + R)) / FieldValue(7);
+        const FieldValue fortyFourR = FieldValue(44) * R;
+        const FieldValue lPlusR = L + R;
+        const FieldValue total = (fortyFourR * lPlusR) / FieldValue(7);
         write("txt3", total);
         const FieldValue lateral = ((FieldValue(44) * L) * R) / FieldValue(7);
         write("txt4", lateral);

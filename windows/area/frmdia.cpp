@@ -38,7 +38,11 @@ private:
     {
         const FieldValue l = text("txt1");
         const FieldValue b = text("txt2");
-        const FieldValue sum = (l * l) + (b * b);
+        // One step at a time: C++ leaves the order of a sum's operands open,
+        // and the length's square must fail before the breadth's.
+        const FieldValue lengthSquared = l * l;
+        const FieldValue breadthSquared = b * b;
+        const FieldValue sum = lengthSquared + breadthSquared;
         const FieldValue e = FieldValue(1.0) / FieldValue(2.0);
         write("txt3", power(sum, e));
     }

@@ -44,7 +44,11 @@ private:
         const FieldValue b = lenient("txt2");
         const FieldValue c = lenient("txt3");
         const FieldValue s = ((a + b) + c) / FieldValue(2);
-        const FieldValue p = s * (((s - a) * (s - b)) * (s - c));
+        const FieldValue sa = s - a;
+        const FieldValue sb = s - b;
+        const FieldValue sasb = sa * sb;
+        const FieldValue sc = s - c;
+        const FieldValue p = s * (sasb * sc);
         const FieldValue e = FieldValue(1.0) / FieldValue(2.0);
         write("txt4", power(p, e));
     }
