@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The performance benchmark, in one command: installs what it needs, builds in
+# its own directory (build-bench, or $QUORVANE_BENCH_DIR) and measures on an X
+# server. Without DISPLAY it starts its own Xvfb (-noreset) and stops it after.
+#   bench/run.sh            # nine rounds
+#   RUNS=21 bench/run.sh    # more rounds
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+quorvane_install "${quorvane_packages[@]}" xvfb libx11-dev libxcb1-dev
+
+dir=${QUORVANE_BENCH_DIR:-build-bench}
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=ON >/dev/null
+cmake --build "$dir" -j"$(nproc)" --target quorvane quorvane_minimal quorvane_startbench quorvane_inbench
+
+xvfb_pid=
+stop_xvfb() { [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true; }
+trap stop_xvfb EXIT
+if [ -z "${DISPLAY:-}" ]; then
+    n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -noreset -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+    export DISPLAY=":$n"
+fi
+export QT_QPA_PLATFORM=xcb
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+fi
+unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
+
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+echo "X server: $(Xvfb -version 2>&1 | grep -m1 -i 'x.org x server' || echo Xvfb) on DISPLAY=$DISPLAY"
+echo "Qt: $(dpkg-query -W -f='${Version}' libqt6widgets6 2>/dev/null || echo unknown)"
+echo
+
+programs=("minimal=$dir/bench/quorvane_minimal" "quorvane=$dir/app/quorvane")
+command -v speedcrunch >/dev/null && programs+=("speedcrunch=$(command -v speedcrunch)")
+command -v galculator >/dev/null && programs+=("galculator=$(command -v galculator)")
+
+echo "Start-up to the main window mapped, and peak resident memory (median of ${RUNS:-9} alternating runs; ratios to minimal)"
+"$dir/bench/quorvane_startbench" --runs "${RUNS:-9}" "${programs[@]}"
+echo
+"$dir/bench/quorvane_inbench"
