@@ -1,4 +1,5 @@
 #include "frmquorvane.h"
+#include "style.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -53,6 +54,7 @@ int main(int argc, char* argv[])
     // app id); under X11 they match WM_CLASS "quorvane", the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setWindowIcon(calculatorIcon());
+    QApplication::setStyle(new qv::app::Style);
     qv::app::frmquorvane window(systemNumberLocale());
     window.show();
     return QApplication::exec();

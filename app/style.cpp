@@ -1,0 +1,64 @@
+#include "style.h"
+
+#include <QIconEngine>
+#include <QPainter>
+
+namespace qv::app {
+namespace {
+
+// A standard icon that asks its style for the real icon on first use.
+class DeferredIcon : public QIconEngine {
+public:
+    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("qv.deferred"); }
+    QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+private:
+    const QIcon& icon()
+    {
+        if (!loaded_) {
+            icon_ = style_->standardIcon(which_);
+            loaded_ = true;
+        }
+        return icon_;
+    }
+
+    const QStyle* style_;
+    QStyle::StandardPixmap which_;
+    QIcon icon_;
+    bool loaded_ = false;
+};
+
+} // namespace
+
+QIcon Style::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    // Without an option these depend on nothing but the application's layout direction.
+    if (!option && (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton))
+        return QIcon(new DeferredIcon(baseStyle(), icon));
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+} // namespace qv::app
