@@ -18,21 +18,29 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 namespace qv::frame {
 namespace {
 
-QFont toQFont(const Font& font)
+// Each design font becomes a QFont once, shared by every control that uses it.
+// Fonts are static design objects, so their address names them. The table is
+// never destroyed: no QFont may outlive the application's font cache at exit.
+const QFont& toQFont(const Font& font)
 {
-    QFont f;
-    QStringList families{QString::fromLatin1(font.family)};
-    if (font.standIn)
-        families << QString::fromLatin1(font.standIn);
-    f.setFamilies(families);
-    f.setPointSizeF(font.pointSize);
-    f.setWeight(QFont::Weight(font.weight));
-    f.setItalic(font.italic);
-    return f;
+    static auto& fonts = *new std::unordered_map<const Font*, QFont>;
+    auto [it, added] = fonts.try_emplace(&font);
+    if (added) {
+        QFont& f = it->second;
+        QStringList families{QString::fromLatin1(font.family)};
+        if (font.standIn)
+            families << QString::fromLatin1(font.standIn);
+        f.setFamilies(families);
+        f.setPointSizeF(font.pointSize);
+        f.setWeight(QFont::Weight(font.weight));
+        f.setItalic(font.italic);
+    }
+    return it->second;
 }
 
 QWidget* makeControl(const Control& c, QWidget* parent)
@@ -46,8 +54,14 @@ QWidget* makeControl(const Control& c, QWidget* parent)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case ControlKind::TextField:
-        return new QLineEdit(caption, parent);
+    case ControlKind::TextField: {
+        // Its font before its text: a text field lays its text out at once.
+        auto* field = new QLineEdit(parent);
+        if (c.font)
+            field->setFont(toQFont(*c.font));
+        field->setText(caption);
+        return field;
+    }
     case ControlKind::Button:
         return new QPushButton(caption, parent);
     case ControlKind::CheckBox:
