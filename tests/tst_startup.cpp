@@ -1,0 +1,97 @@
+// What start-up does to be quick must not change what the user sees: design
+// fonts shared between controls, text fields given their font before their
+// text, and the menu bar's overflow arrow drawn from a deferred icon.
+#include "frmquorvane.h"
+#include "guitest.h"
+#include "style.h"
+
+#include <QLabel>
+#include <QStyleFactory>
+
+using qv::NumberLocale;
+
+class StartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlFonts_data();
+    void controlFonts();
+    void fieldsKeepTheirTextAfterTheirFont();
+    void deferredIconsDrawLikeTheStyle_data();
+    void deferredIconsDrawLikeTheStyle();
+};
+
+void StartUp::controlFonts_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("family"); // empty: the toolkit's default font
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<bool>("italic");
+
+    QTest::newRow("hidden field, own font") << "txt1" << "Comic Sans MS" << 9.75 << 400 << false;
+    QTest::newRow("locked result field, same font") << "txt17" << "Comic Sans MS" << 9.75 << 400 << false;
+    QTest::newRow("check box, same font") << "chk1" << "Comic Sans MS" << 9.75 << 400 << false;
+    QTest::newRow("title, a font of its own") << "Label13" << "Bookman Old Style" << 18.0 << 300 << true;
+    QTest::newRow("notice line, default font") << "Label1" << "" << 0.0 << 0 << false;
+}
+
+void StartUp::controlFonts()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(int, weight);
+    QFETCH(bool, italic);
+
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    const QFont font = main.panel().control(qPrintable(control))->font();
+    if (family.isEmpty()) {
+        QCOMPARE(font, QApplication::font());
+        return;
+    }
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(int(font.weight()), weight);
+    QCOMPARE(font.italic(), italic);
+}
+
+// A second window built from the same table gets the same fonts and texts.
+void StartUp::fieldsKeepTheirTextAfterTheirFont()
+{
+    for (int i = 0; i < 2; ++i) {
+        qv::app::frmquorvane main(NumberLocale::fullStop());
+        QCOMPARE(qvtest::textOf(main.panel(), "txt1"), QStringLiteral("Addition"));
+        QCOMPARE(qvtest::textOf(main.panel(), "txt17"), QStringLiteral("Answer"));
+        QCOMPARE(main.panel().field("txt7")->font().family(), QStringLiteral("Comic Sans MS"));
+    }
+}
+
+void StartUp::deferredIconsDrawLikeTheStyle_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("menu bar overflow arrow") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QTest::newRow("tool bar overflow arrow") << int(QStyle::SP_ToolBarVerticalExtensionButton);
+    QTest::newRow("message box icon, not deferred") << int(QStyle::SP_MessageBoxCritical);
+}
+
+void StartUp::deferredIconsDrawLikeTheStyle()
+{
+    QFETCH(int, which);
+    const auto pixmap = QStyle::StandardPixmap(which);
+    qv::app::Style style;
+    const QIcon ours = style.standardIcon(pixmap);
+    const QIcon theirs = style.baseStyle()->standardIcon(pixmap);
+    QVERIFY(!ours.isNull());
+    for (const QSize size : {QSize(8, 8), QSize(16, 16), QSize(32, 32)}) {
+        QCOMPARE(ours.actualSize(size), theirs.actualSize(size));
+        QCOMPARE(ours.pixmap(size).toImage(), theirs.pixmap(size).toImage());
+    }
+    // A copy made before the first drawing draws the same.
+    const QIcon copy = style.standardIcon(pixmap);
+    QIcon detached = copy;
+    QCOMPARE(detached.pixmap(QSize(16, 16)).toImage(), theirs.pixmap(QSize(16, 16)).toImage());
+}
+
+QTEST_MAIN(StartUp)
+#include "tst_startup.moc"
