@@ -178,8 +178,8 @@ void benchCalculate(const char* label, qv::frame::Form& form, const char* button
         return;
     }
     bool wrote = false;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        wrote = wrote || fields[i]->text() != before[i];
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        wrote = wrote || fields[i]->text() != before[std::size_t(i)];
     const double us = perCallUs([&] { button->click(); });
     std::printf("  %-12s %12.2f%s\n", label, us, wrote ? "" : "  (writes nothing yet)");
 }

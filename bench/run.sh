@@ -36,7 +36,8 @@ echo "X server: $(Xvfb -version 2>&1 | grep -m1 -i 'x.org x server' || echo Xvfb
 echo "Qt: $(dpkg-query -W -f='${Version}' libqt6widgets6 2>/dev/null || echo unknown)"
 echo
 
-programs=("minimal=$dir/bench/quorvane_minimal" "quorvane=$dir/app/quorvane")
+programs=("minimal=$dir/bench/quorvane_minimal" "quorvane=$dir/app/quorvane"
+          "minimal-622x553=$dir/bench/quorvane_minimal --size 622x553")
 command -v speedcrunch >/dev/null && programs+=("speedcrunch=$(command -v speedcrunch)")
 command -v galculator >/dev/null && programs+=("galculator=$(command -v galculator)")
 

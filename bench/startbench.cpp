@@ -8,9 +8,12 @@
 //
 // The watcher selects SubstructureNotify on the root window, so the server
 // tells it of every top-level window that is mapped; a MapNotify counts when
-// the window's _NET_WM_PID is the started process. After the map the program
-// is left to paint and settle for --settle milliseconds, then ended with
-// SIGTERM; its peak resident set comes from wait4's rusage.
+// the window's _NET_WM_PID is the started process. At that moment it also
+// reads the CPU time the process's threads have used (/proc/PID/task/*/schedstat,
+// in nanoseconds): on a shared machine, wall time waits for other work, the
+// CPU time much less. After the map the program is left to paint and settle
+// for --settle milliseconds, then ended with SIGTERM; its peak resident set
+// comes from wait4's rusage.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -19,6 +22,8 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <dirent.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -42,13 +47,37 @@ struct Program {
     std::string name;
     std::string command;
     std::vector<double> startMs;
+    std::vector<double> cpuMs;
     std::vector<double> peakMiB;
 };
 
 struct Sample {
     double startMs = -1;
+    double cpuMs = -1;
     double peakMiB = -1;
 };
+
+// CPU time used so far by all threads of the process, in milliseconds.
+double cpuMsOf(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* dir = opendir(tasks.c_str());
+    if (!dir)
+        return -1;
+    double total = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        if (FILE* f = std::fopen((tasks + "/" + entry->d_name + "/schedstat").c_str(), "r")) {
+            unsigned long long ns = 0;
+            if (std::fscanf(f, "%llu", &ns) == 1)
+                total += double(ns) / 1e6;
+            std::fclose(f);
+        }
+    }
+    closedir(dir);
+    return total;
+}
 
 long windowPid(Display* display, Window window, Atom pidAtom)
 {
@@ -101,9 +130,15 @@ Sample runOnce(Display* display, Atom pidAtom, const std::string& command, int s
         }
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == MapNotify && !event.xmap.override_redirect
-            && windowPid(display, event.xmap.window, pidAtom) == long(pid))
-            mapped = nowMs();
+        if (event.type == MapNotify && !event.xmap.override_redirect) {
+            // Read first, ask after: the program goes on painting meanwhile.
+            const double at = nowMs();
+            const double cpu = cpuMsOf(pid);
+            if (windowPid(display, event.xmap.window, pidAtom) == long(pid)) {
+                mapped = at;
+                sample.cpuMs = cpu;
+            }
+        }
     }
     if (mapped < 0)
         std::fprintf(stderr, "%s showed no window within 20 s\n", command.c_str());
@@ -145,7 +180,7 @@ int main(int argc, char* argv[])
         else if (arg == "--settle" && i + 1 < argc)
             settleMs = std::atoi(argv[++i]);
         else if (const auto eq = arg.find('='); eq != std::string::npos && eq > 0)
-            programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}});
+            programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
         else {
             std::fprintf(stderr, "usage: %s [--runs N] [--settle MS] NAME=PROGRAM ...\n", argv[0]);
             return 2;
@@ -176,22 +211,25 @@ int main(int argc, char* argv[])
             const Sample s = runOnce(display, pidAtom, p.command, settleMs);
             if (s.startMs >= 0) {
                 p.startMs.push_back(s.startMs);
+                p.cpuMs.push_back(s.cpuMs);
                 p.peakMiB.push_back(s.peakMiB);
             }
         }
 
     const double baseStart = median(programs.front().startMs);
+    const double baseCpu = median(programs.front().cpuMs);
     const double basePeak = median(programs.front().peakMiB);
-    std::printf("%-12s %6s %12s %8s %12s %8s %20s\n", "program", "runs", "start ms", "ratio", "peak MiB", "ratio",
-                "start min..max ms");
+    const auto ratio = [](double v, double base) { return base > 0 ? v / base : 0.0; };
+    std::printf("%-16s %4s %9s %6s %9s %6s %9s %6s %16s\n", "program", "runs", "start ms", "ratio", "cpu ms", "ratio",
+                "peak MiB", "ratio", "start min..max");
     for (const Program& p : programs) {
         const double start = median(p.startMs);
+        const double cpu = median(p.cpuMs);
         const double peak = median(p.peakMiB);
-        const auto [lo, hi] = p.startMs.empty() ? std::pair<double, double>{-1, -1}
-                                                : std::pair<double, double>{*std::min_element(p.startMs.begin(), p.startMs.end()),
-                                                                            *std::max_element(p.startMs.begin(), p.startMs.end())};
-        std::printf("%-12s %6zu %12.1f %8.2f %12.1f %8.2f %9.1f..%-9.1f\n", p.name.c_str(), p.startMs.size(), start,
-                    baseStart > 0 ? start / baseStart : 0.0, peak, basePeak > 0 ? peak / basePeak : 0.0, lo, hi);
+        const double lo = p.startMs.empty() ? -1 : *std::min_element(p.startMs.begin(), p.startMs.end());
+        const double hi = p.startMs.empty() ? -1 : *std::max_element(p.startMs.begin(), p.startMs.end());
+        std::printf("%-16s %4zu %9.1f %6.2f %9.1f %6.2f %9.1f %6.2f %7.1f..%-7.1f\n", p.name.c_str(), p.startMs.size(),
+                    start, ratio(start, baseStart), cpu, ratio(cpu, baseCpu), peak, ratio(peak, basePeak), lo, hi);
     }
     XCloseDisplay(display);
     for (const Program& p : programs)
