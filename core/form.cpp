@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFont>
@@ -77,11 +78,24 @@ bool takesFocus(ControlKind kind)
     return kind == ControlKind::TextField || kind == ControlKind::Button || kind == ControlKind::CheckBox;
 }
 
+// A calculator window is a window to assistive technology (a frame to
+// AT-SPI, announced by its title), not the anonymous pane a plain top-level
+// widget would be.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(Form::staticMetaObject.className()) && object->isWidgetType()
+        && static_cast<QWidget*>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
     : QWidget(parent), design_(design), locale_(std::move(locale))
 {
+    static const bool accessibleWindows = (QAccessible::installFactory(windowAccessible), true);
+    (void)accessibleWindows;
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
     setFont(toQFont(design.font ? *design.font : ToolkitDefault));
