@@ -131,6 +131,7 @@ void Accessibility::everyControlIsNamed()
 
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
     QVERIFY(root);
+    QCOMPARE(root->role(), QAccessible::Window);
     QVERIFY2(!root->text(QAccessible::Name).trimmed().isEmpty(), "the window has no name to announce");
 
     QStringList problems;
