@@ -89,6 +89,19 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
     return nullptr;
 }
 
+// Whether area, in the control's container, lies inside it and clear of
+// every other control there.
+bool isClear(const QWidget* control, const QRect& area)
+{
+    const QWidget* container = control->parentWidget();
+    if (!container->rect().contains(area))
+        return false;
+    for (const QWidget* other : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != control && other->geometry().intersects(area))
+            return false;
+    return true;
+}
+
 } // namespace
 
 Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
@@ -114,12 +127,21 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
         controls_.emplace_back(c.name, w);
     }
     // A caption that wraps to more lines than its label was designed for
-    // grows downwards rather than losing its last words.
+    // grows downwards rather than losing its last words; upwards instead
+    // where growing down would cover another control (which would then lose
+    // clicks to the label) and the room above is free.
     for (const auto& [name, w] : controls_)
         if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
-            const int needed = label->heightForWidth(label->width());
-            if (needed > label->height())
-                label->resize(label->width(), needed);
+            const QRect designed = label->geometry();
+            const int extra = label->heightForWidth(designed.width()) - designed.height();
+            if (extra <= 0)
+                continue;
+            const QRect below(designed.left(), designed.bottom() + 1, designed.width(), extra);
+            const QRect above(designed.left(), designed.top() - extra, designed.width(), extra);
+            if (!isClear(label, below) && isClear(label, above))
+                label->setGeometry(designed.adjusted(0, -extra, 0, 0));
+            else
+                label->setGeometry(designed.adjusted(0, 0, 0, extra));
         }
     for (const Control& c : design.controls)
         if (c.names)
