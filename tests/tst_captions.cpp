@@ -89,6 +89,7 @@ class Captions : public QObject {
 private slots:
     void fitTheirControls_data();
     void fitTheirControls();
+    void aGrownLabelLeavesItsFieldClear();
     void fontsAreTheInstalledSubstitutes_data();
     void fontsAreTheInstalledSubstitutes();
 };
@@ -110,6 +111,20 @@ void Captions::fitTheirControls()
     QVERIFY(window);
     const QStringList found = misfits(window);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+}
+
+// The triangle's caption wraps to two lines; growing down it would cover the
+// corner of the first side's field, so it grows up into the free room there.
+void Captions::aGrownLabelLeavesItsFieldClear()
+{
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    auto* window = qobject_cast<qv::frame::Form*>(windowFor(main, QStringLiteral("mnutri")));
+    QVERIFY(window);
+    QWidget* label = window->control("Label1");
+    QVERIFY(misfit(label).isEmpty());
+    for (const char* field : {"txt1", "txt2", "txt3"})
+        QVERIFY2(!label->geometry().intersects(window->control(field)->geometry()), field);
 }
 
 void Captions::fontsAreTheInstalledSubstitutes_data()
