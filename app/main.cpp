@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QString>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,12 +20,16 @@ qv::NumberLocale systemNumberLocale()
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-// The calculator's icon in every size it is built with.
+// The calculator's window icon, in the sizes up to 64 pixels that window
+// managers show for a window; the launcher and the desktop take the larger
+// ones from the installed icon theme. Each size is decoded at start-up and
+// sent to the X server, so the 128 and 256 pixel ones would cost 0.8 MiB.
 QIcon calculatorIcon()
 {
     QIcon icon;
     for (const QString& size : QStringLiteral(QUORVANE_ICON_SIZES).split(u' '))
-        icon.addFile(QStringLiteral(":/icons/%1x%1/" QUORVANE_APP_ID ".png").arg(size));
+        if (size.toInt() <= 64)
+            icon.addFile(QStringLiteral(":/icons/%1x%1/" QUORVANE_APP_ID ".png").arg(size));
     return icon;
 }
 
@@ -53,9 +58,10 @@ int main(int argc, char* argv[])
     // Desktops match the windows to the launcher entry by this name (Wayland's
     // app id); under X11 they match WM_CLASS "quorvane", the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
-    QApplication::setWindowIcon(calculatorIcon());
     QApplication::setStyle(new qv::app::Style);
     qv::app::frmquorvane window(systemNumberLocale());
     window.show();
+    // The icon is for the task bar: it can wait until the window is on its way.
+    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(calculatorIcon()); });
     return QApplication::exec();
 }
