@@ -32,7 +32,7 @@ fi
 unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
-echo "X server: $(Xvfb -version 2>&1 | grep -m1 -i 'x.org x server' || echo Xvfb) on DISPLAY=$DISPLAY"
+echo "X server: Xvfb $(dpkg-query -W -f='${Version}' xvfb 2>/dev/null) on DISPLAY=$DISPLAY, 1280x1024x24 (no window manager)"
 echo "Qt: $(dpkg-query -W -f='${Version}' libqt6widgets6 2>/dev/null || echo unknown)"
 echo
 
