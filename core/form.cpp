@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "fontface.h"
 #include "numbertext.h"
 #include "report.h"
 #include "twips.h"
@@ -39,8 +40,10 @@ const QFont& toQFont(const Font& font)
         // font (a sixth of all the work to the first frame), for the same face.
         static const QStringList installed = QFontDatabase::families();
         const QString family = QString::fromLatin1(font.family);
-        f.setFamily(font.standIn && !installed.contains(family, Qt::CaseInsensitive) ? QString::fromLatin1(font.standIn)
-                                                                                     : family);
+        f.setFamily(preferredFace(font.standIn && !installed.contains(family, Qt::CaseInsensitive)
+                                      ? QString::fromLatin1(font.standIn)
+                                      : family,
+                                  font.weight, font.italic));
         f.setPointSizeF(font.pointSize);
         f.setWeight(QFont::Weight(font.weight));
         f.setItalic(font.italic);
