@@ -1,0 +1,90 @@
+// What the fuzz targets share: a property check that stops the run with the
+// input saved, and the facts about numbers that several targets rely on.
+#pragma once
+
+#include "failure.h"
+#include "fieldvalue.h"
+#include "numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+// A broken property: libFuzzer treats the abort as a crash and keeps the input.
+#define QV_CHECK(condition, ...)                                                                     \
+    do {                                                                                            \
+        if (!(condition)) {                                                                         \
+            std::fprintf(stderr, "broken property: %s\n  ", #condition);                            \
+            std::fprintf(stderr, __VA_ARGS__);                                                      \
+            std::fprintf(stderr, "\n");                                                             \
+            std::abort();                                                                           \
+        }                                                                                           \
+    } while (false)
+
+namespace qvfuzz {
+
+inline const char* name(qv::FailureKind kind)
+{
+    switch (kind) {
+    case qv::FailureKind::Conversion:
+        return "conversion";
+    case qv::FailureKind::DivisionByZero:
+        return "division by zero";
+    case qv::FailureKind::Overflow:
+        return "overflow";
+    case qv::FailureKind::InvalidArgument:
+        return "invalid argument";
+    }
+    return "?";
+}
+
+// The double rounded to 15 significant digits, by the C library's own rounding.
+inline double roundedTo15(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    return std::strtod(buffer, nullptr);
+}
+
+// Significant digits of a display text: its digits before any exponent,
+// leading zeros left out.
+inline int significantDigits(std::string_view text)
+{
+    int count = 0;
+    bool started = false;
+    for (char c : text) {
+        if (c == 'E')
+            break;
+        if (c < '0' || c > '9')
+            continue;
+        if (c != '0')
+            started = true;
+        if (started)
+            ++count;
+    }
+    return count;
+}
+
+// Printable form of an input for a failure message (at most 200 characters).
+inline std::string shown(std::string_view text)
+{
+    std::string out;
+    for (char c : text.substr(0, 200)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u < 0x7f) {
+            out.push_back(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", u);
+            out += hex;
+        }
+    }
+    if (text.size() > 200)
+        out += "...";
+    return out;
+}
+
+} // namespace qvfuzz

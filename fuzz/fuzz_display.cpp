@@ -1,0 +1,97 @@
+// Number display text of any finite double: at most 15 significant digits,
+// the written form of its rule (positional or scientific, no trailing zeros,
+// the locale's separator), and strict reading gives back the double rounded
+// to 15 digits; where that rounding lies beyond the double range (the
+// largest doubles) strict reading fails with an overflow.
+#include "check.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// The text has the form -?D+(S D+)?(E[+-]DD+)? with S the locale's separator,
+// no trailing zero in the fraction and, in scientific form, one leading digit.
+bool wellFormed(std::string_view t, char separator)
+{
+    std::size_t i = 0;
+    if (i < t.size() && t[i] == '-')
+        ++i;
+    const std::size_t intStart = i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+        ++i;
+    const std::size_t intDigits = i - intStart;
+    if (intDigits == 0 || (intDigits > 1 && t[intStart] == '0'))
+        return false;
+    if (i < t.size() && t[i] == separator) {
+        ++i;
+        const std::size_t fracStart = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        if (i == fracStart || t[i - 1] == '0')
+            return false;
+    }
+    if (i < t.size() && t[i] == 'E') {
+        if (intDigits != 1 || t[intStart] == '0')
+            return false;
+        ++i;
+        if (i >= t.size() || (t[i] != '+' && t[i] != '-'))
+            return false;
+        ++i;
+        const std::size_t expStart = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        if (i - expStart < 2)
+            return false;
+    }
+    return i == t.size();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < sizeof(double))
+        return 0;
+    double value;
+    std::memcpy(&value, data, sizeof value);
+    if (!std::isfinite(value))
+        return 0;
+
+    const std::string stop = qv::displayText(value, qv::NumberLocale::fullStop());
+    const std::string comma = qv::displayText(value, qv::NumberLocale::comma());
+    QV_CHECK(qvfuzz::significantDigits(stop) <= 15, "%.17g shows as %s", value, stop.c_str());
+    QV_CHECK(wellFormed(stop, '.'), "%.17g shows as %s", value, stop.c_str());
+    std::string swapped = stop;
+    for (char& c : swapped)
+        if (c == '.')
+            c = ',';
+    QV_CHECK(comma == swapped, "%.17g shows as %s with a full stop but %s with a comma", value, stop.c_str(),
+             comma.c_str());
+    QV_CHECK(qv::FieldValue(value).display(qv::NumberLocale::fullStop()) == stop, "%.17g: field value display",
+             value);
+
+    // Positional exactly when the rounded value's decimal exponent e has -5 < e < 15.
+    const double rounded = qvfuzz::roundedTo15(value);
+    if (value != 0 && std::isfinite(rounded)) {
+        char sci[64];
+        std::snprintf(sci, sizeof sci, "%.14e", value);
+        const int e = std::atoi(std::strchr(sci, 'e') + 1);
+        const bool positional = stop.find('E') == std::string::npos;
+        QV_CHECK(positional == (e > -5 && e < 15), "%.17g (exponent %d) shows as %s", value, e, stop.c_str());
+    }
+
+    for (const auto& [text, locale] : {std::pair{stop, qv::NumberLocale::fullStop()}, std::pair{comma, qv::NumberLocale::comma()}}) {
+        try {
+            const double back = qv::readStrict(text, locale);
+            QV_CHECK(back == rounded, "%.17g shows as %s, which reads back as %.17g, not %.17g", value, text.c_str(),
+                     back, rounded);
+        } catch (const qv::Failure& failure) {
+            QV_CHECK(failure.kind() == qv::FailureKind::Overflow && !std::isfinite(rounded),
+                     "%.17g shows as %s, which fails to read back with %s", value, text.c_str(),
+                     qvfuzz::name(failure.kind()));
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,63 @@
+// Strict reading of any text, in the full-stop and the comma locale: a finite
+// double, a conversion failure or an overflow failure, never another kind.
+// The two locales mirror each other (swapping '.' and ',' in the text gives
+// the same outcome in the other locale), and spaces around a text change
+// nothing.
+#include "check.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <variant>
+
+namespace {
+
+using Outcome = std::variant<double, qv::FailureKind>;
+
+Outcome strict(std::string_view text, const qv::NumberLocale& locale)
+{
+    try {
+        const double value = qv::readStrict(text, locale);
+        QV_CHECK(std::isfinite(value), "readStrict(\"%s\", \"%s\") gave %g", qvfuzz::shown(text).c_str(),
+                 locale.decimal.c_str(), value);
+        return value;
+    } catch (const qv::Failure& failure) {
+        QV_CHECK(failure.kind() == qv::FailureKind::Conversion || failure.kind() == qv::FailureKind::Overflow,
+                 "readStrict(\"%s\", \"%s\") failed with %s", qvfuzz::shown(text).c_str(), locale.decimal.c_str(),
+                 qvfuzz::name(failure.kind()));
+        return failure.kind();
+    }
+}
+
+std::string describe(const Outcome& o)
+{
+    if (const double* value = std::get_if<double>(&o)) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.17g", *value);
+        return buffer;
+    }
+    return qvfuzz::name(std::get<qv::FailureKind>(o));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const qv::NumberLocale fullStop = qv::NumberLocale::fullStop();
+    const qv::NumberLocale comma = qv::NumberLocale::comma();
+
+    const Outcome stop = strict(text, fullStop);
+    std::string mirrored(text);
+    for (char& c : mirrored)
+        c = c == '.' ? ',' : c == ',' ? '.' : c;
+    const Outcome mirror = strict(mirrored, comma);
+    QV_CHECK(stop == mirror, "\"%s\" in the full-stop locale: %s; \"%s\" in the comma locale: %s",
+             qvfuzz::shown(text).c_str(), describe(stop).c_str(), qvfuzz::shown(mirrored).c_str(),
+             describe(mirror).c_str());
+
+    const std::string spaced = "  " + std::string(text) + " ";
+    const Outcome padded = strict(spaced, fullStop);
+    QV_CHECK(padded == stop, "\"%s\": %s, with spaces around: %s", qvfuzz::shown(text).c_str(),
+             describe(stop).c_str(), describe(padded).c_str());
+    return 0;
+}
