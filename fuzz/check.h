@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A broken property: libFuzzer treats the abort as a crash and keeps the input.
 #define QV_CHECK(condition, ...)                                                                     \
@@ -66,6 +67,16 @@ inline int significantDigits(std::string_view text)
             ++count;
     }
     return count;
+}
+
+// Real locales whose separators take more than one byte in UTF-8: French
+// (comma, narrow no-break space), Swiss German (full stop, right single
+// quotation mark), Arabic (Arabic decimal and thousands separators).
+inline const std::vector<qv::NumberLocale>& wideLocales()
+{
+    static const std::vector<qv::NumberLocale> locales{
+        {",", "\u202F"}, {".", "\u2019"}, {"\u066B", "\u066C"}};
+    return locales;
 }
 
 // Printable form of an input for a failure message (at most 200 characters).

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -82,7 +84,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QV_CHECK(positional == (e > -5 && e < 15), "%.17g (exponent %d) shows as %s", value, e, stop.c_str());
     }
 
-    for (const auto& [text, locale] : {std::pair{stop, qv::NumberLocale::fullStop()}, std::pair{comma, qv::NumberLocale::comma()}}) {
+    std::vector<std::pair<std::string, qv::NumberLocale>> shown{{stop, qv::NumberLocale::fullStop()},
+                                                                {comma, qv::NumberLocale::comma()}};
+    for (const qv::NumberLocale& locale : qvfuzz::wideLocales()) {
+        std::string expected;
+        for (char c : stop)
+            expected += c == '.' ? locale.decimal : std::string(1, c);
+        const std::string text = qv::displayText(value, locale);
+        QV_CHECK(text == expected, "%.17g shows as %s, with the separator %s as %s", value, stop.c_str(),
+                 locale.decimal.c_str(), text.c_str());
+        shown.emplace_back(text, locale);
+    }
+    for (const auto& [text, locale] : shown) {
         try {
             const double back = qv::readStrict(text, locale);
             QV_CHECK(back == rounded, "%.17g shows as %s, which reads back as %.17g, not %.17g", value, text.c_str(),

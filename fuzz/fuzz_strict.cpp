@@ -1,10 +1,11 @@
 // Strict reading of any text, in the full-stop and the comma locale: a finite
 // double, a conversion failure or an overflow failure, never another kind.
 // The two locales mirror each other (swapping '.' and ',' in the text gives
-// the same outcome in the other locale), and spaces around a text change
-// nothing.
+// the same outcome in the other locale), locales with separators of several
+// bytes read the same numbers, and spaces around a text change nothing.
 #include "check.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <variant>
@@ -54,6 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QV_CHECK(stop == mirror, "\"%s\" in the full-stop locale: %s; \"%s\" in the comma locale: %s",
              qvfuzz::shown(text).c_str(), describe(stop).c_str(), qvfuzz::shown(mirrored).c_str(),
              describe(mirror).c_str());
+
+    // Locales with separators of more than one byte read an ASCII text the
+    // same way once its separators are written in theirs.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (const qv::NumberLocale& locale : qvfuzz::wideLocales()) {
+            std::string written;
+            for (char c : text)
+                written += c == '.' ? locale.decimal : c == ',' ? locale.thousands : std::string(1, c);
+            const Outcome wide = strict(written, locale);
+            QV_CHECK(stop == wide, "\"%s\" in the full-stop locale: %s; \"%s\": %s", qvfuzz::shown(text).c_str(),
+                     describe(stop).c_str(), qvfuzz::shown(written).c_str(), describe(wide).c_str());
+        }
+    }
 
     const std::string spaced = "  " + std::string(text) + " ";
     const Outcome padded = strict(spaced, fullStop);
