@@ -133,7 +133,8 @@ void Hostile::readings()
 
 // Pasted into the division window's first field: the field keeps the text as
 // pasted, Calculate divides its lenient reading by 1 or reports the overflow,
-// and the same field's text read strictly gives the strict outcome.
+// and the same field's text read strictly gives the strict outcome. Pasted
+// as the circle's radius, it is read strictly by a real handler.
 void Hostile::throughAField()
 {
     QFETCH(QString, text);
@@ -161,6 +162,25 @@ void Hostile::throughAField()
         const QString expected = locale.decimal == "," ? comma : stop;
         QCOMPARE(outcome([&] { return (w->text("txt1") * FieldValue(1)).toDouble(); }, locale), expected);
         QVERIFY(w->isVisible());
+
+        // The circle window reads its radius strictly: an unreadable radius is
+        // reported before anything is written; a readable one gives both results.
+        auto circle = windows::make_frmcir(locale);
+        circle->load();
+        circle->show();
+        paste(*circle, "txt1", text);
+        QCOMPARE(textOf(*circle, "txt1"), text);
+        const QString circleMessage = press(*circle, "Command1");
+        if (expected.startsWith('!')) {
+            QCOMPARE(circleMessage, boxText(expected));
+            QCOMPARE(textOf(*circle, "txt2"), QString());
+        } else if (circleMessage.isEmpty()) {
+            QVERIFY(!textOf(*circle, "txt2").isEmpty());
+            QVERIFY(!textOf(*circle, "txt3").isEmpty());
+        } else {
+            QCOMPARE(circleMessage, boxText("!overflow"));
+        }
+        QVERIFY(circle->isVisible());
     }
 }
 
