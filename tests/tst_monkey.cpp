@@ -355,6 +355,7 @@ void Monkey::randomActions()
     Watchdog watchdog(std::chrono::seconds(20));
     std::deque<QString> recent; // the last actions, for the report
     std::map<QString, int> counts;
+    std::set<QString> pressedIn; // the windows whose buttons were pressed
     int failures = 0;
     QElapsedTimer clock;
     clock.start();
@@ -415,6 +416,7 @@ void Monkey::randomActions()
             watchdog.beat(action.toStdString());
             message = qvtest::messageFrom([&] { QTest::mouseClick(b, Qt::LeftButton); });
             handlerRan = true;
+            pressedIn.insert(w.name);
         } else if (roll < 74 && !boxes.empty()) {
             auto* box = static_cast<QCheckBox*>(boxes[pick(boxes.size())]);
             action = QString("tick %1.%2").arg(w.name, box->objectName());
@@ -494,6 +496,14 @@ void Monkey::randomActions()
     qInfo("%d actions in %lld ms (seed %u): %s; %d failures reported", total, clock.elapsed(), seed,
           qPrintable(mix.join(", ")), failures);
     QVERIFY(total >= steps * 9 / 10);
+    // Every window the menus open, and the main window, had its buttons pressed.
+    std::set<QString> windows{"frmquorvane"};
+    for (const Item& item : items_)
+        if (!item.form.isEmpty())
+            windows.insert(item.form);
+    qInfo("buttons pressed in %d of %d windows", int(pressedIn.size()), int(windows.size()));
+    if (steps >= 5000)
+        QCOMPARE(pressedIn, windows);
 }
 
 namespace {
