@@ -156,14 +156,29 @@ QStringList hostileTexts()
 
 // A random short text, as typed: digits most of the time, and the characters
 // the number rules give meaning to.
-QString randomText(std::mt19937& rng)
+QString randomText(std::mt19937& rng, const NumberLocale& locale)
 {
-    static const QString alphabet = "0123456789012345678901234567890123456789.,-+ EeDd&HhOoxabc";
+    const QString alphabet = "0123456789012345678901234567890123456789.,-+ EeDd&HhOoxabc"
+                             + QString::fromStdString(locale.decimal + locale.thousands);
     const int length = std::uniform_int_distribution<int>(0, 12)(rng);
     QString text;
     for (int i = 0; i < length; ++i)
         text += alphabet[std::uniform_int_distribution<int>(0, int(alphabet.size()) - 1)(rng)];
     return text;
+}
+
+// Types text key by key; a character beyond Latin-1 (a narrow no-break
+// space) comes as the text of a key press, as an input method sends it.
+void typeKeys(QWidget* target, const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x100) {
+            QTest::keyClick(target, char(c.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 // A window as the monkey sees it: a calculator window, or the main window's panel.
@@ -333,16 +348,20 @@ void Monkey::randomActions_data()
     const int steps = qEnvironmentVariableIsSet("QUORVANE_MONKEY_STEPS") ? qEnvironmentVariableIntValue("QUORVANE_MONKEY_STEPS") : 20000;
     QTest::newRow("full stop") << "stop" << steps;
     QTest::newRow("comma") << "comma" << steps / 4;
+    QTest::newRow("narrow no-break space") << "french" << steps / 4;
 }
 
 void Monkey::randomActions()
 {
     QFETCH(QString, locale);
     QFETCH(int, steps);
-    locale_ = locale == "comma" ? NumberLocale::comma() : NumberLocale::fullStop();
+    // French groups digits with a narrow no-break space: three bytes in UTF-8.
+    locale_ = locale == "comma"    ? NumberLocale::comma()
+              : locale == "french" ? NumberLocale{",", "\u202F"}
+                                   : NumberLocale::fullStop();
     const unsigned seed = qEnvironmentVariableIsSet("QUORVANE_MONKEY_SEED")
                               ? unsigned(qEnvironmentVariableIntValue("QUORVANE_MONKEY_SEED"))
-                              : 20261207u + (locale == "comma" ? 1u : 0u);
+                              : 20261207u + (locale == "comma" ? 1u : locale == "french" ? 2u : 0u);
     std::mt19937 rng(seed);
     auto pick = [&rng](auto n) { return std::uniform_int_distribution<long long>(0, (long long)n - 1)(rng); };
     const QStringList hostile = hostileTexts();
@@ -387,14 +406,14 @@ void Monkey::randomActions()
                 failure_ = item.form + " did not open";
         } else if (roll < 36 && !fields.empty()) {
             QLineEdit* f = fields[pick(fields.size())];
-            const QString text = randomText(rng);
+            const QString text = randomText(rng, locale_);
             action = QString("type \"%1\" into %2.%3").arg(text, w.name, f->objectName());
             watchdog.beat(action.toStdString());
             const QString old = f->text();
             f->setFocus();
             if (pick(2))
                 f->selectAll();
-            QTest::keyClicks(f, text);
+            typeKeys(f, text);
             if (f->isReadOnly() && f->text() != old)
                 failure_ = "typing changed locked field " + f->objectName();
         } else if (roll < 44 && !fields.empty()) {
