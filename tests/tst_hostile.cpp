@@ -82,6 +82,9 @@ void Hostile::readings_data()
     QTest::newRow("negative exponent of 20 digits") << "1E-999999999999999999" << "0" << "0" << "0";
     QTest::newRow("zero with a huge exponent") << "0E999999999999999999" << "0" << "0" << "0";
     QTest::newRow("exponent of 32,765 digits") << "1E" + QString(32765, '7') << "!overflow" << "!overflow" << "!overflow";
+    // The doubles nearest the top of the range show, rounded to 15 digits, a
+    // number just beyond it: such a result cannot be read back, by either rule.
+    QTest::newRow("largest double as shown") << "1.79769313486232E+308" << "!overflow" << "!overflow" << "!conversion";
     QTest::newRow("80-bit hex") << "&HFFFFFFFFFFFFFFFFFFFF" << "1.20892581961463E+24" << "1.20892581961463E+24"
                                 << "1,20892581961463E+24";
     QTest::newRow("hex beyond any double") << "&H" + QString(300, 'F') << "!overflow" << "!overflow" << "!overflow";
