@@ -43,5 +43,25 @@ command -v galculator >/dev/null && programs+=("galculator=$(command -v galculat
 
 echo "Start-up to the main window mapped, and peak resident memory (median of ${RUNS:-9} alternating runs; ratios to minimal)"
 "$dir/bench/quorvane_startbench" --runs "${RUNS:-9}" "${programs[@]}"
+
+# Instructions are steadier than times on a busy machine: with valgrind
+# installed (the benchmark does not install it), each program runs once under
+# callgrind until it has mapped its window and had 3 s to paint and settle.
+if command -v valgrind >/dev/null && command -v callgrind_annotate >/dev/null; then
+    echo
+    echo "Instructions from start to the window painted and idle (callgrind, one run each)"
+    out=$(mktemp -d)
+    grind=()
+    for p in "${programs[@]}"; do
+        grind+=("${p%%=*}=valgrind --tool=callgrind --callgrind-out-file=$out/${p%%=*}.out ${p#*=}")
+    done
+    "$dir/bench/quorvane_startbench" --runs 1 --settle 3000 "${grind[@]}" >/dev/null 2>&1 || true
+    for p in "${programs[@]}"; do
+        name=${p%%=*}
+        total=$(callgrind_annotate "$out/$name.out" 2>/dev/null | awk '/PROGRAM TOTALS/ {print $1}')
+        printf '%-16s %16s\n' "$name" "${total:-?}"
+    done
+    rm -rf "$out"
+fi
 echo
 "$dir/bench/quorvane_inbench"
