@@ -112,6 +112,8 @@ void Hostile::readings_data()
     QTest::newRow("right-to-left mark after") << QString::fromUtf8("12\u200F") << "12" << "!conversion" << "!conversion";
     QTest::newRow("right-to-left override") << QString::fromUtf8("1\u202E23") << "1" << "!conversion" << "!conversion";
     QTest::newRow("no-break space grouping") << QString::fromUtf8("1\u00A0000") << "1" << "!conversion" << "!conversion";
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "5" << "0" << "!conversion" << "!conversion";
+    QTest::newRow("digit then lone surrogate") << "5" + QString(QChar(0xDC00)) << "5" << "!conversion" << "!conversion";
     QTest::newRow("emoji") << QString::fromUtf8("\U0001F600" "5") << "0" << "!conversion" << "!conversion";
     QTest::newRow("pasted column") << "12\n34" << "1234" << "!conversion" << "!conversion";
     QTest::newRow("pasted windows lines") << "12\r\n34" << "12" << "!conversion" << "!conversion";

@@ -141,6 +141,7 @@ QStringList hostileTexts()
             QString::fromUtf8("1\u202E23"),
             QString::fromUtf8("1\u00A0000"),
             QString::fromUtf8("\U0001F600" "5"),
+            QString(QChar(0xD800)) + "5",
             "12\n34",
             "12\r\n34",
             "2.5\n",
