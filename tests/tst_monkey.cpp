@@ -382,7 +382,8 @@ void Monkey::randomActions()
 
     for (int step = 0; step < steps; ++step) {
         const std::vector<Window> windows = openWindows(main);
-        const Window& w = windows[pick(windows.size())];
+        // The main window's panel has the most controls: it gets a quarter of the actions.
+        const Window& w = pick(4) == 0 ? windows.front() : windows[pick(windows.size())];
         auto visible = [&](auto* c) { return c->isVisibleTo(w.form) && c->isEnabled(); };
         std::vector<QLineEdit*> fields;
         std::vector<QAbstractButton*> buttons, boxes;
