@@ -29,6 +29,8 @@ Form* FormSlots::open(FormFactory make)
             it->form->move(main.right() + 16 + step, main.top() + step);
         }
     }
+    // A minimised window is restored: choosing its menu item means wanting to see it.
+    it->form->setWindowState(it->form->windowState() & ~Qt::WindowMinimized);
     it->form->show();
     it->form->raise();
     it->form->activateWindow();

@@ -22,7 +22,7 @@ public:
     // Open: if the form's slot is empty, or holds a window the user has
     // closed, a new window is created with empty fields and loaded; then the
     // window is shown, modeless, and brought to the front. A window that is
-    // already open is left as it is.
+    // already open keeps its fields; a minimised one is restored.
     Form* open(FormFactory make);
 
     // The form's window while it is open, else nullptr.

@@ -159,6 +159,12 @@ void MainWindow::openingTwiceKeepsTheWindow()
     choose(&main, "mnudiv");
     QCOMPARE(findWindow("frmdiv"), first);
     QCOMPARE(textOf(*first, "txt1"), QString("42"));
+    // A minimised window comes back as it was.
+    first->showMinimized();
+    choose(&main, "mnudiv");
+    QCOMPARE(findWindow("frmdiv"), first);
+    QVERIFY(!first->isMinimized());
+    QCOMPARE(textOf(*first, "txt1"), QString("42"));
     // Volume, Cube and Area, Cube are two windows.
     choose(&main, "mnucube");
     choose(&main, "mnucube1");
