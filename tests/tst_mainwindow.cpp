@@ -98,32 +98,35 @@ void MainWindow::everyMenuItemOpensItsOwnWindow_data()
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("firstFocus");
     const struct {
         const char *item, *form, *caption;
         int width, height;
+        const char* firstFocus; // the tab stop with the lowest tab index
     } rows[] = {
-        {"mnudiv", "frmdiv", "", 7200, 4875},
-        {"mnusqroot", "frmsqroot", "Square root", 6990, 4635},
-        {"mnucroot", "frmcroot", "Cube root", 6930, 4800},
-        {"mnusq", "frmsquare", "Area of a square", 7215, 4005},
-        {"mnurect", "frmrect", "Area of a rectangle", 7230, 5310},
-        {"mnutri", "frmtri", "Area of a triangle", 5670, 3870},
-        {"mnucir", "frmcir", "Area of a circle", 6735, 4335},
-        {"mnudia", "frmdia", "Length of the diagnol", 5640, 3960},
-        {"mnucube", "frmcube", "Area of cube", 5955, 3375},
-        {"mnucyl", "frmcyl", "Area of cylinder", 6660, 4845},
-        {"mnusph", "frmsph", "Area os sphere", 6390, 3285},
-        {"mnuhemi", "frmhemi", "Area of hemi-sphere", 7140, 5280},
-        {"mnucone", "frmcone", " ", 5970, 5670},
-        {"mnucube1", "frmvcube", "Volume of a cube", 5925, 3705},
-        {"mnuroom1", "frmvroom", "", 6930, 4800},
-        {"mnucone1", "frmvcone", "Volume of a cone", 5490, 4065},
-        {"mnucyl1", "frmvcyl", "Volume of a cylinder", 6795, 4875},
-        {"mnusph1", "frmvsph", "Volume of a sphere", 6075, 3660},
-        {"mnuhemi1", "frmvhemi", "Volume of a hemi-sphere", 6900, 4935},
+        {"mnudiv", "frmdiv", "", 7200, 4875, "txt3"},
+        {"mnusqroot", "frmsqroot", "Square root", 6990, 4635, "txt1"},
+        {"mnucroot", "frmcroot", "Cube root", 6930, 4800, "txt2"},
+        {"mnusq", "frmsquare", "Area of a square", 7215, 4005, "txt1"},
+        {"mnurect", "frmrect", "Area of a rectangle", 7230, 5310, "txt3"},
+        {"mnutri", "frmtri", "Area of a triangle", 5670, 3870, "txt4"},
+        {"mnucir", "frmcir", "Area of a circle", 6735, 4335, "txt3"},
+        {"mnudia", "frmdia", "Length of the diagnol", 5640, 3960, "txt1"},
+        {"mnucube", "frmcube", "Area of cube", 5955, 3375, "txt2"},
+        {"mnucyl", "frmcyl", "Area of cylinder", 6660, 4845, "txt4"},
+        {"mnusph", "frmsph", "Area os sphere", 6390, 3285, "txt2"},
+        {"mnuhemi", "frmhemi", "Area of hemi-sphere", 7140, 5280, "txt3"},
+        {"mnucone", "frmcone", " ", 5970, 5670, "txt5"},
+        {"mnucube1", "frmvcube", "Volume of a cube", 5925, 3705, "txt4"},
+        {"mnuroom1", "frmvroom", "", 6930, 4800, "txt4"},
+        {"mnucone1", "frmvcone", "Volume of a cone", 5490, 4065, "txt3"},
+        {"mnucyl1", "frmvcyl", "Volume of a cylinder", 6795, 4875, "txt3"},
+        {"mnusph1", "frmvsph", "Volume of a sphere", 6075, 3660, "txt2"},
+        {"mnuhemi1", "frmvhemi", "Volume of a hemi-sphere", 6900, 4935, "txt2"},
     };
     for (const auto& r : rows)
-        QTest::newRow(r.item) << r.item << r.form << r.caption << QSize((r.width + 7) / 15, (r.height + 7) / 15);
+        QTest::newRow(r.item) << r.item << r.form << r.caption << QSize((r.width + 7) / 15, (r.height + 7) / 15)
+                              << r.firstFocus;
 }
 
 void MainWindow::everyMenuItemOpensItsOwnWindow()
@@ -132,6 +135,7 @@ void MainWindow::everyMenuItemOpensItsOwnWindow()
     QFETCH(QString, form);
     QFETCH(QString, caption);
     QFETCH(QSize, client);
+    QFETCH(QString, firstFocus);
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
     choose(&main, item.toLatin1());
@@ -140,6 +144,7 @@ void MainWindow::everyMenuItemOpensItsOwnWindow()
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(w->size(), client);
     QVERIFY(!w->isModal());
+    QCOMPARE(w->focusWidget()->objectName(), firstFocus);
     QVERIFY(main.isVisible());
     // Exactly one window of that form, and no other window opened with it.
     int calculators = 0;

@@ -1,54 +1,96 @@
-// The area windows, driven as a user drives them: each window's worked cases,
-// a case whose last digit shows the written order of evaluation, the window's
-// input rule (strict text or lenient reading), the comma locale, and every
-// failure it can meet with the fields it has written by then.
+// The eighteen calculator windows beside division, driven as a user drives
+// them: type the inputs, press Calculate, read every result field or the
+// failure. Each window's worked cases, a case whose last digit shows the
+// written order of evaluation, its input rule (field text read strictly, or
+// a lenient reading), the comma locale, every failure it can meet with the
+// fields written by then, and Reset.
 #include "windowcases.h"
-
-#include "frmquorvane.h"
 
 #include <QTest>
 
 using namespace qvtest;
+using namespace qv::windows;
 
 namespace {
 
 const std::vector<WindowUnderTest> windows = {
-    {"frmsquare", qv::windows::make_frmsquare, "Command1", "Command2", {"txt1"}, {"txt2"}},
-    {"frmrect", qv::windows::make_frmrect, "cmd2", "cmd1", {"txt1", "txt2"}, {"txt3"}},
-    {"frmtri", qv::windows::make_frmtri, "Command1", "Command2", {"txt1", "txt2", "txt3"}, {"txt4"}},
-    {"frmcir", qv::windows::make_frmcir, "Command1", "Command2", {"txt1"}, {"txt2", "txt3"}},
-    {"frmdia", qv::windows::make_frmdia, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
-    {"frmcube", qv::windows::make_frmcube, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmsph", qv::windows::make_frmsph, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmcyl", qv::windows::make_frmcyl, "Command2", "Command1", {"txt1", "txt2"}, {"txt3", "txt4"}},
-    {"frmhemi", qv::windows::make_frmhemi, "Command3", "Command1", {"txt1"}, {"txt2", "txt3"}},
-    {"frmcone", qv::windows::make_frmcone, "cmdcal", "cmdre", {"txt1", "txt2"}, {"txt3", "txt4", "txt5"}},
+    {"frmsqroot", make_frmsqroot, "Command2", "Command1", {"txt1"}, {"txt2"}},
+    {"frmcroot", make_frmcroot, "Command1", "Command2", {"txt1"}, {"txt2"}},
+    {"frmsquare", make_frmsquare, "Command1", "Command2", {"txt1"}, {"txt2"}},
+    {"frmrect", make_frmrect, "cmd2", "cmd1", {"txt1", "txt2"}, {"txt3"}},
+    {"frmtri", make_frmtri, "Command1", "Command2", {"txt1", "txt2", "txt3"}, {"txt4"}},
+    {"frmcir", make_frmcir, "Command1", "Command2", {"txt1"}, {"txt2", "txt3"}},
+    {"frmdia", make_frmdia, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
+    {"frmcube", make_frmcube, "Command2", "Command1", {"txt1"}, {"txt2"}},
+    {"frmsph", make_frmsph, "Command2", "Command1", {"txt1"}, {"txt2"}},
+    {"frmcyl", make_frmcyl, "Command2", "Command1", {"txt1", "txt2"}, {"txt3", "txt4"}},
+    {"frmhemi", make_frmhemi, "Command3", "Command1", {"txt1"}, {"txt2", "txt3"}},
+    {"frmcone", make_frmcone, "cmdcal", "cmdre", {"txt1", "txt2"}, {"txt3", "txt4", "txt5"}},
+    {"frmvcube", make_frmvcube, "Command2", "Command1", {"txt1"}, {"txt4"}},
+    {"frmvroom", make_frmvroom, "Command1", "Command2", {"txt1", "txt2", "txt3"}, {"txt4"}},
+    {"frmvsph", make_frmvsph, "Command2", "Command1", {"txt1"}, {"txt2"}},
+    {"frmvhemi", make_frmvhemi, "Command2", "Command1", {"txt1"}, {"txt2"}},
+    {"frmvcone", make_frmvcone, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
+    {"frmvcyl", make_frmvcyl, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
 };
 
 } // namespace
 
-class AreaWindows : public QObject {
+class CalculatorWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void strictWindows_data();
-    void strictWindows() { runCase(windows); }
+    void roots_data();
+    void roots() { runCase(windows); }
+    void strictAreas_data();
+    void strictAreas() { runCase(windows); }
     void triangle_data();
     void triangle() { runCase(windows); }
-    void solids_data();
-    void solids() { runCase(windows); }
+    void solidAreas_data();
+    void solidAreas() { runCase(windows); }
     void cone_data();
     void cone() { runCase(windows); }
-
+    void volumes_data();
+    void volumes() { runCase(windows); }
     void reset_data();
-    void reset();
-    void openedFromTheMenu_data();
-    void openedFromTheMenu();
+    void reset() { runReset(*findUnderTest(windows, QString::fromLatin1(QTest::currentDataTag()))); }
 };
+
+// Roots are powers of a lenient reading with the exponent 1.0 / 2.0 or 1.0 / 3.0.
+void CalculatorWindows::roots_data()
+{
+    addCaseColumns();
+
+    // The square root is the power with exponent 1.0 / 2.0 of a lenient reading.
+    addCase("sqroot: 16", "frmsqroot", {"txt1=16"}, {"txt2=4"});
+    addCase("sqroot: 2", "frmsqroot", {"txt1=2"}, {"txt2=1.4142135623731"});
+    addCase("sqroot: 3", "frmsqroot", {"txt1=3"}, {"txt2=1.73205080756888"});
+    addCase("sqroot: 0.25", "frmsqroot", {"txt1=0.25"}, {"txt2=0.5"});
+    addCase("sqroot: 1E300", "frmsqroot", {"txt1=1E300"}, {"txt2=1E+150"});
+    addCase("sqroot: empty reads 0", "frmsqroot", {"txt1="}, {"txt2=0"});
+    addCase("sqroot: 9abc reads 9", "frmsqroot", {"txt1=9abc"}, {"txt2=3"});
+    addCase("sqroot: comma locale shows a comma", "frmsqroot", {"txt1=0.25"}, {"txt2=0,5"}, "", "comma");
+    addCase("sqroot: comma locale, 2,25 reads 2", "frmsqroot", {"txt1=2,25"}, {"txt2=1,4142135623731"}, "", "comma");
+    addCase("sqroot: -4 keeps the old text", "frmsqroot", {"txt1=-4"}, {"txt2=old"}, "invalid argument");
+    addCase("sqroot: 1E400 is beyond reading", "frmsqroot", {"txt1=1E400"}, {"txt2=old"}, "overflow");
+
+    // The cube root's exponent is 1.0 / 3.0, a hair below a third: 19 shows a
+    // last digit 4 where a true cube root rounds to 5.
+    addCase("croot: 19, exponent not an exact third", "frmcroot", {"txt1=19"}, {"txt2=2.66840164872194"});
+    addCase("croot: 27", "frmcroot", {"txt1=27"}, {"txt2=3"});
+    addCase("croot: 8", "frmcroot", {"txt1=8"}, {"txt2=2"});
+    addCase("croot: 1000", "frmcroot", {"txt1=1000"}, {"txt2=10"});
+    addCase("croot: 64", "frmcroot", {"txt1=64"}, {"txt2=4"});
+    addCase("croot: 2", "frmcroot", {"txt1=2"}, {"txt2=1.25992104989487"});
+    addCase("croot: 10", "frmcroot", {"txt1=10"}, {"txt2=2.15443469003188"});
+    addCase("croot: empty reads 0", "frmcroot", {"txt1="}, {"txt2=0"});
+    addCase("croot: comma locale", "frmcroot", {"txt1=2"}, {"txt2=1,25992104989487"}, "", "comma");
+    addCase("croot: -8 keeps the old text", "frmcroot", {"txt1=-8"}, {"txt2=old"}, "invalid argument");
+}
 
 // Square, rectangle, circle and diagonal: the field texts take part in the
 // arithmetic and are read strictly, in the user's locale, on each use.
-void AreaWindows::strictWindows_data()
+void CalculatorWindows::strictAreas_data()
 {
     addCaseColumns();
 
@@ -101,7 +143,7 @@ void AreaWindows::strictWindows_data()
 }
 
 // Heron's formula on lenient readings.
-void AreaWindows::triangle_data()
+void CalculatorWindows::triangle_data()
 {
     addCaseColumns();
 
@@ -122,8 +164,8 @@ void AreaWindows::triangle_data()
     addCase("tri: overflow", "frmtri", {"txt1=1E200", "txt2=1E200", "txt3=1E200"}, {"txt4=old"}, "overflow");
 }
 
-// Cube, sphere, cylinder and hemisphere: lenient readings.
-void AreaWindows::solids_data()
+// Cube, sphere, cylinder and hemisphere surfaces: lenient readings.
+void CalculatorWindows::solidAreas_data()
 {
     addCaseColumns();
 
@@ -169,9 +211,8 @@ void AreaWindows::solids_data()
     addCase("hemi: overflow", "frmhemi", {"txt1=1E155"}, {"txt2=old", "txt3=old"}, "overflow");
 }
 
-// txt1 the radius, txt2 the height; txt3 the slant height, txt4 the curved
-// and txt5 the total surface area, each written before the next is computed.
-void AreaWindows::cone_data()
+// The cone's slant height, curved and total area, each written before the next.
+void CalculatorWindows::cone_data()
 {
     addCaseColumns();
 
@@ -189,48 +230,83 @@ void AreaWindows::cone_data()
     addCase("cone: overflow in the total keeps slant and curved", "frmcone", {"txt1=2.5E153", "txt2=0"}, {"txt3=2.5E+153", "txt4=1.96428571428571E+307", "txt5=old"}, "overflow");
 }
 
-void AreaWindows::reset_data()
+// The six volume windows: lenient readings, the division last.
+void CalculatorWindows::volumes_data()
+{
+    addCaseColumns();
+
+    // Cube (v x v) x v and room (l x b) x h: plain products, no power.
+    addCase("vcube: 3", "frmvcube", {"txt1=3"}, {"txt4=27"});
+    addCase("vcube: 1.1 just above 1.331", "frmvcube", {"txt1=1.1"}, {"txt4=1.331"});
+    addCase("vcube: -2", "frmvcube", {"txt1=-2"}, {"txt4=-8"});
+    addCase("vcube: 100000 is 1E+15", "frmvcube", {"txt1=100000"}, {"txt4=1E+15"});
+    addCase("vcube: 2cm reads 2", "frmvcube", {"txt1=2cm"}, {"txt4=8"});
+    addCase("vcube: 1,5 reads 1", "frmvcube", {"txt1=1,5"}, {"txt4=1"});
+    addCase("vcube: empty", "frmvcube", {"txt1="}, {"txt4=0"});
+    addCase("vcube: letters", "frmvcube", {"txt1=abc"}, {"txt4=0"});
+    addCase("vcube: hex", "frmvcube", {"txt1=&H3"}, {"txt4=27"});
+    addCase("vcube: comma locale 1.1", "frmvcube", {"txt1=1.1"}, {"txt4=1,331"}, "", "comma");
+    addCase("vcube: comma locale 1,5 reads 1", "frmvcube", {"txt1=1,5"}, {"txt4=1"}, "", "comma");
+    addCase("vcube: 1E+200 overflows", "frmvcube", {"txt1=1E+200"}, {"txt4=old"}, "overflow");
+    addCase("room: 2, 3, 4", "frmvroom", {"txt1=2", "txt2=3", "txt3=4"}, {"txt4=24"});
+    addCase("room: 2.5, 4, 3", "frmvroom", {"txt1=2.5", "txt2=4", "txt3=3"}, {"txt4=30"});
+    addCase("room: tenths", "frmvroom", {"txt1=0.1", "txt2=0.2", "txt3=0.3"}, {"txt4=0.006"});
+    addCase("room: negative length", "frmvroom", {"txt1=-2", "txt2=3", "txt3=4"}, {"txt4=-24"});
+    addCase("room: empty height", "frmvroom", {"txt1=2", "txt2=3", "txt3="}, {"txt4=0"});
+    addCase("room: all empty", "frmvroom", {"txt1=", "txt2=", "txt3="}, {"txt4=0"});
+    addCase("room: units typed", "frmvroom", {"txt1=2m", "txt2=3 m", "txt3=4metres"}, {"txt4=24"});
+    addCase("room: comma locale 2,5 reads 2", "frmvroom", {"txt1=2,5", "txt2=4", "txt3=3"}, {"txt4=24"}, "", "comma");
+    addCase("room: 1E+150 each overflows", "frmvroom", {"txt1=1E+150", "txt2=1E+150", "txt3=1E+150"}, {"txt4=old"}, "overflow");
+
+    // Sphere (((88 x r) x r) x r) / 21 and hemisphere with 44: the product
+    // first, the division last, which sets the last digit and the overflow.
+    addCase("vsph: 7", "frmvsph", {"txt1=7"}, {"txt2=1437.33333333333"});
+    addCase("vsph: 1", "frmvsph", {"txt1=1"}, {"txt2=4.19047619047619"});
+    addCase("vsph: 0.5", "frmvsph", {"txt1=0.5"}, {"txt2=0.523809523809524"});
+    addCase("vsph: -1", "frmvsph", {"txt1=-1"}, {"txt2=-4.19047619047619"});
+    addCase("vsph: 13.26, last digit by order", "frmvsph", {"txt1=13.26"}, {"txt2=9769.98618514285"});
+    addCase("vsph: 1E+102 fits", "frmvsph", {"txt1=1E+102"}, {"txt2=4.19047619047619E+306"});
+    addCase("vsph: 7cm", "frmvsph", {"txt1=7cm"}, {"txt2=1437.33333333333"});
+    addCase("vsph: letters", "frmvsph", {"txt1=abc"}, {"txt2=0"});
+    addCase("vsph: comma locale 0.5", "frmvsph", {"txt1=0.5"}, {"txt2=0,523809523809524"}, "", "comma");
+    addCase("vsph: 2E+102 overflows though the volume fits", "frmvsph", {"txt1=2E+102"}, {"txt2=old"}, "overflow");
+    addCase("vhemi: 7", "frmvhemi", {"txt1=7"}, {"txt2=718.666666666667"});
+    addCase("vhemi: 1", "frmvhemi", {"txt1=1"}, {"txt2=2.0952380952381"});
+    addCase("vhemi: 3", "frmvhemi", {"txt1=3"}, {"txt2=56.5714285714286"});
+    addCase("vhemi: 7.63, last digit by order", "frmvhemi", {"txt1=7.63"}, {"txt2=930.694174666666"});
+    addCase("vhemi: 1E+102 fits", "frmvhemi", {"txt1=1E+102"}, {"txt2=2.0952380952381E+306"});
+    addCase("vhemi: empty", "frmvhemi", {"txt1="}, {"txt2=0"});
+    addCase("vhemi: 2E+102 overflows", "frmvhemi", {"txt1=2E+102"}, {"txt2=old"}, "overflow");
+
+    // Cone (((22 x r) x r) x h) / 21 and cylinder the same over 7.
+    addCase("vcone: 7, 3", "frmvcone", {"txt1=7", "txt2=3"}, {"txt3=154"});
+    addCase("vcone: 1, 1", "frmvcone", {"txt1=1", "txt2=1"}, {"txt3=1.04761904761905"});
+    addCase("vcone: 2, 5", "frmvcone", {"txt1=2", "txt2=5"}, {"txt3=20.952380952381"});
+    addCase("vcone: 13.05, 4, last digit by order", "frmvcone", {"txt1=13.05", "txt2=4"}, {"txt3=713.648571428572"});
+    addCase("vcone: 1E+153, 1 fits", "frmvcone", {"txt1=1E+153", "txt2=1"}, {"txt3=1.04761904761905E+306"});
+    addCase("vcone: negative radius squared", "frmvcone", {"txt1=-7", "txt2=3"}, {"txt3=154"});
+    addCase("vcone: negative height", "frmvcone", {"txt1=7", "txt2=-3"}, {"txt3=-154"});
+    addCase("vcone: empty radius", "frmvcone", {"txt1=", "txt2=3"}, {"txt3=0"});
+    addCase("vcone: 3 m", "frmvcone", {"txt1=7", "txt2=3 m"}, {"txt3=154"});
+    addCase("vcone: 1E+153, 10 overflows though the volume fits", "frmvcone", {"txt1=1E+153", "txt2=10"}, {"txt3=old"}, "overflow");
+    addCase("vcyl: 7, 3", "frmvcyl", {"txt1=7", "txt2=3"}, {"txt3=462"});
+    addCase("vcyl: 1, 1", "frmvcyl", {"txt1=1", "txt2=1"}, {"txt3=3.14285714285714"});
+    addCase("vcyl: 3.5, 10", "frmvcyl", {"txt1=3.5", "txt2=10"}, {"txt3=385"});
+    addCase("vcyl: 2, 5", "frmvcyl", {"txt1=2", "txt2=5"}, {"txt3=62.8571428571429"});
+    addCase("vcyl: 17.11, 10, last digit by order", "frmvcyl", {"txt1=17.11", "txt2=10"}, {"txt3=9200.78028571428"});
+    addCase("vcyl: 1E+153, 1 fits", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3.14285714285714E+306"});
+    addCase("vcyl: empty height", "frmvcyl", {"txt1=7", "txt2="}, {"txt3=0"});
+    addCase("vcyl: letters", "frmvcyl", {"txt1=abc", "txt2=3"}, {"txt3=0"});
+    addCase("vcyl: comma locale", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3,14285714285714E+306"}, "", "comma");
+    addCase("vcyl: 1E+153, 10 overflows", "frmvcyl", {"txt1=1E+153", "txt2=10"}, {"txt3=old"}, "overflow");
+}
+
+void CalculatorWindows::reset_data()
 {
     QTest::addColumn<QString>("window");
     for (const WindowUnderTest& w : windows)
         QTest::newRow(w.name) << QString::fromLatin1(w.name);
 }
 
-void AreaWindows::reset()
-{
-    QFETCH(QString, window);
-    runReset(*findUnderTest(windows, window));
-}
-
-// Each Area menu item opens its own window, loaded with its results locked.
-void AreaWindows::openedFromTheMenu_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("window");
-    QTest::newRow("Square") << "mnusq" << "frmsquare";
-    QTest::newRow("Rectangle") << "mnurect" << "frmrect";
-    QTest::newRow("Triangle") << "mnutri" << "frmtri";
-    QTest::newRow("Circle") << "mnucir" << "frmcir";
-    QTest::newRow("Length of diagnol") << "mnudia" << "frmdia";
-    QTest::newRow("Cube") << "mnucube" << "frmcube";
-    QTest::newRow("Sphere") << "mnusph" << "frmsph";
-    QTest::newRow("Cylinder") << "mnucyl" << "frmcyl";
-    QTest::newRow("Hemi-sphere") << "mnuhemi" << "frmhemi";
-    QTest::newRow("Cone") << "mnucone" << "frmcone";
-}
-
-void AreaWindows::openedFromTheMenu()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, window);
-    qv::app::frmquorvane main(qv::NumberLocale::fullStop());
-    main.show();
-    choose(&main, item.toLatin1().constData());
-    auto* form = findWindow(window.toLatin1().constData());
-    QVERIFY(form);
-    for (const char* result : findUnderTest(windows, window)->results)
-        QVERIFY2(form->field(result)->isReadOnly(), result);
-}
-
-QTEST_MAIN(AreaWindows)
-#include "tst_areawindows.moc"
+QTEST_MAIN(CalculatorWindows)
+#include "tst_calculatorwindows.moc"
