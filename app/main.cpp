@@ -43,6 +43,20 @@ bool haveDisplay()
     return (display && *display) || (wayland && *wayland);
 }
 
+// Until the application is up, a fatal message from Qt means that no window
+// system could be opened (a DISPLAY that answers nothing, a missing plugin):
+// say so and end the run, rather than aborting with a core dump.
+void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg) {
+        std::fputs("quorvane: cannot open a window on this display. Start it from a desktop session, or under a "
+                   "virtual X server: xvfb-run ./run.sh\n",
+                   stderr);
+        std::_Exit(2);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -53,7 +67,9 @@ int main(int argc, char* argv[])
                    stderr);
         return 2;
     }
+    const QtMessageHandler standard = qInstallMessageHandler(startUpMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(standard);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     // Desktops match the windows to the launcher entry by this name (Wayland's
     // app id); under X11 they match WM_CLASS "quorvane", the application name.
