@@ -20,10 +20,13 @@ quorvane_install() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# quorvane_build [TARGET...]: configures once, then builds the targets named
+# (everything when none is named).
 quorvane_build() {
-    local dir=${QUORVANE_BUILD_DIR:-build}
+    local dir=${QUORVANE_BUILD_DIR:-build} targets=()
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@"
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release
     fi
-    cmake --build "$dir" -j"$(nproc)"
+    (($#)) && targets=(--target "$@")
+    cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
