@@ -11,6 +11,7 @@
 #include "frmquorvane.h"
 
 #include "form.h"
+#include "guitest.h"
 #include "numbertext.h"
 
 #include <QAbstractButton>
@@ -90,32 +91,6 @@ void settle(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
 }
 
-qv::frame::Form* openWindow(const char* form)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String(form))
-            return qobject_cast<qv::frame::Form*>(w);
-    return nullptr;
-}
-
-// Runs action; a failure message box it opens is dismissed and its text returned.
-QString failureFrom(const std::function<void()>& action)
-{
-    QString text;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->done(QMessageBox::Ok);
-        }
-    });
-    poll.start();
-    action();
-    poll.stop();
-    return text;
-}
-
 // Median time per call of f, in microseconds: nine batches of about 20 ms each.
 template <class F>
 double perCallUs(F&& f)
@@ -173,7 +148,7 @@ void benchCalculate(const char* label, qv::frame::Form& form, const char* button
     std::vector<QString> before;
     for (QLineEdit* f : fields)
         before.push_back(f->text());
-    if (const QString failure = failureFrom([&] { button->click(); }); !failure.isEmpty()) {
+    if (const QString failure = qvtest::messageFrom([&] { button->click(); }); !failure.isEmpty()) {
         std::printf("  %-12s %12s  (%s)\n", label, "fails", qPrintable(failure));
         return;
     }
@@ -228,7 +203,7 @@ int main(int argc, char* argv[])
         for (int i = 0; i < 10; ++i) {
             const auto start = Clock::now();
             action->trigger();
-            qv::frame::Form* form = openWindow(item.form);
+            qv::frame::Form* form = qvtest::findWindow(item.form);
             if (!form) {
                 std::printf("  %-12s did not open %s\n", item.menuItem, item.form);
                 break;
@@ -264,7 +239,7 @@ int main(int argc, char* argv[])
     }
     for (const Item& item : items) {
         main->findChild<QAction*>(QLatin1String(item.menuItem))->trigger();
-        if (qv::frame::Form* form = openWindow(item.form)) {
+        if (qv::frame::Form* form = qvtest::findWindow(item.form)) {
             benchCalculate(item.form, *form, item.calculate);
             form->close();
         }

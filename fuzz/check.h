@@ -6,6 +6,8 @@
 #include "fieldvalue.h"
 #include "numbertext.h"
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -96,6 +98,33 @@ inline std::string shown(std::string_view text)
     if (text.size() > 200)
         out += "...";
     return out;
+}
+
+// A field value as a formula meets one, of any kind: a double is always
+// finite (every double result is checked), often a small number in eighths
+// (up to 250, past the factorial's 171), and text carries one of the two
+// locales.
+inline qv::FieldValue operand(FuzzedDataProvider& in)
+{
+    using qv::FieldValue;
+    switch (in.ConsumeIntegralInRange(0, 4)) {
+    case 0:
+        return {};
+    case 1:
+        return FieldValue(int(in.ConsumeIntegral<std::int16_t>()));
+    case 2:
+        return FieldValue::integer32(in.ConsumeIntegral<std::int32_t>());
+    case 3: {
+        const double d = in.ConsumeBool() ? double(in.ConsumeIntegralInRange(-2000, 2000)) / 8
+                                          : in.ConsumeFloatingPoint<double>();
+        return FieldValue(std::isfinite(d) ? d : 0.0);
+    }
+    default: {
+        const bool comma = in.ConsumeBool();
+        std::string text = in.ConsumeRandomLengthString(40);
+        return FieldValue::text(std::move(text), comma ? qv::NumberLocale::comma() : qv::NumberLocale::fullStop());
+    }
+    }
 }
 
 } // namespace qvfuzz

@@ -17,26 +17,6 @@ using qv::Kind;
 
 namespace {
 
-FieldValue operand(FuzzedDataProvider& in)
-{
-    switch (in.ConsumeIntegralInRange(0, 4)) {
-    case 0:
-        return {};
-    case 1:
-        return FieldValue(int(in.ConsumeIntegral<std::int16_t>()));
-    case 2:
-        return FieldValue::integer32(in.ConsumeIntegral<std::int32_t>());
-    case 3: {
-        const double d = in.ConsumeBool() ? double(in.ConsumeIntegralInRange(-2000, 2000)) / 8
-                                          : in.ConsumeFloatingPoint<double>();
-        return FieldValue(std::isfinite(d) ? d : 0.0);
-    }
-    default:
-        return FieldValue::text(in.ConsumeRandomLengthString(30),
-                                in.ConsumeBool() ? qv::NumberLocale::comma() : qv::NumberLocale::fullStop());
-    }
-}
-
 struct Enough {};
 
 } // namespace
@@ -44,8 +24,8 @@ struct Enough {};
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
-    const FieldValue start = operand(in);
-    const FieldValue end = operand(in);
+    const FieldValue start = qvfuzz::operand(in);
+    const FieldValue end = qvfuzz::operand(in);
     const std::string shownEnd = qvfuzz::shown(end.display(qv::NumberLocale::fullStop()));
 
     // The end as the loop reads it, or the failure of reading it.

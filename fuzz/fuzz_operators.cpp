@@ -33,29 +33,6 @@ const char* kindName(Kind k)
     return "?";
 }
 
-// A field value as a formula meets one: a double is always finite (every
-// double result is checked), text carries one of the two locales.
-FieldValue operand(FuzzedDataProvider& in)
-{
-    switch (in.ConsumeIntegralInRange(0, 4)) {
-    case 0:
-        return {};
-    case 1:
-        return FieldValue(int(in.ConsumeIntegral<std::int16_t>()));
-    case 2:
-        return FieldValue::integer32(in.ConsumeIntegral<std::int32_t>());
-    case 3: {
-        double d = in.ConsumeBool() ? double(in.ConsumeIntegralInRange(-200, 200)) / 4 : in.ConsumeFloatingPoint<double>();
-        return FieldValue(std::isfinite(d) ? d : 0.0);
-    }
-    default: {
-        const bool comma = in.ConsumeBool();
-        std::string text = in.ConsumeRandomLengthString(40);
-        return FieldValue::text(std::move(text), comma ? qv::NumberLocale::comma() : qv::NumberLocale::fullStop());
-    }
-    }
-}
-
 bool isInteger(Kind k) { return k == Kind::Empty || k == Kind::Integer16 || k == Kind::Integer32; }
 
 // What the operand reads as when it takes part as a number, or its failure.
@@ -74,8 +51,8 @@ std::optional<double> number(const FieldValue& v, std::optional<FailureKind>& fa
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
-    const FieldValue a = operand(in);
-    const FieldValue b = operand(in);
+    const FieldValue a = qvfuzz::operand(in);
+    const FieldValue b = qvfuzz::operand(in);
     const char op = "+-*/^"[in.ConsumeIntegralInRange(0, 4)];
 
     std::optional<FieldValue> result;
