@@ -2,6 +2,7 @@
 
 #include "failure.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -67,8 +68,9 @@ double toDouble(const Parts& p)
     }
     // Leading zeros change nothing and may be many; they are left out so that
     // the magnitude estimate below sees the first significant digit.
+    // Only a decimal text has an exponent part: in a hexadecimal one, e is a digit.
     std::size_t first = 0;
-    const std::size_t mantissaEnd = text.find('e') == std::string::npos ? text.size() : text.find('e');
+    const std::size_t mantissaEnd = p.radix == 10 ? std::min(text.find('e'), text.size()) : text.size();
     while (first + 1 < mantissaEnd && text[first] == '0')
         ++first;
     double value = 0;

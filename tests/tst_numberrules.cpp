@@ -137,6 +137,10 @@ void NumberRules::lenient_data()
     QTest::newRow("octal") << "&O17" << "15";
     QTest::newRow("octal stops at 8") << "&O178" << "15";
     QTest::newRow("long hex") << "&HFFFFFFFFFFFFFFFFFFFF" << "1.20892581961463E+24";
+    // In a radix number e is a digit, not an exponent.
+    QTest::newRow("hex e-digits beyond range") << "&He" + QString(300, '0') << "!overflow";
+    QTest::newRow("octal beyond range") << "&O7" + QString(399, '0') << "!overflow";
+    QTest::newRow("octal 16 beyond range") << "&O16" + QString(400, '0') << "!overflow";
     QTest::newRow("cm suffix") << "7cm" << "7";
     QTest::newRow("beyond range") << "1E400" << "!overflow";
     QTest::newRow("huge exponent") << "1E999999999999999999" << "!overflow";
@@ -194,6 +198,7 @@ void NumberRules::strict_data()
     QTest::newRow("exponent without digits") << "stop" << "5E" << "!conversion";
     QTest::newRow("hex without digits") << "stop" << "&H" << "!conversion";
     QTest::newRow("beyond range") << "stop" << "1E309" << "!overflow";
+    QTest::newRow("hex e-digits beyond range") << "stop" << "&He" + QString(300, '0') << "!overflow";
     QTest::newRow("below range") << "stop" << "1E-400" << "0";
     QTest::newRow("comma decimal") << "comma" << "2,5" << "2,5";
     QTest::newRow("comma thousands") << "comma" << "1.000" << "1000";
