@@ -42,12 +42,14 @@ run_fuzz() {
         work="$dir/corpus/$target"
         mkdir -p "$work" "$dir/findings"
         echo "== $target for ${seconds}s"
+        # The fuzzer's own status decides; its log is filtered afterwards.
+        local status=0 log="$dir/findings/$target.log"
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             "$dir/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
-            -print_final_stats=1 -artifact_prefix="$dir/findings/$target-" "$work" "fuzz/corpus/$corpus" 2>&1 |
-            grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ *DONE|==[0-9]+==|SUMMARY|broken property|  )' || true
-        # libFuzzer's status decides, not grep's.
-        [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$target found a fault: see $dir/findings" >&2; return 1; }
+            -print_final_stats=1 -artifact_prefix="$dir/findings/$target-" "$work" "fuzz/corpus/$corpus" \
+            >"$log" 2>&1 || status=$?
+        grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ *DONE|==[0-9]+==|SUMMARY|broken property|  )' "$log" || true
+        [ "$status" -eq 0 ] || { echo "$target found a fault (status $status): see $log and $dir/findings" >&2; return 1; }
     done
 }
 
