@@ -6,6 +6,21 @@ namespace qv {
 
 Failure::Failure(FailureKind kind) : std::runtime_error(std::string(describe(kind))), kind_(kind) {}
 
+std::string_view name(FailureKind kind) noexcept
+{
+    switch (kind) {
+    case FailureKind::Conversion:
+        return "conversion";
+    case FailureKind::DivisionByZero:
+        return "division by zero";
+    case FailureKind::Overflow:
+        return "overflow";
+    case FailureKind::InvalidArgument:
+        return "invalid argument";
+    }
+    return "failure";
+}
+
 std::string_view describe(FailureKind kind) noexcept
 {
     switch (kind) {

@@ -24,6 +24,13 @@ private:
     FailureKind kind_;
 };
 
+inline constexpr FailureKind allFailureKinds[] = {FailureKind::Conversion, FailureKind::DivisionByZero,
+                                                   FailureKind::Overflow, FailureKind::InvalidArgument};
+
+// The kind's short name, the first words of its message in lower case.
+//   name(FailureKind::DivisionByZero) == "division by zero"
+std::string_view name(FailureKind kind) noexcept;
+
 // The failure in plain words, for the message box the user sees.
 //   describe(FailureKind::DivisionByZero) == "Division by zero: a number cannot be divided by 0."
 std::string_view describe(FailureKind kind) noexcept;

@@ -29,20 +29,7 @@
 
 namespace qvfuzz {
 
-inline const char* name(qv::FailureKind kind)
-{
-    switch (kind) {
-    case qv::FailureKind::Conversion:
-        return "conversion";
-    case qv::FailureKind::DivisionByZero:
-        return "division by zero";
-    case qv::FailureKind::Overflow:
-        return "overflow";
-    case qv::FailureKind::InvalidArgument:
-        return "invalid argument";
-    }
-    return "?";
-}
+inline const char* name(qv::FailureKind kind) { return qv::name(kind).data(); }
 
 // The double rounded to 15 significant digits, by the C library's own rounding.
 inline double roundedTo15(double value)

@@ -1,6 +1,7 @@
 // Helpers for driving the real windows in GUI tests (offscreen platform).
 #pragma once
 
+#include "failure.h"
 #include "form.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,15 @@
 #include <functional>
 
 namespace qvtest {
+
+// The message box text of the failure named ("overflow"); empty for any other text.
+inline QString failureMessage(const QString& kindName)
+{
+    for (qv::FailureKind kind : qv::allFailureKinds)
+        if (kindName == QLatin1String(qv::name(kind).data()))
+            return QString::fromUtf8(qv::describe(kind).data());
+    return {};
+}
 
 // Runs action. A modal message box it opens is read and dismissed at once;
 // the box's text is returned, or an empty string when no box appeared.

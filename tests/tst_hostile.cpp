@@ -22,26 +22,12 @@ QString outcome(const std::function<double()>& read, const NumberLocale& locale)
     try {
         return QString::fromStdString(displayText(read(), locale));
     } catch (const Failure& failure) {
-        switch (failure.kind()) {
-        case FailureKind::Conversion:
-            return "!conversion";
-        case FailureKind::Overflow:
-            return "!overflow";
-        default:
-            return "!other";
-        }
+        return "!" + QString::fromLatin1(name(failure.kind()));
     }
 }
 
 // The failure box text for an expected "!kind", as the window reports it.
-QString boxText(const QString& expected)
-{
-    if (expected == "!conversion")
-        return QString::fromUtf8(describe(FailureKind::Conversion).data());
-    if (expected == "!overflow")
-        return QString::fromUtf8(describe(FailureKind::Overflow).data());
-    return {};
-}
+QString boxText(const QString& expected) { return failureMessage(expected.mid(1)); }
 
 // Pastes text into a field as a user does: clipboard, then Ctrl+V over a selection of all.
 void paste(frame::Form& form, const char* field, const QString& text)

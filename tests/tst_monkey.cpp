@@ -89,16 +89,14 @@ private:
     std::thread thread_;
 };
 
-QString failureText(FailureKind kind)
-{
-    const auto words = qv::describe(kind);
-    return QString::fromUtf8(words.data(), qsizetype(words.size()));
-}
-
 const QStringList& failureTexts()
 {
-    static const QStringList texts{failureText(FailureKind::Conversion), failureText(FailureKind::DivisionByZero),
-                                   failureText(FailureKind::Overflow), failureText(FailureKind::InvalidArgument)};
+    static const QStringList texts = [] {
+        QStringList all;
+        for (FailureKind kind : qv::allFailureKinds)
+            all << QString::fromUtf8(qv::describe(kind).data());
+        return all;
+    }();
     return texts;
 }
 

@@ -26,18 +26,8 @@ QString outcome(F&& f)
     try {
         return QString::fromStdString(f());
     } catch (const Failure& failure) {
-        switch (failure.kind()) {
-        case FailureKind::Conversion:
-            return "!conversion";
-        case FailureKind::DivisionByZero:
-            return "!division by zero";
-        case FailureKind::Overflow:
-            return "!overflow";
-        case FailureKind::InvalidArgument:
-            return "!invalid argument";
-        }
+        return "!" + QString::fromLatin1(name(failure.kind()));
     }
-    return "?";
 }
 
 FieldValue textOf(const QString& s, const NumberLocale& l) { return FieldValue::text(s.toStdString(), l); }

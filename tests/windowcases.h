@@ -44,24 +44,6 @@ inline qv::NumberLocale localeNamed(const QString& name)
     return name == QLatin1String("comma") ? qv::NumberLocale::comma() : qv::NumberLocale::fullStop();
 }
 
-inline QString failureText(const QString& kind)
-{
-    using qv::FailureKind;
-    FailureKind k;
-    if (kind == QLatin1String("conversion"))
-        k = FailureKind::Conversion;
-    else if (kind == QLatin1String("overflow"))
-        k = FailureKind::Overflow;
-    else if (kind == QLatin1String("division by zero"))
-        k = FailureKind::DivisionByZero;
-    else if (kind == QLatin1String("invalid argument"))
-        k = FailureKind::InvalidArgument;
-    else
-        return QString();
-    const auto words = qv::describe(k);
-    return QString::fromUtf8(words.data(), qsizetype(words.size()));
-}
-
 inline void addCaseColumns()
 {
     QTest::addColumn<QString>("window");
@@ -112,7 +94,7 @@ inline void runCase(const std::vector<WindowUnderTest>& windows)
     // Pressed twice: a handler keeps nothing between presses and never
     // rewrites its inputs, so the second press shows the same.
     for (int pass = 0; pass < 2; ++pass) {
-        QCOMPARE(press(*form, under->calculate), failureText(failure));
+        QCOMPARE(press(*form, under->calculate), failureMessage(failure));
         for (const QString& e : expected) {
             const auto [field, text] = splitAssignment(e);
             QCOMPARE(textOf(*form, field.constData()), text);
