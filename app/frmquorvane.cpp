@@ -1,7 +1,7 @@
 #include "frmquorvane.h"
 
-#include "forms.h"
 #include "report.h"
+#include "windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QPalette>
 
-#include <span>
+#include <map>
 
 using namespace qv::frame;
 
@@ -21,7 +21,7 @@ namespace {
 
 inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true, "URW Bookman"};
 
-const Control controls[] = {
+const FormDesign design{"frmquorvane", "Quorvane Calculator", 9330, 7995, nullptr, {
     // name     kind       caption                    left  top   width height tab font [container names accessible name]
     // The panel's fields have no labels: the row's check box says what they
     // are, so each field carries its name for screen readers.
@@ -58,62 +58,63 @@ const Control controls[] = {
     {"lbl1",    Label,     "+",                       4800, 1080, 135,  255, 21, &ComicSans},
     {"Label13", Label,     "                       THE                           QUORVANE CALCULATOR",
                                                       1560, 0,    6135, 855, 5,  &Bookman, nullptr, nullptr, "The Quorvane Calculator"},
-};
+}};
 
-const FormDesign design{"frmquorvane", "Quorvane Calculator", 9330, 7995, nullptr, controls};
+// The row formulas: each reads its inputs, in order, and writes its result.
+void sum(Form& p)
+{
+    const FieldValue a = p.lenient("txt1");
+    const FieldValue b = p.lenient("txt2");
+    p.write("txt3", a + b);
+}
 
-struct MenuItem {
-    const char* name;
-    const char* caption;
-    FormFactory form;
-};
+void difference(Form& p)
+{
+    const FieldValue a = p.lenient("txt4");
+    const FieldValue b = p.lenient("txt5");
+    p.write("txt6", a - b);
+}
 
-struct Menu {
-    const char* name;
-    const char* caption;
-    std::span<const MenuItem> items;
-};
+void product(Form& p)
+{
+    const FieldValue a = p.lenient("txt7");
+    const FieldValue b = p.lenient("txt8");
+    p.write("txt9", a * b);
+}
 
-using namespace qv::windows;
+// The row reads as a sentence: exponent (txt13) "th power of" base (txt14).
+void powerOf(Form& p)
+{
+    const FieldValue exponent = p.lenient("txt13");
+    const FieldValue base = p.lenient("txt14");
+    p.write("txt15", power(base, exponent));
+}
 
-const MenuItem calculationItems[] = {
-    {"mnudiv", "Division", make_frmdiv},
-    {"mnusqroot", "Square root", make_frmsqroot},
-    {"mnucroot", "Cube root", make_frmcroot},
-};
+// 1.0 multiplied in turn by every integer from 1 up to n: a fractional n
+// counts as the integer below it, n below 1 gives 1, and 171! overflows.
+void factorial(Form& p)
+{
+    const FieldValue n = p.lenient("txt16");
+    FieldValue f = 1.0;
+    countedLoop(FieldValue(1), n, [&f](const FieldValue& k) { f = (f * k).toDouble(); });
+    p.write("txt17", f);
+}
 
-const MenuItem areaItems[] = {
-    {"mnusq", "Square", make_frmsquare},
-    {"mnurect", "Rectangle", make_frmrect},
-    {"mnutri", "Triangle", make_frmtri},
-    {"mnucir", "Circle", make_frmcir},
-    {"mnudia", "Length of diagnol", make_frmdia},
-    {"mnucube", "Cube", make_frmcube},
-    {"mnucyl", "Cylinder", make_frmcyl},
-    {"mnusph", "Sphere", make_frmsph},
-    {"mnuhemi", "Hemi-sphere", make_frmhemi},
-    {"mnucone", "Cone", make_frmcone},
-};
-
-const MenuItem volumeItems[] = {
-    {"mnucube1", "Cube", make_frmvcube},
-    {"mnuroom1", "Room", make_frmvroom},
-    {"mnucone1", "Cone", make_frmvcone},
-    {"mnucyl1", "Cylinder", make_frmvcyl},
-    {"mnusph1", "Sphere", make_frmvsph},
-    {"mnuhemi1", "Hemi-sphere", make_frmvhemi},
-};
-
-const Menu windowMenus[] = {
-    {"mnucal", "Calculation", calculationItems},
-    {"mnuarea", "Area", areaItems},
-    {"mnuvol", "Volume", volumeItems},
+const PanelRow panelRows[] = {
+    // box     fields                      labels              formula
+    {"chk1", {"txt1", "txt2", "txt3"},    {"lbl1", "lbl2"},   sum},
+    {"chk2", {"txt4", "txt5", "txt6"},    {"lbl3", "lbl4"},   difference},
+    {"chk3", {"txt7", "txt8", "txt9"},    {"lbl5", "lbl6"},   product},
+    {"chk5", {"txt13", "txt14", "txt15"}, {"lbl9", "lbl10"},  powerOf},
+    {"chk6", {"txt16", "txt17"},          {"lbl11"},          factorial},
 };
 
 // A caption with no access key: a literal '&' would otherwise mark one.
 QString plain(const char* caption) { return QString::fromUtf8(caption).replace(u'&', QStringLiteral("&&")); }
 
 } // namespace
+
+std::span<const PanelRow> frmquorvane::rows() { return panelRows; }
 
 frmquorvane::frmquorvane(const NumberLocale& locale)
     : panel_(new Form(design, locale)), windows_(locale, this)
@@ -123,7 +124,7 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     setCentralWidget(panel_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* title = static_cast<QLabel*>(panel_->control("Label13"));
+    auto* title = panel_->control<QLabel>("Label13");
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette colours = title->palette();
     colours.setColor(QPalette::WindowText, QColor(255, 0, 255));
@@ -132,149 +133,69 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     title->setAutoFillBackground(true);
 
     buildMenus();
-    connectPanel();
+    Form& p = *panel_;
+    for (const PanelRow& row : panelRows) {
+        // A tick shows the row and the Calculate button, an untick hides the
+        // row (the button stays), however the box was changed.
+        p.onToggle(row.box, [&p, &row] {
+            const bool ticked = p.control<QCheckBox>(row.box)->isChecked();
+            p.setControlsVisible(row.fields, ticked);
+            p.setControlsVisible(row.labels, ticked);
+            if (ticked)
+                p.setControlsVisible({"cmdcal"}, true);
+        });
+        // A click on a result field computes that one row.
+        p.onFieldClick(row.result(), [&p, &row] { row.formula(p); });
+    }
+    // Calculate computes all five rows, shown or hidden, in order; each row
+    // writes its result before the next reads its inputs.
+    p.onClick("cmdcal", [&p] {
+        for (const PanelRow& row : panelRows)
+            row.formula(p);
+    });
     Form_Load();
-    panel_->load();
+    p.focusFirstTabStop();
 }
 
 void frmquorvane::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(plain("File"));
     file->setObjectName(QStringLiteral("mnufile"));
-    QAction* reset = file->addAction(plain("Reset"), this, [this] { mnures_Click(); });
+    // Reset empties all fourteen fields, hidden ones too; boxes, visibility and locks stay.
+    QAction* reset = file->addAction(plain("Reset"), this, [this] {
+        for (const PanelRow& row : panelRows)
+            panel_->clear(row.fields);
+    });
     reset->setObjectName(QStringLiteral("mnures"));
-    QAction* exit = file->addAction(plain("Exit"), this, [this] { mnuexit_Click(); });
+    // Exit ends the run at once, whatever windows are open.
+    QAction* exit = file->addAction(plain("Exit"), this, [] { QApplication::quit(); });
     exit->setObjectName(QStringLiteral("mnuexit"));
 
-    for (const Menu& m : windowMenus) {
-        QMenu* menu = menuBar()->addMenu(plain(m.caption));
-        menu->setObjectName(QString::fromLatin1(m.name));
-        for (const MenuItem& item : m.items) {
-            // Each item's handler (mnudiv_Click, ...) opens its window.
-            QAction* action = menu->addAction(plain(item.caption), this, [this, item, menuCaption = m.caption] {
-                runReported(this, [this, item, menuCaption] {
-                    Form* w = windows_.open(item.form);
-                    // A window with a blank title is named after its menu and
-                    // item ("Area: Cone"), so that a screen reader can announce it.
-                    if (w->windowTitle().trimmed().isEmpty())
-                        w->setAccessibleName(QStringLiteral("%1: %2").arg(QString::fromUtf8(menuCaption),
-                                                                           QString::fromUtf8(item.caption)));
-                });
-            });
-            action->setObjectName(QString::fromLatin1(item.name));
+    std::map<const Menu*, QMenu*> menus;
+    for (const CalculatorWindow* window : windows::all()) {
+        QMenu*& menu = menus[window->item.menu];
+        if (!menu) {
+            menu = menuBar()->addMenu(plain(window->item.menu->caption));
+            menu->setObjectName(QString::fromLatin1(window->item.menu->name));
         }
+        // Each item's handler (mnudiv_Click, ...) opens its window.
+        QAction* item = menu->addAction(plain(window->item.caption), this,
+                                        [this, window] { runReported(this, [&] { windows_.open(*window); }); });
+        item->setObjectName(QString::fromLatin1(window->item.name));
     }
 }
 
+// Hides the rows and the Calculate button and locks the result fields; no text changes.
 void frmquorvane::Form_Load()
 {
     Form& p = *panel_;
-    p.setControlsVisible({"txt1", "txt2", "txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9", "txt13", "txt14",
-                          "txt15", "txt16", "txt17"},
-                         false);
-    p.lock({"txt3", "txt6", "txt9", "txt15", "txt17"});
+    for (const PanelRow& row : panelRows)
+        p.setControlsVisible(row.fields, false);
+    for (const PanelRow& row : panelRows)
+        p.lock({row.result()});
     p.setControlsVisible({"cmdcal"}, false);
-    p.setControlsVisible({"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl9", "lbl10", "lbl11"}, false);
+    for (const PanelRow& row : panelRows)
+        p.setControlsVisible(row.labels, false);
 }
-
-void frmquorvane::connectPanel()
-{
-    Form& p = *panel_;
-    // A box's handler follows its state, however it was changed (mouse,
-    // space bar or assistive technology).
-    p.onToggle("chk1", [this] { chk1_Click(); });
-    p.onToggle("chk2", [this] { chk2_Click(); });
-    p.onToggle("chk3", [this] { chk3_Click(); });
-    p.onToggle("chk5", [this] { chk5_Click(); });
-    p.onToggle("chk6", [this] { chk6_Click(); });
-    p.onClick("cmdcal", [this] { cmdcal_Click(); });
-    p.onFieldClick("txt3", [this] { txt3_Click(); });
-    p.onFieldClick("txt6", [this] { txt6_Click(); });
-    p.onFieldClick("txt9", [this] { txt9_Click(); });
-    p.onFieldClick("txt15", [this] { txt15_Click(); });
-    p.onFieldClick("txt17", [this] { txt17_Click(); });
-}
-
-// Empties all fourteen fields, hidden ones too; boxes, visibility and locks stay.
-void frmquorvane::mnures_Click()
-{
-    panel_->clear({"txt1", "txt2", "txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9", "txt13", "txt14", "txt15",
-                   "txt16", "txt17"});
-}
-
-void frmquorvane::showRow(const char* box, std::initializer_list<const char*> row)
-{
-    Form& p = *panel_;
-    switch (static_cast<QCheckBox*>(p.control(box))->checkState()) {
-    case Qt::Checked:
-        p.setControlsVisible(row, true);
-        p.setControlsVisible({"cmdcal"}, true);
-        break;
-    case Qt::Unchecked:
-        p.setControlsVisible(row, false);
-        break;
-    case Qt::PartiallyChecked: // a plain two-state box never gets here
-        break;
-    }
-}
-
-void frmquorvane::chk1_Click() { showRow("chk1", {"txt1", "txt2", "txt3", "lbl1", "lbl2"}); }
-void frmquorvane::chk2_Click() { showRow("chk2", {"txt4", "txt5", "txt6", "lbl3", "lbl4"}); }
-void frmquorvane::chk3_Click() { showRow("chk3", {"txt7", "txt8", "txt9", "lbl5", "lbl6"}); }
-void frmquorvane::chk5_Click() { showRow("chk5", {"txt13", "txt14", "txt15", "lbl9", "lbl10"}); }
-void frmquorvane::chk6_Click() { showRow("chk6", {"txt16", "txt17", "lbl11"}); }
-
-// Each row writes its result before the next row reads its inputs; a failure
-// stops the press at its row, with the rows before it already written.
-void frmquorvane::cmdcal_Click()
-{
-    sum();
-    difference();
-    product();
-    powerRow();
-    factorial();
-}
-
-void frmquorvane::sum()
-{
-    const FieldValue a = panel_->lenient("txt1");
-    const FieldValue b = panel_->lenient("txt2");
-    panel_->write("txt3", a + b);
-}
-
-void frmquorvane::difference()
-{
-    const FieldValue a = panel_->lenient("txt4");
-    const FieldValue b = panel_->lenient("txt5");
-    panel_->write("txt6", a - b);
-}
-
-void frmquorvane::product()
-{
-    const FieldValue a = panel_->lenient("txt7");
-    const FieldValue b = panel_->lenient("txt8");
-    panel_->write("txt9", a * b);
-}
-
-// The row reads as a sentence: exponent (txt13) "th power of" base (txt14).
-void frmquorvane::powerRow()
-{
-    const FieldValue exponent = panel_->lenient("txt13");
-    const FieldValue base = panel_->lenient("txt14");
-    panel_->write("txt15", power(base, exponent));
-}
-
-// 1.0 multiplied in turn by every integer from 1 up to n: a fractional n
-// counts as the integer below it, n below 1 gives 1, and 171! overflows.
-void frmquorvane::factorial()
-{
-    const FieldValue n = panel_->lenient("txt16");
-    FieldValue f = 1.0;
-    countedLoop(FieldValue(1), n, [&f](const FieldValue& k) { f = (f * k).toDouble(); });
-    panel_->write("txt17", f);
-}
-
-// Ends the run at once, whatever windows are open.
-void frmquorvane::mnuexit_Click() { QApplication::quit(); }
 
 } // namespace qv::app

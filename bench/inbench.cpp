@@ -9,6 +9,7 @@
 // Every figure is the median of nine samples; a sample of 3 and 4 is a batch
 // of calls long enough for the clock, divided by its count.
 #include "frmquorvane.h"
+#include "windows.h"
 
 #include "form.h"
 #include "guitest.h"
@@ -117,22 +118,6 @@ double perCallUs(F&& f)
     return median(samples);
 }
 
-struct Item {
-    const char* menuItem;
-    const char* form;
-    const char* calculate; // the button that runs Calculate
-};
-
-const Item items[] = {
-    {"mnudiv", "frmdiv", "Command2"},      {"mnusqroot", "frmsqroot", "Command2"}, {"mnucroot", "frmcroot", "Command1"},
-    {"mnusq", "frmsquare", "Command1"},    {"mnurect", "frmrect", "cmd2"},         {"mnutri", "frmtri", "Command1"},
-    {"mnucir", "frmcir", "Command1"},      {"mnudia", "frmdia", "Command2"},       {"mnucube", "frmcube", "Command2"},
-    {"mnusph", "frmsph", "Command2"},      {"mnucyl", "frmcyl", "Command2"},       {"mnuhemi", "frmhemi", "Command3"},
-    {"mnucone", "frmcone", "cmdcal"},      {"mnucube1", "frmvcube", "Command2"},   {"mnuroom1", "frmvroom", "Command1"},
-    {"mnusph1", "frmvsph", "Command2"},    {"mnuhemi1", "frmvhemi", "Command2"},   {"mnucone1", "frmvcone", "Command2"},
-    {"mnucyl1", "frmvcyl", "Command2"},
-};
-
 // Presses Calculate in a window whose inputs hold 7 (a factorial of 7, powers
 // of 7: nothing fails). Prints one line.
 void benchCalculate(const char* label, qv::frame::Form& form, const char* buttonName)
@@ -192,25 +177,19 @@ int main(int argc, char* argv[])
     // 2. Menu item to window mapped.
     std::printf("\nMenu item to window mapped (ms)\n  %-12s %-10s %8s %12s\n", "item", "window", "first", "median of 9");
     std::vector<double> medians;
-    for (const Item& item : items) {
-        auto* action = main->findChild<QAction*>(QLatin1String(item.menuItem));
-        if (!action) {
-            std::printf("  %-12s missing\n", item.menuItem);
-            continue;
-        }
+    for (const qv::frame::CalculatorWindow* window : qv::windows::all()) {
+        const char* menuItem = window->item.name;
+        const char* name = window->design.name;
+        auto* action = main->findChild<QAction*>(QLatin1String(menuItem));
         std::vector<double> samples;
         double first = 0;
         for (int i = 0; i < 10; ++i) {
             const auto start = Clock::now();
             action->trigger();
-            qv::frame::Form* form = qvtest::findWindow(item.form);
-            if (!form) {
-                std::printf("  %-12s did not open %s\n", item.menuItem, item.form);
-                break;
-            }
+            qv::frame::Form* form = main->windows().openWindow(*window);
             const auto mapped = watch.waitMapped(form->winId());
             if (!mapped) {
-                std::printf("  %-12s %s was never mapped\n", item.menuItem, item.form);
+                std::printf("  %-12s %s was never mapped\n", menuItem, name);
                 break;
             }
             (i == 0 ? first : samples.emplace_back()) = msSince(start, *mapped);
@@ -221,7 +200,7 @@ int main(int argc, char* argv[])
         }
         if (samples.size() == 9) {
             medians.push_back(median(samples));
-            std::printf("  %-12s %-10s %8.2f %12.2f\n", item.menuItem, item.form, first, medians.back());
+            std::printf("  %-12s %-10s %8.2f %12.2f\n", menuItem, name, first, medians.back());
         }
     }
     if (!medians.empty())
@@ -237,12 +216,11 @@ int main(int argc, char* argv[])
                 box->click();
         benchCalculate("frmquorvane", panel, "cmdcal");
     }
-    for (const Item& item : items) {
-        main->findChild<QAction*>(QLatin1String(item.menuItem))->trigger();
-        if (qv::frame::Form* form = qvtest::findWindow(item.form)) {
-            benchCalculate(item.form, *form, item.calculate);
-            form->close();
-        }
+    for (const qv::frame::CalculatorWindow* window : qv::windows::all()) {
+        main->findChild<QAction*>(QLatin1String(window->item.name))->trigger();
+        qv::frame::Form* form = main->windows().openWindow(*window);
+        benchCalculate(window->design.name, *form, window->calculate.button);
+        form->close();
     }
 
     // 4. The number rules alone.

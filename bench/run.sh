@@ -10,7 +10,7 @@ source scripts/setup.sh
 quorvane_install "${quorvane_packages[@]}" xvfb libx11-dev libxcb1-dev
 
 dir=${QUORVANE_BENCH_DIR:-build-bench}
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=ON >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DQUORVANE_BUILD_BENCH=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target quorvane quorvane_minimal quorvane_startbench quorvane_inbench
 
 xvfb_pid=

@@ -31,7 +31,7 @@ run_fuzz() {
     quorvane_install "${quorvane_packages[@]}" clang libclang-rt-14-dev
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-            -DQUORVANE_FUZZ=ON -DQUORVANE_BUILD_TESTS=OFF
+            -DQUORVANE_FUZZ=ON -DBUILD_TESTING=OFF
     fi
     cmake --build "$dir" -j"$(nproc)" --target fuzzers
     local target corpus work

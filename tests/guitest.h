@@ -1,8 +1,10 @@
 // Helpers for driving the real windows in GUI tests (offscreen platform).
 #pragma once
 
+#include "calculatorwindow.h"
 #include "failure.h"
 #include "form.h"
+#include "windows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,6 +17,19 @@
 #include <functional>
 
 namespace qvtest {
+
+using qv::NumberLocale;
+using qv::frame::CalculatorWindow;
+using qv::frame::Form;
+
+// The description of the calculator window of that form name (frmcir).
+inline const CalculatorWindow& describedWindow(const QString& form)
+{
+    for (const CalculatorWindow* w : qv::windows::all())
+        if (form == QLatin1String(w->design.name))
+            return *w;
+    qFatal("no calculator window %s", qPrintable(form));
+}
 
 // The message box text of the failure named ("overflow"); empty for any other text.
 inline QString failureMessage(const QString& kindName)
@@ -45,7 +60,7 @@ inline QString messageFrom(const std::function<void()>& action)
 }
 
 // The open top-level window with this objectName (a form's name), or nullptr.
-template <class W = qv::frame::Form>
+template <class W = Form>
 W* findWindow(const char* name)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -64,7 +79,7 @@ inline void choose(QWidget* window, const char* item)
 }
 
 // Replaces a field's text as a user would: select all, then type.
-inline void type(qv::frame::Form& form, const char* field, const QString& text)
+inline void type(Form& form, const char* field, const QString& text)
 {
     QLineEdit* f = form.field(field);
     f->selectAll();
@@ -74,12 +89,12 @@ inline void type(qv::frame::Form& form, const char* field, const QString& text)
         QTest::keyClicks(f, text);
 }
 
-inline QString textOf(qv::frame::Form& form, const char* field) { return form.field(field)->text(); }
+inline QString textOf(Form& form, const char* field) { return form.field(field)->text(); }
 
 // Presses a button with the mouse; returns the text of a failure message, if any.
-inline QString press(qv::frame::Form& form, const char* button)
+inline QString press(Form& form, const char* button)
 {
-    return messageFrom([&] { QTest::mouseClick(form.button(button), Qt::LeftButton); });
+    return messageFrom([&] { QTest::mouseClick(form.control<QAbstractButton>(button), Qt::LeftButton); });
 }
 
 } // namespace qvtest

@@ -15,44 +15,33 @@ using qv::frame::Form;
 
 namespace {
 
-struct Window {
-    const char* menuItem; // nullptr: the main window
-    const char* form;
-};
-
-const Window windows[] = {
-    {nullptr, "frmquorvane"},
-    {"mnudiv", "frmdiv"},     {"mnusqroot", "frmsqroot"}, {"mnucroot", "frmcroot"}, {"mnusq", "frmsquare"},
-    {"mnurect", "frmrect"},   {"mnutri", "frmtri"},       {"mnucir", "frmcir"},     {"mnudia", "frmdia"},
-    {"mnucube", "frmcube"},   {"mnucyl", "frmcyl"},       {"mnusph", "frmsph"},     {"mnuhemi", "frmhemi"},
-    {"mnucone", "frmcone"},   {"mnucube1", "frmvcube"},   {"mnuroom1", "frmvroom"}, {"mnucone1", "frmvcone"},
-    {"mnucyl1", "frmvcyl"},   {"mnusph1", "frmvsph"},     {"mnuhemi1", "frmvhemi"},
-};
-
-const char* const panelBoxes[] = {"chk1", "chk2", "chk3", "chk5", "chk6"};
-
 // Ticks every row of the main window's panel with the mouse, so that all its
 // fields and the Calculate button are shown.
 void tickAllRows(frmquorvane& main)
 {
-    for (const char* box : panelBoxes) {
-        QTest::mouseClick(main.panel().control(box), Qt::LeftButton);
-        QVERIFY(static_cast<QCheckBox*>(main.panel().control(box))->isChecked());
+    for (QCheckBox* box : main.panel().findChildren<QCheckBox*>()) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->isChecked());
     }
     for (QLineEdit* field : main.panel().findChildren<QLineEdit*>())
         QVERIFY2(field->isVisible(), qPrintable(field->objectName()));
 }
 
-// The window a test row is about: the main window itself, or the window its
-// menu item opens.
-QWidget* open(frmquorvane& main, const Window& w)
+// The window a test row is about: the main window itself, or the calculator
+// window of that form, opened from its menu item.
+QWidget* open(frmquorvane& main, const QString& form)
 {
-    if (!w.menuItem) {
+    if (form == "frmquorvane") {
         tickAllRows(main);
         return QTest::currentTestFailed() ? nullptr : &main;
     }
-    qvtest::choose(&main, w.menuItem);
-    return qvtest::findWindow(w.form);
+    qvtest::choose(&main, qvtest::describedWindow(form).item.name);
+    return qvtest::findWindow(qPrintable(form));
+}
+
+void addWindowColumn()
+{
+    QTest::addColumn<QString>("form");
 }
 
 QString describe(QAccessibleInterface* node)
@@ -115,19 +104,19 @@ private slots:
 
 void Accessibility::everyControlIsNamed_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < std::size(windows); ++i)
-        QTest::newRow(windows[i].form) << int(i);
+    addWindowColumn();
+    QTest::newRow("frmquorvane") << "frmquorvane";
+    for (const qv::frame::CalculatorWindow* w : qv::windows::all())
+        QTest::newRow(w->design.name) << w->design.name;
 }
 
 void Accessibility::everyControlIsNamed()
 {
-    QFETCH(int, index);
-    const Window& w = windows[index];
+    QFETCH(QString, form);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
-    QWidget* window = open(main, w);
-    QVERIFY2(window, w.form);
+    QWidget* window = open(main, form);
+    QVERIFY2(window, qPrintable(form));
 
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
     QVERIFY(root);
@@ -147,34 +136,33 @@ void Accessibility::everyControlIsNamed()
 
 void Accessibility::tabFollowsTheTabIndices_data()
 {
-    QTest::addColumn<int>("index");
+    addWindowColumn();
     QTest::addColumn<QStringList>("order");
     // From the control with the lowest tab index, each Tab moves to the next
     // index; after the last, Tab comes round to the first again.
     QTest::newRow("main window, all rows ticked: results first, then each row after its box")
-        << 0
+        << "frmquorvane"
         << QStringList{"txt17", "txt15", "txt9", "txt6", "txt3", "chk1", "txt1", "txt2", "chk2", "txt4", "txt5",
                        "chk3", "txt7", "txt8", "chk5", "txt13", "txt14", "chk6", "txt16", "cmdcal", "txt17"};
     QTest::newRow("division: quotient, the two numbers, Calculate, Reset")
-        << 1 << QStringList{"txt3", "txt1", "txt2", "Command2", "Command1", "txt3"};
+        << "frmdiv" << QStringList{"txt3", "txt1", "txt2", "Command2", "Command1", "txt3"};
     QTest::newRow("triangle, inside its frame: area, three sides, Calculate, Reset")
-        << 6 << QStringList{"txt4", "txt1", "txt2", "txt3", "Command1", "Command2", "txt4"};
+        << "frmtri" << QStringList{"txt4", "txt1", "txt2", "txt3", "Command1", "Command2", "txt4"};
     QTest::newRow("cone: its own order of the five fields")
-        << 13 << QStringList{"txt5", "txt4", "txt3", "txt1", "txt2"};
+        << "frmcone" << QStringList{"txt5", "txt4", "txt3", "txt1", "txt2"};
 }
 
 void Accessibility::tabFollowsTheTabIndices()
 {
-    QFETCH(int, index);
+    QFETCH(QString, form);
     QFETCH(QStringList, order);
-    const Window& w = windows[index];
     frmquorvane main(NumberLocale::fullStop());
     main.show();
-    QWidget* window = open(main, w);
-    QVERIFY2(window, w.form);
+    QWidget* window = open(main, form);
+    QVERIFY2(window, qPrintable(form));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    if (!w.menuItem) // the ticks moved the focus; start again where the window starts
+    if (window == &main) // the ticks moved the focus; start again where the window starts
         main.panel().field("txt17")->setFocus(Qt::OtherFocusReason);
 
     QCOMPARE(tabChain(window, int(order.size())), order);

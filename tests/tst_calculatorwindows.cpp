@@ -1,38 +1,50 @@
-// The eighteen calculator windows beside division, driven as a user drives
-// them: type the inputs, press Calculate, read every result field or the
-// failure. Each window's worked cases, a case whose last digit shows the
-// written order of evaluation, its input rule (field text read strictly, or
-// a lenient reading), the comma locale, every failure it can meet with the
-// fields written by then, and Reset.
-#include "windowcases.h"
+// The nineteen calculator windows, driven as a user drives them: type the
+// inputs, press Calculate, read every result field or the failure. Each
+// window's worked cases, a case whose last digit shows the written order of
+// evaluation, its input rule (field text read strictly, or a lenient
+// reading), the comma locale, every failure it can meet with the fields
+// written by then, and Reset.
+//
+// A case row: window, locale ("fullStop" or "comma"), inputs ("txt1=7"),
+// expected results ("txt2=154", one for every result field) and the failure
+// the press reports ("" for none, else its kind: "conversion", "overflow",
+// "division by zero", "invalid argument"). Before the press every result
+// field holds the text "old", as if left by an earlier calculation, so a row
+// shows which fields a failure left alone.
+#include "guitest.h"
 
 #include <QTest>
 
 using namespace qvtest;
-using namespace qv::windows;
 
 namespace {
 
-const std::vector<WindowUnderTest> windows = {
-    {"frmsqroot", make_frmsqroot, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmcroot", make_frmcroot, "Command1", "Command2", {"txt1"}, {"txt2"}},
-    {"frmsquare", make_frmsquare, "Command1", "Command2", {"txt1"}, {"txt2"}},
-    {"frmrect", make_frmrect, "cmd2", "cmd1", {"txt1", "txt2"}, {"txt3"}},
-    {"frmtri", make_frmtri, "Command1", "Command2", {"txt1", "txt2", "txt3"}, {"txt4"}},
-    {"frmcir", make_frmcir, "Command1", "Command2", {"txt1"}, {"txt2", "txt3"}},
-    {"frmdia", make_frmdia, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
-    {"frmcube", make_frmcube, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmsph", make_frmsph, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmcyl", make_frmcyl, "Command2", "Command1", {"txt1", "txt2"}, {"txt3", "txt4"}},
-    {"frmhemi", make_frmhemi, "Command3", "Command1", {"txt1"}, {"txt2", "txt3"}},
-    {"frmcone", make_frmcone, "cmdcal", "cmdre", {"txt1", "txt2"}, {"txt3", "txt4", "txt5"}},
-    {"frmvcube", make_frmvcube, "Command2", "Command1", {"txt1"}, {"txt4"}},
-    {"frmvroom", make_frmvroom, "Command1", "Command2", {"txt1", "txt2", "txt3"}, {"txt4"}},
-    {"frmvsph", make_frmvsph, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmvhemi", make_frmvhemi, "Command2", "Command1", {"txt1"}, {"txt2"}},
-    {"frmvcone", make_frmvcone, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
-    {"frmvcyl", make_frmvcyl, "Command2", "Command1", {"txt1", "txt2"}, {"txt3"}},
-};
+void addCaseColumns()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("failure");
+}
+
+// One row; the locale defaults to the full stop, the failure to none.
+void addCase(const char* tag, const char* window, const QStringList& inputs, const QStringList& expected,
+             const char* failure = "", const char* locale = "fullStop")
+{
+    QTest::newRow(tag) << QString::fromLatin1(window) << QString::fromLatin1(locale) << inputs << expected
+                       << QString::fromLatin1(failure);
+}
+
+// "txt1=7" -> {"txt1", "7"}; the text may itself hold '=' or spaces.
+std::pair<QByteArray, QString> splitAssignment(const QString& s)
+{
+    const qsizetype at = s.indexOf(QLatin1Char('='));
+    return {s.left(at).toLatin1(), s.mid(at + 1)};
+}
+
+// Every text field of the window.
+QList<QLineEdit*> fieldsOf(Form& form) { return form.findChildren<QLineEdit*>(); }
 
 } // namespace
 
@@ -40,21 +52,84 @@ class CalculatorWindows : public QObject {
     Q_OBJECT
 
 private slots:
+    void division_data();
+    void division() { runCase(); }
     void roots_data();
-    void roots() { runCase(windows); }
+    void roots() { runCase(); }
     void strictAreas_data();
-    void strictAreas() { runCase(windows); }
+    void strictAreas() { runCase(); }
     void triangle_data();
-    void triangle() { runCase(windows); }
+    void triangle() { runCase(); }
     void solidAreas_data();
-    void solidAreas() { runCase(windows); }
+    void solidAreas() { runCase(); }
     void cone_data();
-    void cone() { runCase(windows); }
+    void cone() { runCase(); }
     void volumes_data();
-    void volumes() { runCase(windows); }
+    void volumes() { runCase(); }
     void reset_data();
-    void reset() { runReset(*findUnderTest(windows, QString::fromLatin1(QTest::currentDataTag()))); }
+    void reset();
+
+private:
+    void runCase();
 };
+
+void CalculatorWindows::runCase()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, failure);
+
+    const CalculatorWindow& described = describedWindow(window);
+    auto form = qv::frame::load(described, locale == "comma" ? NumberLocale::comma() : NumberLocale::fullStop());
+    form->show();
+    for (const QString& e : expected)
+        form->field(splitAssignment(e).first)->setText("old");
+    for (const QString& input : inputs) {
+        const auto [field, text] = splitAssignment(input);
+        type(*form, field, text);
+        QCOMPARE(textOf(*form, field), text);
+    }
+
+    // Pressed twice: a handler keeps nothing between presses and never
+    // rewrites its inputs, so the second press shows the same.
+    for (int pass = 0; pass < 2; ++pass) {
+        QCOMPARE(press(*form, described.calculate.button), failureMessage(failure));
+        for (const QString& e : expected) {
+            const auto [field, text] = splitAssignment(e);
+            QCOMPARE(textOf(*form, field), text);
+            // A written result shows from its first digit, also when it is wider than the field.
+            if (text != "old")
+                QCOMPARE(form->field(field)->cursorPosition(), 0);
+        }
+        for (const QString& input : inputs) {
+            const auto [field, text] = splitAssignment(input);
+            QCOMPARE(textOf(*form, field), text);
+        }
+    }
+}
+
+void CalculatorWindows::division_data()
+{
+    addCaseColumns();
+
+    addCase("div: 1, 3", "frmdiv", {"txt1=1", "txt2=3"}, {"txt3=0.333333333333333"});
+    addCase("div: 22, 7", "frmdiv", {"txt1=22", "txt2=7"}, {"txt3=3.14285714285714"});
+    addCase("div: 10, 4", "frmdiv", {"txt1=10", "txt2=4"}, {"txt3=2.5"});
+    addCase("div: 6, 3", "frmdiv", {"txt1=6", "txt2=3"}, {"txt3=2"});
+    addCase("div: 12abc reads 12", "frmdiv", {"txt1=12abc", "txt2=4"}, {"txt3=3"});
+    addCase("div: 1,5 reads 1", "frmdiv", {"txt1=1,5", "txt2=2"}, {"txt3=0.5"});
+    addCase("div: comma locale, 1,5 reads 1", "frmdiv", {"txt1=1,5", "txt2=4"}, {"txt3=0,25"}, "", "comma");
+    addCase("div: &H10 reads 16", "frmdiv", {"txt1=&H10", "txt2=4"}, {"txt3=4"});
+    addCase("div: empty dividend", "frmdiv", {"txt1=", "txt2=5"}, {"txt3=0"});
+    addCase("div: small quotient", "frmdiv", {"txt1=1", "txt2=100000"}, {"txt3=1E-05"});
+    addCase("div: large quotient", "frmdiv", {"txt1=1E20", "txt2=1"}, {"txt3=1E+20"});
+    addCase("div: negative", "frmdiv", {"txt1=-7", "txt2=2"}, {"txt3=-3.5"});
+    addCase("div: by zero", "frmdiv", {"txt1=1", "txt2=0"}, {"txt3=old"}, "division by zero");
+    addCase("div: empty by empty", "frmdiv", {"txt1=", "txt2="}, {"txt3=old"}, "overflow");
+    addCase("div: beyond the range", "frmdiv", {"txt1=1E300", "txt2=1E-10"}, {"txt3=old"}, "overflow");
+}
 
 // Roots are powers of a lenient reading with the exponent 1.0 / 2.0 or 1.0 / 3.0.
 void CalculatorWindows::roots_data()
@@ -304,8 +379,37 @@ void CalculatorWindows::volumes_data()
 void CalculatorWindows::reset_data()
 {
     QTest::addColumn<QString>("window");
-    for (const WindowUnderTest& w : windows)
-        QTest::newRow(w.name) << QString::fromLatin1(w.name);
+    for (const CalculatorWindow* w : qv::windows::all())
+        QTest::newRow(w->design.name) << QString::fromLatin1(w->design.name);
+}
+
+// Form_Load locks what Calculate writes and nothing else; Reset empties every
+// field, leaves the locks as they are, and fails nothing on empty fields.
+void CalculatorWindows::reset()
+{
+    QFETCH(QString, window);
+    const CalculatorWindow& described = describedWindow(window);
+    auto form = qv::frame::load(described, NumberLocale::fullStop());
+    form->show();
+    QSet<QLineEdit*> locked;
+    for (QLineEdit* f : fieldsOf(*form)) {
+        QTest::keyClicks(f, "2");
+        if (f->text().isEmpty())
+            locked << f;
+    }
+    QVERIFY(!locked.isEmpty());
+    QCOMPARE(press(*form, described.calculate.button), QString());
+    for (QLineEdit* f : fieldsOf(*form)) // the locked fields got results, the others kept their input
+        QVERIFY2(locked.contains(f) ? !f->text().isEmpty() : f->text() == "2", qPrintable(f->objectName()));
+
+    for (int pass = 0; pass < 2; ++pass) {
+        QCOMPARE(press(*form, described.reset.button), QString());
+        for (QLineEdit* f : fieldsOf(*form)) {
+            QVERIFY2(f->text().isEmpty(), qPrintable(f->objectName()));
+            QTest::keyClicks(f, "2");
+            QCOMPARE(f->text().isEmpty(), locked.contains(f));
+        }
+    }
 }
 
 QTEST_MAIN(CalculatorWindows)

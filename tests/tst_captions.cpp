@@ -16,12 +16,6 @@ using qv::app::frmquorvane;
 
 namespace {
 
-const char* const menuItems[] = {
-    "mnudiv",  "mnusqroot", "mnucroot", "mnusq",    "mnurect",  "mnutri",   "mnucir",
-    "mnudia",  "mnucube",   "mnucyl",   "mnusph",   "mnuhemi",  "mnucone",  "mnucube1",
-    "mnuroom1", "mnucone1", "mnucyl1",  "mnusph1",  "mnuhemi1",
-};
-
 QString plainCaption(const QString& caption) { return QString(caption).remove(u'&'); }
 
 // What does not fit in one control, or an empty string.
@@ -98,8 +92,8 @@ void Captions::fitTheirControls_data()
 {
     QTest::addColumn<QString>("menuItem");
     QTest::newRow("frmquorvane") << QString();
-    for (const char* item : menuItems)
-        QTest::newRow(item) << QString::fromLatin1(item);
+    for (const qv::frame::CalculatorWindow* w : qv::windows::all())
+        QTest::newRow(w->design.name) << QString::fromLatin1(w->item.name);
 }
 
 void Captions::fitTheirControls()

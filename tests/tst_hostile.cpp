@@ -5,7 +5,7 @@
 // definite value or a reported failure, by the rules alone and through a real
 // window's field.
 #include "fieldvalue.h"
-#include "forms.h"
+#include "windows.h"
 #include "guitest.h"
 #include "numbertext.h"
 
@@ -133,8 +133,7 @@ void Hostile::throughAField()
     QFETCH(QString, stop);
     QFETCH(QString, comma);
     for (const NumberLocale& locale : {NumberLocale::fullStop(), NumberLocale::comma()}) {
-        auto w = windows::make_frmdiv(locale);
-        w->load();
+        auto w = frame::load(describedWindow("frmdiv"), locale);
         w->show();
         paste(*w, "txt1", text);
         QCOMPARE(textOf(*w, "txt1"), text);
@@ -156,8 +155,7 @@ void Hostile::throughAField()
 
         // The circle window reads its radius strictly: an unreadable radius is
         // reported before anything is written; a readable one gives both results.
-        auto circle = windows::make_frmcir(locale);
-        circle->load();
+        auto circle = frame::load(describedWindow("frmcir"), locale);
         circle->show();
         paste(*circle, "txt1", text);
         QCOMPARE(textOf(*circle, "txt1"), text);
@@ -178,8 +176,7 @@ void Hostile::throughAField()
 // A result field refuses a paste as it refuses typing.
 void Hostile::lockedFieldRefusesPaste()
 {
-    auto w = windows::make_frmdiv(NumberLocale::fullStop());
-    w->load();
+    auto w = frame::load(describedWindow("frmdiv"), NumberLocale::fullStop());
     w->show();
     type(*w, "txt1", "1");
     type(*w, "txt2", "4");

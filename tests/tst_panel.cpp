@@ -64,7 +64,7 @@ struct Started {
             qWarning("main window not exposed");
     }
 
-    QCheckBox* box(const char* name) { return static_cast<QCheckBox*>(p.control(name)); }
+    QCheckBox* box(const char* name) { return p.control<QCheckBox>(name); }
     bool shown(const char* name) { return p.control(name)->isVisible(); }
     void tick(const char* name) { QTest::mouseClick(box(name), Qt::LeftButton); }
     QString calculate() { return qvtest::press(p, "cmdcal"); }
@@ -151,7 +151,7 @@ void Panel::tickShowsRow()
     for (const char* c : row.controls)
         QVERIFY2(s.shown(c), c);
     QVERIFY(s.shown("cmdcal"));
-    QVERIFY(s.p.button("cmdcal")->isEnabled());
+    QVERIFY(s.p.control<QAbstractButton>("cmdcal")->isEnabled());
     othersHidden();
     QCOMPARE(s.text(row.result), QString("Answer"));
 

@@ -1,54 +1,29 @@
-// The hemisphere's area window: total (curved surface and base) and curved
-// surface area from the radius (read leniently), with 22/7 for pi folded into
-// 66, 44 and 7. The total is written before the curved area is computed.
-#include "forms.h"
-
-using namespace qv::frame;
+// The hemisphere's area window: total, then curved surface area, from the
+// radius (read leniently), with 22/7 for pi folded into 66, 44 and 7.
+#include "windows.h"
 
 namespace qv::windows {
-namespace {
-
-const Control controls[] = {
-    // name       kind       caption                            left  top   width height tab font     frame    names
-    {"Command3", Button,    "Calculate",                         3720, 1560, 1455, 495, 4},
-    {"Command1", Button,    "Reset",                             1800, 1560, 1455, 495, 5},
-    {"txt2",     TextField, "",                                  2640, 2760, 1695, 390, 1},
-    {"txt3",     TextField, "",                                  2640, 3360, 1695, 390, 0},
-    {"txt1",     TextField, "",                                  2280, 675,  1695, 390, 3},
-    {"Label3",   Label,     "The lateral surface area is ",      0,    3360, 2655, 375, 7, nullptr, nullptr, "txt3"},
-    {"Label2",   Label,     "The Total surface area is :",       120,  2760, 2535, 375, 6, nullptr, nullptr, "txt2"},
-    {"Label1",   Label,     "Give the radius:",                  360,  720,  1455, 255, 2, nullptr, nullptr, "txt1"},
-};
-
-const FormDesign design{"frmhemi", "Area of hemi-sphere", 7140, 5280, &ComicSans, controls};
-
-class frmhemi : public Form {
-public:
-    explicit frmhemi(const NumberLocale& locale) : Form(design, locale)
-    {
-        onClick("Command3", [this] { Command3_Click(); });
-        onClick("Command1", [this] { Command1_Click(); });
-    }
-
-private:
-    void Form_Load() override { lock({"txt3", "txt2"}); }
-
-    // Calculate.
-    void Command3_Click()
-    {
-        const FieldValue r = lenient("txt1");
+extern const CalculatorWindow frmhemi{
+    .design = {"frmhemi", "Area of hemi-sphere", 7140, 5280, &ComicSans, {
+        // name       kind       caption                            left  top   width height tab font     frame    names
+        {"Command3", Button,    "Calculate",                         3720, 1560, 1455, 495, 4},
+        {"Command1", Button,    "Reset",                             1800, 1560, 1455, 495, 5},
+        {"txt2",     TextField, "",                                  2640, 2760, 1695, 390, 1},
+        {"txt3",     TextField, "",                                  2640, 3360, 1695, 390, 0},
+        {"txt1",     TextField, "",                                  2280, 675,  1695, 390, 3},
+        {"Label3",   Label,     "The lateral surface area is ",      0,    3360, 2655, 375, 7, nullptr, nullptr, "txt3"},
+        {"Label2",   Label,     "The Total surface area is :",       120,  2760, 2535, 375, 6, nullptr, nullptr, "txt2"},
+        {"Label1",   Label,     "Give the radius:",                  360,  720,  1455, 255, 2, nullptr, nullptr, "txt1"},
+    }},
+    .item = {&Area, "mnuhemi", "Hemi-sphere"},
+    .results = {"txt3", "txt2"},
+    .calculate = {"Command3", [](Form& w) {
+        const FieldValue r = w.lenient("txt1");
         const FieldValue total = ((FieldValue(66) * r) * r) / FieldValue(7);
-        write("txt2", total);
+        w.write("txt2", total);
         const FieldValue lateral = ((FieldValue(44) * r) * r) / FieldValue(7);
-        write("txt3", lateral);
-    }
-
-    // Reset.
-    void Command1_Click() { clear({"txt1", "txt2", "txt3"}); }
+        w.write("txt3", lateral);
+    }},
+    .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
-
-} // namespace
-
-std::unique_ptr<Form> make_frmhemi(const NumberLocale& locale) { return std::make_unique<frmhemi>(locale); }
-
 } // namespace qv::windows

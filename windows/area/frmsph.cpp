@@ -1,48 +1,24 @@
 // The sphere's surface-area window: 4 pi r squared with 22/7 for pi, folded
 // into 88 and 7, the division last. The radius is read leniently.
-#include "forms.h"
-
-using namespace qv::frame;
+#include "windows.h"
 
 namespace qv::windows {
-namespace {
-
-const Control controls[] = {
-    // name       kind       caption                                       left  top   width height tab font     frame    names
-    {"txt2",     TextField, "",                                             3840, 2160, 1695, 390, 0},
-    {"txt1",     TextField, "",                                             3840, 480,  1695, 390, 2},
-    {"Command2", Button,    "Calculate",                                    3120, 1200, 1455, 495, 3},
-    {"Command1", Button,    "Reset",                                        960,  1200, 1455, 495, 4},
-    {"Label2",   Label,     "The total surface area of the sphere is ",     120,  2160, 3615, 375, 5, nullptr, nullptr, "txt2"},
-    {"Label1",   Label,     "Give the radius of the sphere",                480,  480,  2775, 255, 1, nullptr, nullptr, "txt1"},
+extern const CalculatorWindow frmsph{
+    .design = {"frmsph", "Area os sphere", 6390, 3285, &ComicSans, {
+        // name       kind       caption                                       left  top   width height tab font     frame    names
+        {"txt2",     TextField, "",                                             3840, 2160, 1695, 390, 0},
+        {"txt1",     TextField, "",                                             3840, 480,  1695, 390, 2},
+        {"Command2", Button,    "Calculate",                                    3120, 1200, 1455, 495, 3},
+        {"Command1", Button,    "Reset",                                        960,  1200, 1455, 495, 4},
+        {"Label2",   Label,     "The total surface area of the sphere is ",     120,  2160, 3615, 375, 5, nullptr, nullptr, "txt2"},
+        {"Label1",   Label,     "Give the radius of the sphere",                480,  480,  2775, 255, 1, nullptr, nullptr, "txt1"},
+    }},
+    .item = {&Area, "mnusph", "Sphere"},
+    .results = {"txt2"},
+    .calculate = {"Command2", [](Form& w) {
+        const FieldValue r = w.lenient("txt1");
+        w.write("txt2", ((FieldValue(88) * r) * r) / FieldValue(7));
+    }},
+    .reset = {"Command1", {"txt1", "txt2"}},
 };
-
-const FormDesign design{"frmsph", "Area os sphere", 6390, 3285, &ComicSans, controls};
-
-class frmsph : public Form {
-public:
-    explicit frmsph(const NumberLocale& locale) : Form(design, locale)
-    {
-        onClick("Command2", [this] { Command2_Click(); });
-        onClick("Command1", [this] { Command1_Click(); });
-    }
-
-private:
-    void Form_Load() override { lock({"txt2"}); }
-
-    // Calculate.
-    void Command2_Click()
-    {
-        const FieldValue r = lenient("txt1");
-        write("txt2", ((FieldValue(88) * r) * r) / FieldValue(7));
-    }
-
-    // Reset.
-    void Command1_Click() { clear({"txt1", "txt2"}); }
-};
-
-} // namespace
-
-std::unique_ptr<Form> make_frmsph(const NumberLocale& locale) { return std::make_unique<frmsph>(locale); }
-
 } // namespace qv::windows

@@ -1,49 +1,27 @@
 // The division window: a first number divided by a second, both read leniently.
-#include "forms.h"
-
-using namespace qv::frame;
+#include "windows.h"
 
 namespace qv::windows {
-namespace {
-
-const Control controls[] = {
-    // name       kind       caption                    left  top   width height tab font
-    {"Command2", Button,    "Calculate",                3480, 2160, 1335, 495, 4, &MsSansSerif},
-    {"Command1", Button,    "Reset",                    1320, 2160, 1335, 495, 5, &MsSansSerif},
-    {"txt3",     TextField, "",                         3480, 3000, 1695, 375, 0, &MsSansSerif},
-    {"txt2",     TextField, "",                         3600, 1440, 1695, 375, 3, &MsSansSerif},
-    {"txt1",     TextField, "",                         3600, 720,  1695, 375, 1, &MsSansSerif},
-    {"Label3",   Label,     "The  Quotient is ",        1200, 3000, 1575, 375, 7, &MsSansSerif, nullptr, "txt3"},
-    {"Label2",   Label,     "Enter the second number",  1200, 1440, 2295, 375, 6, &MsSansSerif, nullptr, "txt2"},
-    {"Label1",   Label,     "Enter the first number",   1320, 720,  2055, 375, 2, &MsSansSerif, nullptr, "txt1"},
-};
-
-const FormDesign design{"frmdiv", "", 7200, 4875, nullptr, controls};
-
-class frmdiv : public Form {
-public:
-    explicit frmdiv(const NumberLocale& locale) : Form(design, locale)
-    {
-        onClick("Command2", [this] { Command2_Click(); });
-        onClick("Command1", [this] { Command1_Click(); });
-    }
-
-private:
+extern const CalculatorWindow frmdiv{
+    .design = {"frmdiv", "", 7200, 4875, nullptr, {
+        // name       kind       caption                    left  top   width height tab font
+        {"Command2", Button,    "Calculate",                3480, 2160, 1335, 495, 4, &MsSansSerif},
+        {"Command1", Button,    "Reset",                    1320, 2160, 1335, 495, 5, &MsSansSerif},
+        {"txt3",     TextField, "",                         3480, 3000, 1695, 375, 0, &MsSansSerif},
+        {"txt2",     TextField, "",                         3600, 1440, 1695, 375, 3, &MsSansSerif},
+        {"txt1",     TextField, "",                         3600, 720,  1695, 375, 1, &MsSansSerif},
+        {"Label3",   Label,     "The  Quotient is ",        1200, 3000, 1575, 375, 7, &MsSansSerif, nullptr, "txt3"},
+        {"Label2",   Label,     "Enter the second number",  1200, 1440, 2295, 375, 6, &MsSansSerif, nullptr, "txt2"},
+        {"Label1",   Label,     "Enter the first number",   1320, 720,  2055, 375, 2, &MsSansSerif, nullptr, "txt1"},
+    }},
+    .item = {&Calculation, "mnudiv", "Division"},
     // The quotient is a result like any other window's: locked.
-    void Form_Load() override { lock({"txt3"}); }
-
-    void Command2_Click()
-    {
-        const FieldValue a = lenient("txt1");
-        const FieldValue b = lenient("txt2");
-        write("txt3", a / b);
-    }
-
-    void Command1_Click() { clear({"txt1", "txt2", "txt3"}); }
+    .results = {"txt3"},
+    .calculate = {"Command2", [](Form& w) {
+        const FieldValue a = w.lenient("txt1");
+        const FieldValue b = w.lenient("txt2");
+        w.write("txt3", a / b);
+    }},
+    .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
-
-} // namespace
-
-std::unique_ptr<Form> make_frmdiv(const NumberLocale& locale) { return std::make_unique<frmdiv>(locale); }
-
 } // namespace qv::windows

@@ -1,51 +1,29 @@
 // The cone's volume window: 1/3 pi r^2 h with pi as 22/7, written as
 // (((22 * r) * r) * h) / 21 and evaluated in exactly that order.
-#include "forms.h"
-
-using namespace qv::frame;
+#include "windows.h"
 
 namespace qv::windows {
-namespace {
-
-const Control controls[] = {
-    // name       kind       caption                        left  top   width height tab
-    {"Command2", Button,    "Calculate",                   2640, 2160, 1455, 495, 4},
-    {"Command1", Button,    "Reset",                       480,  2160, 1455, 495, 5},
-    {"txt2",     TextField, "",                            2520, 1440, 1695, 390, 3},
-    {"txt3",     TextField, "",                            3000, 3120, 1695, 390, 0},
-    {"txt1",     TextField, "",                            2520, 720,  1695, 390, 2},
-    {"Label3",   Label,     "The volume of the cone is",   240,  3120, 2535, 375, 7, nullptr, nullptr, "txt3"},
-    {"Label2",   Label,     "Enter the height",            360,  1440, 1695, 375, 6, nullptr, nullptr, "txt2"},
-    {"Label1",   Label,     "Enter the radius",            360,  720,  1695, 375, 1, nullptr, nullptr, "txt1"},
-};
-
-const FormDesign design{"frmvcone", "Volume of a cone", 5490, 4065, &ComicSans, controls};
-
-class frmvcone : public Form {
-public:
-    explicit frmvcone(const NumberLocale& locale) : Form(design, locale)
-    {
-        onClick("Command2", [this] { Command2_Click(); });
-        onClick("Command1", [this] { Command1_Click(); });
-    }
-
-private:
-    void Form_Load() override { lock({"txt3"}); }
-
+extern const CalculatorWindow frmvcone{
+    .design = {"frmvcone", "Volume of a cone", 5490, 4065, &ComicSans, {
+        // name       kind       caption                        left  top   width height tab
+        {"Command2", Button,    "Calculate",                   2640, 2160, 1455, 495, 4},
+        {"Command1", Button,    "Reset",                       480,  2160, 1455, 495, 5},
+        {"txt2",     TextField, "",                            2520, 1440, 1695, 390, 3},
+        {"txt3",     TextField, "",                            3000, 3120, 1695, 390, 0},
+        {"txt1",     TextField, "",                            2520, 720,  1695, 390, 2},
+        {"Label3",   Label,     "The volume of the cone is",   240,  3120, 2535, 375, 7, nullptr, nullptr, "txt3"},
+        {"Label2",   Label,     "Enter the height",            360,  1440, 1695, 375, 6, nullptr, nullptr, "txt2"},
+        {"Label1",   Label,     "Enter the radius",            360,  720,  1695, 375, 1, nullptr, nullptr, "txt1"},
+    }},
+    .item = {&Volume, "mnucone1", "Cone"},
+    .results = {"txt3"},
     // Both inputs are read first; the product is complete before the division.
-    void Command2_Click()
-    {
-        const FieldValue r = lenient("txt1");
-        const FieldValue h = lenient("txt2");
+    .calculate = {"Command2", [](Form& w) {
+        const FieldValue r = w.lenient("txt1");
+        const FieldValue h = w.lenient("txt2");
         const FieldValue volume = (((FieldValue(22) * r) * r) * h) / FieldValue(21);
-        write("txt3", volume);
-    }
-
-    void Command1_Click() { clear({"txt1", "txt2", "txt3"}); }
+        w.write("txt3", volume);
+    }},
+    .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
-
-} // namespace
-
-std::unique_ptr<Form> make_frmvcone(const NumberLocale& locale) { return std::make_unique<frmvcone>(locale); }
-
 } // namespace qv::windows

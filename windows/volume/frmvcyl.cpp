@@ -1,51 +1,29 @@
 // The cylinder's volume window: pi r^2 h with pi as 22/7, written as
 // (((22 * r) * r) * h) / 7 and evaluated in exactly that order.
-#include "forms.h"
-
-using namespace qv::frame;
+#include "windows.h"
 
 namespace qv::windows {
-namespace {
-
-const Control controls[] = {
-    // name       kind       caption                            left  top   width height tab
-    {"txt3",     TextField, "",                                3600, 3720, 1695, 390, 0},
-    {"txt2",     TextField, "",                                2640, 1800, 1695, 390, 3},
-    {"txt1",     TextField, "",                                2640, 960,  1695, 390, 2},
-    {"Command2", Button,    "Calculate",                       2640, 2760, 1455, 495, 4},
-    {"Command1", Button,    "Reset",                           480,  2760, 1455, 495, 5},
-    {"Label3",   Label,     "The volume of the cylinder is ",  480,  3720, 2775, 495, 7, nullptr, nullptr, "txt3"},
-    {"Label2",   Label,     "Enter the height",                480,  1800, 1695, 495, 6, nullptr, nullptr, "txt2"},
-    {"Label1",   Label,     "Enter the radius",                480,  960,  1575, 375, 1, nullptr, nullptr, "txt1"},
-};
-
-const FormDesign design{"frmvcyl", "Volume of a cylinder", 6795, 4875, &ComicSans, controls};
-
-class frmvcyl : public Form {
-public:
-    explicit frmvcyl(const NumberLocale& locale) : Form(design, locale)
-    {
-        onClick("Command2", [this] { Command2_Click(); });
-        onClick("Command1", [this] { Command1_Click(); });
-    }
-
-private:
-    void Form_Load() override { lock({"txt3"}); }
-
+extern const CalculatorWindow frmvcyl{
+    .design = {"frmvcyl", "Volume of a cylinder", 6795, 4875, &ComicSans, {
+        // name       kind       caption                            left  top   width height tab
+        {"txt3",     TextField, "",                                3600, 3720, 1695, 390, 0},
+        {"txt2",     TextField, "",                                2640, 1800, 1695, 390, 3},
+        {"txt1",     TextField, "",                                2640, 960,  1695, 390, 2},
+        {"Command2", Button,    "Calculate",                       2640, 2760, 1455, 495, 4},
+        {"Command1", Button,    "Reset",                           480,  2760, 1455, 495, 5},
+        {"Label3",   Label,     "The volume of the cylinder is ",  480,  3720, 2775, 495, 7, nullptr, nullptr, "txt3"},
+        {"Label2",   Label,     "Enter the height",                480,  1800, 1695, 495, 6, nullptr, nullptr, "txt2"},
+        {"Label1",   Label,     "Enter the radius",                480,  960,  1575, 375, 1, nullptr, nullptr, "txt1"},
+    }},
+    .item = {&Volume, "mnucyl1", "Cylinder"},
+    .results = {"txt3"},
     // Both inputs are read first; the product is complete before the division.
-    void Command2_Click()
-    {
-        const FieldValue r = lenient("txt1");
-        const FieldValue h = lenient("txt2");
+    .calculate = {"Command2", [](Form& w) {
+        const FieldValue r = w.lenient("txt1");
+        const FieldValue h = w.lenient("txt2");
         const FieldValue volume = (((FieldValue(22) * r) * r) * h) / FieldValue(7);
-        write("txt3", volume);
-    }
-
-    void Command1_Click() { clear({"txt1", "txt2", "txt3"}); }
+        w.write("txt3", volume);
+    }},
+    .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
-
-} // namespace
-
-std::unique_ptr<Form> make_frmvcyl(const NumberLocale& locale) { return std::make_unique<frmvcyl>(locale); }
-
 } // namespace qv::windows

@@ -6,14 +6,12 @@
 #include "formdesign.h"
 #include "numberlocale.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include <functional>
-#include <initializer_list>
+#include <utility>
 #include <vector>
-
-class QAbstractButton;
-class QLineEdit;
 
 namespace qv::frame {
 
@@ -21,19 +19,26 @@ class Form : public QWidget {
     Q_OBJECT
 
 public:
-    Form(const FormDesign& design, NumberLocale locale, QWidget* parent = nullptr);
+    Form(FormDesign design, NumberLocale locale, QWidget* parent = nullptr);
 
+    const FormDesign& design() const { return design_; }
     const NumberLocale& numberLocale() const { return locale_; }
 
-    // Puts the window into its loaded state: runs Form_Load, then gives the
-    // keyboard focus to the visible control with the lowest tab index.
-    void load();
+    // Gives the keyboard focus to the visible control with the lowest tab
+    // index; the last step of loading, after Form_Load.
+    void focusFirstTabStop();
 
-    // Controls by name; these abort on a name the table does not have (a
-    // programming error, not a user error).
-    QWidget* control(const char* name) const;
-    QLineEdit* field(const char* name) const;
-    QAbstractButton* button(const char* name) const;
+    // The control of that name, as the widget class it is made of: a name
+    // the table does not have, or a control of another kind, is a
+    // programming error and ends the program with a message saying which.
+    template <class T = QWidget>
+    T* control(const char* name) const
+    {
+        if (auto* typed = qobject_cast<T*>(find(name)))
+            return typed;
+        notA(name, T::staticMetaObject.className());
+    }
+    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
 
     // The field's current text as a text value, for formulas that use it directly.
     FieldValue text(const char* field) const;
@@ -42,25 +47,28 @@ public:
     // Writes the value's number display text into the field.
     void write(const char* field, const FieldValue& value);
     // Writes the empty text into each field, in order.
-    void clear(std::initializer_list<const char*> fields);
+    void clear(Names fields);
     // Makes each field read-only (still focusable, selectable and copyable).
-    void lock(std::initializer_list<const char*> fields);
+    void lock(Names fields);
     // Shows or hides each control, in order.
-    void setControlsVisible(std::initializer_list<const char*> controls, bool visible);
+    void setControlsVisible(Names controls, bool visible);
 
-    // Connects a handler to a button press, a check box state change or a
-    // click on a text field (locked ones too). Every handler runs through
-    // runReported: a failure stops it and is reported, the window lives on.
+    // Connects a handler to a button press, a check box being ticked or
+    // unticked, or a click on a text field (locked ones too). Every handler
+    // runs through runReported: a failure stops it and is reported, the
+    // window lives on.
     void onClick(const char* button, std::function<void()> handler);
     void onToggle(const char* checkBox, std::function<void()> handler);
     void onFieldClick(const char* field, std::function<void()> handler);
 
 protected:
-    virtual void Form_Load() {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const FormDesign& design_;
+    QWidget* find(const char* name) const;
+    [[noreturn]] void notA(const char* name, const char* className) const;
+
+    FormDesign design_;
     NumberLocale locale_;
     std::vector<std::pair<const char*, QWidget*>> controls_;
     std::vector<std::pair<QObject*, std::function<void()>>> fieldClicks_;

@@ -1,9 +1,12 @@
 // A window described once, as data that reads like its design table.
 #pragma once
 
-#include <span>
+#include <initializer_list>
 
 namespace qv::frame {
+
+// Control names, in the order a handler takes them.
+using Names = std::initializer_list<const char*>;
 
 struct Font {
     const char* family;
@@ -43,12 +46,14 @@ struct Control {
     const char* accessibleName = nullptr;
 };
 
+// The table's rows live as long as the design written out where it is
+// declared (a namespace-scope constant); a copy of the design shares them.
 struct FormDesign {
     const char* name;    // the form's name, also the window's objectName
     const char* caption; // the window title
     int width, height;   // the client area, in twips
     const Font* font;    // the window font; nullptr: the toolkit's default
-    std::span<const Control> controls; // in control order; a frame before what it holds
+    std::initializer_list<Control> controls; // in control order; a frame before what it holds
 };
 
 } // namespace qv::frame

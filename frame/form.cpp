@@ -111,7 +111,7 @@ bool isClear(const QWidget* control, const QRect& area)
 
 } // namespace
 
-Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
+Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
     : QWidget(parent), design_(design), locale_(std::move(locale))
 {
     static const bool accessibleWindows = (QAccessible::installFactory(windowAccessible), true);
@@ -152,7 +152,7 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
         }
     for (const Control& c : design.controls)
         if (c.names)
-            static_cast<QLabel*>(control(c.name))->setBuddy(control(c.names));
+            control<QLabel>(c.name)->setBuddy(control(c.names));
 
     // The focus chain follows the tab indices.
     std::vector<const Control*> order;
@@ -165,9 +165,8 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
         QWidget::setTabOrder(control(order[i - 1]->name), control(order[i]->name));
 }
 
-void Form::load()
+void Form::focusFirstTabStop()
 {
-    Form_Load();
     const Control* first = nullptr;
     for (const Control& c : design_.controls)
         if (takesFocus(c.kind) && control(c.name)->isVisibleTo(this) && (!first || c.tabIndex < first->tabIndex))
@@ -176,33 +175,18 @@ void Form::load()
         control(first->name)->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* Form::control(const char* name) const
+QWidget* Form::find(const char* name) const
 {
     for (const auto& [n, w] : controls_)
         if (std::strcmp(n, name) == 0)
             return w;
-    std::fprintf(stderr, "%s has no control named %s\n", design_.name, name);
+    return nullptr;
+}
+
+void Form::notA(const char* name, const char* className) const
+{
+    std::fprintf(stderr, "%s has no %s named %s\n", design_.name, className, name);
     std::abort();
-}
-
-QLineEdit* Form::field(const char* name) const
-{
-    auto* f = qobject_cast<QLineEdit*>(control(name));
-    if (!f) {
-        std::fprintf(stderr, "%s.%s is not a text field\n", design_.name, name);
-        std::abort();
-    }
-    return f;
-}
-
-QAbstractButton* Form::button(const char* name) const
-{
-    auto* b = qobject_cast<QAbstractButton*>(control(name));
-    if (!b) {
-        std::fprintf(stderr, "%s.%s is not a button\n", design_.name, name);
-        std::abort();
-    }
-    return b;
 }
 
 FieldValue Form::text(const char* name) const
@@ -221,19 +205,19 @@ void Form::write(const char* name, const FieldValue& value)
     f->setCursorPosition(0);
 }
 
-void Form::clear(std::initializer_list<const char*> fields)
+void Form::clear(Names fields)
 {
     for (const char* name : fields)
         field(name)->clear();
 }
 
-void Form::lock(std::initializer_list<const char*> fields)
+void Form::lock(Names fields)
 {
     for (const char* name : fields)
         field(name)->setReadOnly(true);
 }
 
-void Form::setControlsVisible(std::initializer_list<const char*> names, bool visible)
+void Form::setControlsVisible(Names names, bool visible)
 {
     for (const char* name : names)
         control(name)->setVisible(visible);
@@ -241,19 +225,15 @@ void Form::setControlsVisible(std::initializer_list<const char*> names, bool vis
 
 void Form::onClick(const char* name, std::function<void()> handler)
 {
-    connect(button(name), &QAbstractButton::clicked, this,
+    connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
             [this, handler = std::move(handler)] { runReported(this, handler); });
 }
 
 void Form::onToggle(const char* name, std::function<void()> handler)
 {
-    auto* box = qobject_cast<QCheckBox*>(control(name));
-    if (!box) {
-        std::fprintf(stderr, "%s.%s is not a check box\n", design_.name, name);
-        std::abort();
-    }
-    // stateChanged, not clicked: assistive technology toggles a box without a click.
-    connect(box, &QCheckBox::stateChanged, this, [this, handler = std::move(handler)] { runReported(this, handler); });
+    // toggled, not clicked: assistive technology ticks a box without a click.
+    connect(control<QCheckBox>(name), &QCheckBox::toggled, this,
+            [this, handler = std::move(handler)] { runReported(this, handler); });
 }
 
 void Form::onFieldClick(const char* name, std::function<void()> handler)

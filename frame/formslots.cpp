@@ -11,17 +11,16 @@ FormSlots::FormSlots(NumberLocale locale, QWidget* beside) : locale_(std::move(l
 
 FormSlots::~FormSlots() = default;
 
-Form* FormSlots::open(FormFactory make)
+Form* FormSlots::open(const CalculatorWindow& window)
 {
-    auto it = std::find_if(slots_.begin(), slots_.end(), [make](const Slot& s) { return s.make == make; });
+    auto it = std::find_if(slots_.begin(), slots_.end(), [&window](const Slot& s) { return s.window == &window; });
     if (it == slots_.end()) {
-        slots_.push_back({make, nullptr});
+        slots_.push_back({&window, nullptr});
         it = slots_.end() - 1;
     }
     // A closed window is only hidden; its replacement starts afresh.
     if (!it->form || !it->form->isVisible()) {
-        it->form = make(locale_);
-        it->form->load();
+        it->form = load(window, locale_);
         if (beside_) {
             // Cascade to the right of the main window, so that each new window is seen.
             const int step = 24 * int(std::distance(slots_.begin(), it) % 8);
@@ -37,10 +36,10 @@ Form* FormSlots::open(FormFactory make)
     return it->form.get();
 }
 
-Form* FormSlots::openWindow(FormFactory make) const
+Form* FormSlots::openWindow(const CalculatorWindow& window) const
 {
     for (const Slot& s : slots_)
-        if (s.make == make && s.form && s.form->isVisible())
+        if (s.window == &window && s.form && s.form->isVisible())
             return s.form.get();
     return nullptr;
 }

@@ -1,0 +1,36 @@
+#include "calculatorwindow.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cstring>
+
+namespace qv::frame {
+
+std::vector<const char*> inputs(const CalculatorWindow& window)
+{
+    std::vector<const char*> fields;
+    for (const char* field : window.reset.fields)
+        if (std::none_of(window.results.begin(), window.results.end(),
+                         [field](const char* result) { return std::strcmp(field, result) == 0; }))
+            fields.push_back(field);
+    return fields;
+}
+
+std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& locale)
+{
+    auto form = std::make_unique<Form>(window.design, locale);
+    Form* f = form.get();
+    f->onClick(window.calculate.button, [f, &window] { window.calculate.Click(*f); });
+    f->onClick(window.reset.button, [f, &window] { f->clear(window.reset.fields); });
+    // A window without a title is announced by its menu and item ("Area: Cone").
+    if (QString::fromUtf8(window.design.caption).trimmed().isEmpty())
+        f->setAccessibleName(QStringLiteral("%1: %2").arg(QString::fromUtf8(window.item.menu->caption),
+                                                           QString::fromUtf8(window.item.caption)));
+    // Form_Load.
+    f->lock(window.results);
+    f->focusFirstTabStop();
+    return form;
+}
+
+} // namespace qv::frame

@@ -1,0 +1,55 @@
+// A calculator window said once: its design table, its menu item, the button
+// that calculates with its formula, and the button that resets with the
+// fields it empties. The menus, the window slots, the tests, the screenshots
+// and the benchmark all read this description.
+#pragma once
+
+#include "form.h"
+#include "formdesign.h"
+#include "numberlocale.h"
+
+#include <memory>
+#include <vector>
+
+namespace qv::frame {
+
+struct Menu {
+    const char* name;    // mnucal
+    const char* caption; // "Calculation"
+};
+
+struct MenuItem {
+    const Menu* menu;
+    const char* name;    // mnudiv
+    const char* caption; // "Division"
+};
+
+// A click handler, named after its button and event (Command2_Click): it
+// reads its fields and writes its results through the window.
+using Handler = void (*)(Form&);
+
+struct CalculatorWindow {
+    FormDesign design;
+    MenuItem item;
+    // The result fields, which Form_Load locks in this order.
+    Names results;
+    struct {
+        const char* button;
+        Handler Click;
+    } calculate;
+    struct {
+        const char* button;
+        Names fields; // emptied in this order, inputs and results alike
+    } reset;
+};
+
+// The fields the user types into: what Reset empties that is not a result,
+// in Reset's order.
+std::vector<const char*> inputs(const CalculatorWindow& window);
+
+// Creates the window with its controls in their designed state and runs its
+// load handler: the result fields are locked and the focus is on the first
+// tab stop. Calculate and Reset are wired to their buttons.
+std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& locale);
+
+} // namespace qv::frame
