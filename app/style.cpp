@@ -1,15 +1,19 @@
 #include "style.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 
 namespace qv::app {
 namespace {
 
-// A standard icon that asks its style for the real icon on first use.
+// A standard icon that asks its style for the real icon on first use. The
+// style is watched: should the application's style change before the first
+// drawing, the icon comes from the style then in use.
 class DeferredIcon : public QIconEngine {
 public:
-    DeferredIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+    DeferredIcon(QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -39,13 +43,13 @@ private:
     const QIcon& icon()
     {
         if (!loaded_) {
-            icon_ = style_->standardIcon(which_);
+            icon_ = (style_ ? style_.data() : QApplication::style())->standardIcon(which_);
             loaded_ = true;
         }
         return icon_;
     }
 
-    const QStyle* style_;
+    QPointer<QStyle> style_;
     QStyle::StandardPixmap which_;
     QIcon icon_;
     bool loaded_ = false;

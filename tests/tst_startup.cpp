@@ -131,6 +131,11 @@ void StartUp::deferredIconsDrawLikeTheStyle()
     const QIcon copy = style.standardIcon(pixmap);
     QIcon detached = copy;
     QCOMPARE(detached.pixmap(QSize(16, 16)).toImage(), theirs.pixmap(QSize(16, 16)).toImage());
+    // An icon that outlives its style, undrawn, draws from the application's style.
+    auto* passing = new qv::app::Style;
+    const QIcon orphan = passing->standardIcon(pixmap);
+    delete passing;
+    QVERIFY(!orphan.pixmap(QSize(16, 16)).isNull());
 }
 
 QTEST_MAIN(StartUp)
