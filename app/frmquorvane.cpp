@@ -145,14 +145,17 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
                 p.setControlsVisible({"cmdcal"}, true);
         });
         // A click on a result field computes that one row.
-        p.onFieldClick(row.result(), [&p, &row] { row.formula(p); });
+        p.onFieldClick(row.result(), [&p, &row] { row.formula(p); }, {row.result()});
     }
     // Calculate computes all five rows, shown or hidden, in order; each row
     // writes its result before the next reads its inputs.
+    std::vector<const char*> results;
+    for (const PanelRow& row : panelRows)
+        results.push_back(row.result());
     p.onClick("cmdcal", [&p] {
         for (const PanelRow& row : panelRows)
             row.formula(p);
-    });
+    }, results);
     Form_Load();
     p.focusFirstTabStop();
 }

@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionMenuItem>
 
 namespace qv::app {
 namespace {
@@ -56,6 +57,19 @@ private:
 };
 
 } // namespace
+
+void Style::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                        const QWidget* widget) const
+{
+    if (element == CE_MenuBarItem && (option->state & State_Selected) && !(option->state & State_Sunken))
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            QStyleOptionMenuItem chosen = *item;
+            chosen.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &chosen, painter, widget);
+            return;
+        }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
 
 QIcon Style::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {

@@ -1,10 +1,14 @@
 #include "failure.h"
 
 #include <string>
+#include <utility>
 
 namespace qv {
 
-Failure::Failure(FailureKind kind) : std::runtime_error(std::string(describe(kind))), kind_(kind) {}
+Failure::Failure(FailureKind kind, std::string field)
+    : std::runtime_error(describe(kind, field)), kind_(kind), field_(std::move(field))
+{
+}
 
 std::string_view name(FailureKind kind) noexcept
 {
@@ -21,15 +25,19 @@ std::string_view name(FailureKind kind) noexcept
     return "failure";
 }
 
-std::string_view describe(FailureKind kind) noexcept
+std::string describe(FailureKind kind, std::string_view field)
 {
+    const std::string quoted = "the field \u201c" + std::string(field) + "\u201d";
     switch (kind) {
     case FailureKind::Conversion:
-        return "Conversion failure: a field holds text that is not a number.";
+        return "Conversion failure: " + (field.empty() ? std::string("a field") : quoted)
+               + " is empty or holds text that is not a number.";
     case FailureKind::DivisionByZero:
         return "Division by zero: a number cannot be divided by 0.";
     case FailureKind::Overflow:
-        return "Overflow: the result is too large for the calculator.";
+        if (!field.empty())
+            return "Overflow: the number in " + quoted + " is too large for the calculator.";
+        return "Overflow: the result is too large for the calculator, or has no value (0 divided by 0).";
     case FailureKind::InvalidArgument:
         return "Invalid argument: a negative number has no real power with a fractional exponent.";
     }

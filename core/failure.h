@@ -2,6 +2,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -17,11 +18,15 @@ enum class FailureKind {
 // steps and stops at the step that throws. The window frame catches it.
 class Failure : public std::runtime_error {
 public:
-    explicit Failure(FailureKind kind);
+    // field: the field whose text could not be read, or empty where the
+    // arithmetic itself failed.
+    explicit Failure(FailureKind kind, std::string field = {});
     FailureKind kind() const noexcept { return kind_; }
+    const std::string& field() const noexcept { return field_; }
 
 private:
     FailureKind kind_;
+    std::string field_;
 };
 
 inline constexpr FailureKind allFailureKinds[] = {FailureKind::Conversion, FailureKind::DivisionByZero,
@@ -31,8 +36,12 @@ inline constexpr FailureKind allFailureKinds[] = {FailureKind::Conversion, Failu
 //   name(FailureKind::DivisionByZero) == "division by zero"
 std::string_view name(FailureKind kind) noexcept;
 
-// The failure in plain words, for the message box the user sees.
+// The failure in plain words, for the message box the user sees; its first
+// words name the kind. field: what the user calls the field whose text could
+// not be read, or empty.
 //   describe(FailureKind::DivisionByZero) == "Division by zero: a number cannot be divided by 0."
-std::string_view describe(FailureKind kind) noexcept;
+//   describe(FailureKind::Conversion, "Length") == "Conversion failure: the field “Length” is empty or holds text that is not a number."
+//   describe(FailureKind::Overflow) == "Overflow: the result is too large for the calculator, or has no value (0 divided by 0)."
+std::string describe(FailureKind kind, std::string_view field = {});
 
 } // namespace qv

@@ -59,10 +59,10 @@ FieldValue FieldValue::integer32(std::int32_t value)
     return v;
 }
 
-FieldValue FieldValue::text(std::string text, NumberLocale locale)
+FieldValue FieldValue::text(std::string text, NumberLocale locale, std::string field)
 {
     FieldValue v;
-    v.v_ = Text{std::move(text), std::move(locale)};
+    v.v_ = Text{std::move(text), std::move(locale), std::move(field)};
     return v;
 }
 
@@ -79,7 +79,11 @@ double FieldValue::toDouble() const
         return std::get<double>(v_);
     case Kind::Text: {
         const Text& t = std::get<Text>(v_);
-        return readStrict(t.text, t.locale);
+        try {
+            return readStrict(t.text, t.locale);
+        } catch (const Failure& failure) {
+            throw Failure(failure.kind(), t.field);
+        }
     }
     }
     return 0;

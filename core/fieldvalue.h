@@ -35,17 +35,19 @@ public:
     struct Text {
         std::string text;
         NumberLocale locale;
+        std::string field; // the field it was read from, named in a failure to read it
     };
 
     FieldValue() = default;                       // empty
     FieldValue(int constant);                     // integer16 if it fits, else integer32
     FieldValue(double value) : v_(value) {}       // double
     static FieldValue integer32(std::int32_t value);
-    static FieldValue text(std::string text, NumberLocale locale);
+    static FieldValue text(std::string text, NumberLocale locale, std::string field = {});
 
     Kind kind() const noexcept { return static_cast<Kind>(v_.index()); }
 
-    // The value as a double: text by strict number coercion, empty as 0.
+    // The value as a double: text by strict number coercion, empty as 0. A
+    // text that cannot be read fails naming the field it came from.
     double toDouble() const;
     // The integer of an integer kind (meaningful for Integer16 and Integer32 only).
     std::int32_t integer() const noexcept;

@@ -21,7 +21,7 @@ std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& l
 {
     auto form = std::make_unique<Form>(window.design, locale);
     Form* f = form.get();
-    f->onClick(window.calculate.button, [f, &window] { window.calculate.Click(*f); });
+    f->onClick(window.calculate.button, [f, &window] { window.calculate.Click(*f); }, window.results);
     f->onClick(window.reset.button, [f, &window] { f->clear(window.reset.fields); });
     // A window without a title is announced by its menu and item ("Area: Cone").
     if (QString::fromUtf8(window.design.caption).trimmed().isEmpty())

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "failure.h"
 #include "fontface.h"
 #include "numbertext.h"
 #include "report.h"
@@ -11,6 +12,9 @@
 #include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -163,6 +167,11 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
                      [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(control(order[i - 1]->name), control(order[i]->name));
+
+    // Enter and the keypad's Enter press the focused button, as Space does.
+    for (const Control& c : design.controls)
+        if (c.kind == ControlKind::Button)
+            control(c.name)->installEventFilter(this);
 }
 
 void Form::focusFirstTabStop()
@@ -191,24 +200,73 @@ void Form::notA(const char* name, const char* className) const
 
 FieldValue Form::text(const char* name) const
 {
-    return FieldValue::text(field(name)->text().toStdString(), locale_);
+    return FieldValue::text(field(name)->text().toStdString(), locale_, name);
 }
 
-double Form::lenient(const char* name) const { return readLenient(field(name)->text().toStdString()); }
+double Form::lenient(const char* name) const
+{
+    try {
+        return readLenient(field(name)->text().toStdString());
+    } catch (const Failure& failure) {
+        throw Failure(failure.kind(), name);
+    }
+}
 
 void Form::write(const char* name, const FieldValue& value)
 {
-    QLineEdit* f = field(name);
-    f->setText(QString::fromStdString(value.display(locale_)));
-    // Show a number from its first digit: a long result is cut at its end,
-    // never at its start (26.83... must not read as 6.83...).
-    f->setCursorPosition(0);
+    setWhole(name, QString::fromStdString(value.display(locale_)));
+    written_.push_back(name);
 }
 
 void Form::clear(Names fields)
 {
     for (const char* name : fields)
-        field(name)->clear();
+        setWhole(name, QString());
+}
+
+// A text wider than its field is shown in a smaller size of the field's own
+// face, down to a floor, so that every number the display rule makes is
+// seen whole; the tooltip holds it too. The field shows the text from its
+// first character: a number cut at its end rather than its start.
+void Form::setWhole(const char* name, const QString& text)
+{
+    QLineEdit* f = field(name);
+    QFont font = designFont(name);
+    const double floor = font.pointSizeF() * 0.6;
+    QStyleOptionFrame option;
+    option.initFrom(f);
+    option.rect = f->rect();
+    option.lineWidth = f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, f);
+    // The line edit keeps two pixels either side of its text, and one for the cursor.
+    const int room = f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f).width() - 5;
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() - 0.25 >= floor)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    f->setFont(font);
+    f->setText(text);
+    f->setToolTip(text);
+    f->setCursorPosition(0);
+}
+
+const QFont& Form::designFont(const char* name) const
+{
+    for (const Control& c : design_.controls)
+        if (c.font && std::strcmp(c.name, name) == 0)
+            return toQFont(*c.font);
+    return toQFont(design_.font ? *design_.font : ToolkitDefault);
+}
+
+void Form::run(const std::vector<const char*>& results, const std::function<void()>& handler)
+{
+    written_.clear();
+    // A failure leaves the results written so far (they belong to the
+    // input), and empties the others: no answer stays beside input it was
+    // not computed from.
+    runReported(this, handler, [this, &results] {
+        for (const char* result : results)
+            if (std::none_of(written_.begin(), written_.end(),
+                             [result](const char* w) { return std::strcmp(w, result) == 0; }))
+                clear({result});
+    });
 }
 
 void Form::lock(Names fields)
@@ -223,24 +281,24 @@ void Form::setControlsVisible(Names names, bool visible)
         control(name)->setVisible(visible);
 }
 
-void Form::onClick(const char* name, std::function<void()> handler)
+void Form::onClick(const char* name, std::function<void()> handler, std::vector<const char*> results)
 {
     connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
-            [this, handler = std::move(handler)] { runReported(this, handler); });
+            [this, handler = std::move(handler), results = std::move(results)] { run(results, handler); });
 }
 
 void Form::onToggle(const char* name, std::function<void()> handler)
 {
     // toggled, not clicked: assistive technology ticks a box without a click.
     connect(control<QCheckBox>(name), &QCheckBox::toggled, this,
-            [this, handler = std::move(handler)] { runReported(this, handler); });
+            [this, handler = std::move(handler)] { run({}, handler); });
 }
 
-void Form::onFieldClick(const char* name, std::function<void()> handler)
+void Form::onFieldClick(const char* name, std::function<void()> handler, std::vector<const char*> results)
 {
     QLineEdit* f = field(name);
     f->installEventFilter(this);
-    fieldClicks_.emplace_back(f, std::move(handler));
+    fieldClicks_.push_back({f, std::move(handler), std::move(results)});
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event)
@@ -250,9 +308,17 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
         auto* w = static_cast<QWidget*>(watched);
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         if (w->rect().contains(at))
-            for (const auto& [target, handler] : fieldClicks_)
-                if (target == watched)
-                    runReported(this, handler);
+            for (const FieldClick& click : fieldClicks_)
+                if (click.field == watched)
+                    run(click.results, click.handler);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (auto* button = qobject_cast<QAbstractButton*>(watched);
+            button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -44,7 +44,9 @@ public:
     FieldValue text(const char* field) const;
     // The lenient number reading of the field's current text.
     double lenient(const char* field) const;
-    // Writes the value's number display text into the field.
+    // Writes the value's number display text into the field, whole: a text
+    // wider than the field shows in a smaller size of its face (and in its
+    // tooltip), from its first character.
     void write(const char* field, const FieldValue& value);
     // Writes the empty text into each field, in order.
     void clear(Names fields);
@@ -53,25 +55,37 @@ public:
     // Shows or hides each control, in order.
     void setControlsVisible(Names controls, bool visible);
 
-    // Connects a handler to a button press, a check box being ticked or
-    // unticked, or a click on a text field (locked ones too). Every handler
-    // runs through runReported: a failure stops it and is reported, the
-    // window lives on.
-    void onClick(const char* button, std::function<void()> handler);
+    // Connects a handler to a button press (the button has the focus and
+    // Enter is pressed, too), a check box being ticked or unticked, or a
+    // click on a text field (locked ones too). Every handler runs through
+    // runReported: a failure stops it and is reported, the window lives on.
+    // results: the fields a calculation writes; when it fails, those it has
+    // written keep their new text and the others are emptied.
+    void onClick(const char* button, std::function<void()> handler, std::vector<const char*> results = {});
     void onToggle(const char* checkBox, std::function<void()> handler);
-    void onFieldClick(const char* field, std::function<void()> handler);
+    void onFieldClick(const char* field, std::function<void()> handler, std::vector<const char*> results = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct FieldClick {
+        QObject* field;
+        std::function<void()> handler;
+        std::vector<const char*> results;
+    };
+
     QWidget* find(const char* name) const;
     [[noreturn]] void notA(const char* name, const char* className) const;
+    const QFont& designFont(const char* field) const;
+    void setWhole(const char* field, const QString& text);
+    void run(const std::vector<const char*>& results, const std::function<void()>& handler);
 
     FormDesign design_;
     NumberLocale locale_;
     std::vector<std::pair<const char*, QWidget*>> controls_;
-    std::vector<std::pair<QObject*, std::function<void()>>> fieldClicks_;
+    std::vector<FieldClick> fieldClicks_;
+    std::vector<const char*> written_; // by the handler running now
 };
 
 } // namespace qv::frame

@@ -1,6 +1,9 @@
 #include "formslots.h"
 
+#include "placement.h"
+
 #include <QRect>
+#include <QScreen>
 
 #include <algorithm>
 #include <iterator>
@@ -21,11 +24,16 @@ Form* FormSlots::open(const CalculatorWindow& window)
     // A closed window is only hidden; its replacement starts afresh.
     if (!it->form || !it->form->isVisible()) {
         it->form = load(window, locale_);
-        if (beside_) {
-            // Cascade to the right of the main window, so that each new window is seen.
-            const int step = 24 * int(std::distance(slots_.begin(), it) % 8);
-            const QRect main = beside_->frameGeometry();
-            it->form->move(main.right() + 16 + step, main.top() + step);
+        if (beside_ && beside_->screen()) {
+            // Beside the main window and the windows open, wholly on the
+            // screen. A window's frame is not known before it is shown; it
+            // is taken to be as thick as the main window's.
+            std::vector<QRect> open{beside_->frameGeometry()};
+            for (const Slot& s : slots_)
+                if (s.form && s.form->isVisible())
+                    open.push_back(s.form->frameGeometry());
+            const QSize frame = it->form->size() + open.front().size() - beside_->size();
+            it->form->move(placeBeside(frame, beside_->screen()->availableGeometry(), open));
         }
     }
     // A minimised window is restored: choosing its menu item means wanting to see it.

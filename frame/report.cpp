@@ -1,34 +1,74 @@
 #include "report.h"
 
 #include "failure.h"
+#include "placement.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QString>
+#include <QScreen>
 
 #include <exception>
 
 namespace qv::frame {
 namespace {
 
-void report(QWidget* parent, const QString& text)
+void report(QWidget* window, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Calculator"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Calculator"), text, QMessageBox::Ok, window);
     box.setWindowModality(Qt::ApplicationModal);
+    if (window && window->screen()) {
+        // The box's frame is not known before it is shown; the window's is.
+        box.adjustSize();
+        const QWidget* top = window->window();
+        const QRect beside = top->frameGeometry();
+        const QSize outer = box.size() + beside.size() - top->size();
+        const QRect available = window->screen()->availableGeometry();
+        // Beside the window, else below or above it, else where Qt puts it.
+        for (const QPoint at : {placeBeside(outer, available, {beside}), QPoint(beside.left(), beside.bottom() + 1),
+                                QPoint(beside.left(), beside.top() - outer.height())})
+            if (const QRect r(at, outer); available.contains(r) && !r.intersects(beside)) {
+                box.move(at);
+                break;
+            }
+    }
     box.exec();
 }
 
 } // namespace
 
-void runReported(QWidget* parent, const std::function<void()>& handler)
+QString fieldName(const QWidget* window, std::string_view field)
+{
+    const QString name = QString::fromUtf8(field.data(), qsizetype(field.size()));
+    const auto* edit = window ? window->findChild<QLineEdit*>(name) : nullptr;
+    if (!edit)
+        return name;
+    if (!edit->accessibleName().isEmpty())
+        return edit->accessibleName();
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy() == edit) {
+            QString caption = label->text();
+            while (caption.endsWith(u' ') || caption.endsWith(u':'))
+                caption.chop(1);
+            return caption.trimmed();
+        }
+    return name;
+}
+
+void runReported(QWidget* window, const std::function<void()>& handler, const std::function<void()>& onFailure)
 {
     try {
         handler();
     } catch (const Failure& failure) {
-        const auto words = describe(failure.kind());
-        report(parent, QString::fromUtf8(words.data(), qsizetype(words.size())));
+        if (onFailure)
+            onFailure();
+        const std::string words =
+            describe(failure.kind(), failure.field().empty() ? std::string()
+                                                             : fieldName(window, failure.field()).toStdString());
+        report(window, QString::fromStdString(words));
     } catch (const std::exception& error) {
-        report(parent, QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(error.what())));
+        report(window, QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(error.what())));
     }
 }
 

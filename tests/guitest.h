@@ -31,18 +31,32 @@ inline const CalculatorWindow& describedWindow(const QString& form)
     qFatal("no calculator window %s", qPrintable(form));
 }
 
-// The message box text of the failure named ("overflow"); empty for any other text.
-inline QString failureMessage(const QString& kindName)
+// The first words of a failure message, which name its kind ("Overflow:"),
+// for the kind named ("overflow"); empty for any other text.
+inline QString failureHeading(const QString& kindName)
 {
     for (qv::FailureKind kind : qv::allFailureKinds)
-        if (kindName == QLatin1String(qv::name(kind).data()))
-            return QString::fromUtf8(qv::describe(kind).data());
+        if (kindName == QLatin1String(qv::name(kind).data())) {
+            const QString words = QString::fromStdString(qv::describe(kind));
+            return words.left(words.indexOf(u':') + 1);
+        }
     return {};
 }
 
+// Whether a message box text is the failure expected: a kind's name checks
+// the first words ("overflow"), a whole message ("Overflow: ...") all of it,
+// and the empty text that no box appeared.
+inline bool isFailure(const QString& message, const QString& expected)
+{
+    if (expected.contains(u':'))
+        return message == expected;
+    return expected.isEmpty() ? message.isEmpty() : message.startsWith(failureHeading(expected));
+}
+
 // Runs action. A modal message box it opens is read and dismissed at once;
-// the box's text is returned, or an empty string when no box appeared.
-inline QString messageFrom(const std::function<void()>& action)
+// the box's text is returned, or an empty string when no box appeared, and
+// where it stood on the screen.
+inline QString messageFrom(const std::function<void()>& action, QRect* where = nullptr)
 {
     QString text;
     QTimer poll;
@@ -50,6 +64,8 @@ inline QString messageFrom(const std::function<void()>& action)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             text = box->text();
+            if (where)
+                *where = box->frameGeometry();
             box->done(QMessageBox::Ok);
         }
     });

@@ -3,10 +3,13 @@
 // the controls in their tab order.
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "style.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QtTest>
 
 using qv::NumberLocale;
@@ -100,6 +103,8 @@ private slots:
     void tabFollowsTheTabIndices_data();
     void tabFollowsTheTabIndices();
     void menusOpenFromTheKeyboard();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 };
 
 void Accessibility::everyControlIsNamed_data()
@@ -182,11 +187,33 @@ void Accessibility::menusOpenFromTheKeyboard()
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
+    // The titles as the menu bar draws them: Alt shows where it is.
+    struct Recorder : QProxyStyle {
+        mutable QHash<QString, QStyle::State> drawn;
+        void drawControl(ControlElement e, const QStyleOption* o, QPainter* p, const QWidget* w) const override
+        {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(o); item && e == CE_MenuBarItem)
+                drawn[item->text] = item->state;
+            QProxyStyle::drawControl(e, o, p, w);
+        }
+    };
+    auto* recorder = new Recorder;
+    qv::app::Style style(recorder);
+    QMenuBar* bar = main.menuBar();
+    bar->setStyle(&style);
+    const auto highlighted = [&](const char* title) {
+        recorder->drawn.clear();
+        bar->grab();
+        const QStyle::State state = recorder->drawn.value(title);
+        return (state & QStyle::State_Selected) && (state & QStyle::State_Sunken);
+    };
+    QVERIFY(!highlighted("File"));
+
     QWidget* focused = main.focusWidget();
     QTest::keyClick(focused, Qt::Key_Alt, Qt::NoModifier);
-    QMenuBar* bar = main.menuBar();
     QTRY_VERIFY(bar->activeAction());
     QCOMPARE(bar->activeAction()->text(), QString("File"));
+    QVERIFY(highlighted("File"));
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(bar->activeAction()->text(), QString("Calculation"));
     QTest::keyClick(bar, Qt::Key_Down); // drops the menu down
@@ -196,6 +223,33 @@ void Accessibility::menusOpenFromTheKeyboard()
     QCOMPARE(menu->activeAction()->objectName(), QString("mnudiv"));
     QTest::keyClick(menu, Qt::Key_Return);
     QTRY_VERIFY(qvtest::findWindow("frmdiv"));
+}
+
+void Accessibility::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("quotient"); // what the division window shows after the key
+    QTest::newRow("Enter on Calculate") << "Command2" << int(Qt::Key_Return) << "0.5";
+    QTest::newRow("keypad Enter on Calculate") << "Command2" << int(Qt::Key_Enter) << "0.5";
+    QTest::newRow("Enter on Reset") << "Command1" << int(Qt::Key_Return) << "";
+    QTest::newRow("Enter in a field: no default button") << "txt2" << int(Qt::Key_Return) << "old";
+}
+
+void Accessibility::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, quotient);
+    auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
+    w->show();
+    qvtest::type(*w, "txt1", "1");
+    qvtest::type(*w, "txt2", "2");
+    w->field("txt3")->setText("old");
+    QWidget* target = w->control(qPrintable(focus));
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(qvtest::textOf(*w, "txt3"), quotient);
 }
 
 QTEST_MAIN(Accessibility)

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QtTest>
 
 using qv::NumberLocale;
@@ -84,6 +85,8 @@ private slots:
     void fitTheirControls_data();
     void fitTheirControls();
     void aGrownLabelLeavesItsFieldClear();
+    void resultsShowWhole_data();
+    void resultsShowWhole();
     void fontsAreTheInstalledSubstitutes_data();
     void fontsAreTheInstalledSubstitutes();
 };
@@ -119,6 +122,39 @@ void Captions::aGrownLabelLeavesItsFieldClear()
     QVERIFY(misfit(label).isEmpty());
     for (const char* field : {"txt1", "txt2", "txt3"})
         QVERIFY2(!label->geometry().intersects(window->control(field)->geometry()), field);
+}
+
+void Captions::resultsShowWhole_data()
+{
+    fitTheirControls_data();
+}
+
+// The longest texts the display rule makes show whole in every result field,
+// from their first character, and stay whole when selected for copying.
+void Captions::resultsShowWhole()
+{
+    QFETCH(QString, menuItem);
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
+    QVERIFY(window);
+    for (QLineEdit* f : window->findChildren<QLineEdit*>()) {
+        if (!f->isReadOnly())
+            continue;
+        const QFont designed = f->font();
+        for (const double value : {-1.2345678901234567e-308, -0.00012345678901234567, -888888888888888.0}) {
+            window->write(qPrintable(f->objectName()), value);
+            f->selectAll();
+            QStyleOptionFrame option;
+            option.initFrom(f);
+            const int room = f->width() - 2 * f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, f) - 4;
+            QVERIFY2(QFontMetrics(f->font()).horizontalAdvance(f->text()) < room,
+                     qPrintable(f->objectName() + ": " + f->text()));
+            QCOMPARE(f->toolTip(), f->text());
+        }
+        window->clear({qPrintable(f->objectName())});
+        QCOMPARE(f->font(), designed); // an empty field is back in its own size
+    }
 }
 
 void Captions::fontsAreTheInstalledSubstitutes_data()

@@ -26,8 +26,8 @@ QString outcome(const std::function<double()>& read, const NumberLocale& locale)
     }
 }
 
-// The failure box text for an expected "!kind", as the window reports it.
-QString boxText(const QString& expected) { return failureMessage(expected.mid(1)); }
+// The first words of the failure box for an expected "!kind".
+QString boxText(const QString& expected) { return failureHeading(expected.mid(1)); }
 
 // Pastes text into a field as a user does: clipboard, then Ctrl+V over a selection of all.
 void paste(frame::Form& form, const char* field, const QString& text)
@@ -140,7 +140,7 @@ void Hostile::throughAField()
         type(*w, "txt2", "1");
         const QString message = press(*w, "Command2");
         if (lenient.startsWith('!')) {
-            QCOMPARE(message, boxText(lenient));
+            QVERIFY2(message.startsWith(boxText(lenient)), qPrintable(message));
             QCOMPARE(textOf(*w, "txt3"), QString());
         } else {
             QCOMPARE(message, QString());
@@ -161,13 +161,13 @@ void Hostile::throughAField()
         QCOMPARE(textOf(*circle, "txt1"), text);
         const QString circleMessage = press(*circle, "Command1");
         if (expected.startsWith('!')) {
-            QCOMPARE(circleMessage, boxText(expected));
+            QVERIFY2(circleMessage.startsWith(boxText(expected)), qPrintable(circleMessage));
             QCOMPARE(textOf(*circle, "txt2"), QString());
         } else if (circleMessage.isEmpty()) {
             QVERIFY(!textOf(*circle, "txt2").isEmpty());
             QVERIFY(!textOf(*circle, "txt3").isEmpty());
         } else {
-            QCOMPARE(circleMessage, boxText("!overflow"));
+            QVERIFY2(circleMessage.startsWith(boxText("!overflow")), qPrintable(circleMessage));
         }
         QVERIFY(circle->isVisible());
     }

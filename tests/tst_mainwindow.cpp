@@ -2,7 +2,11 @@
 // of the run.
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "placement.h"
 #include "twips.h"
+
+#include <QScreen>
+#include <set>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -25,6 +29,9 @@ private slots:
     void closingTheMainWindowLeavesCalculatorsRunning();
     void fileExitEndsTheRun();
     void aFailureKeepsTheProgramRunning();
+    void newWindowsGoBesideTheOthers_data();
+    void newWindowsGoBesideTheOthers();
+    void allNineteenWindowsStayOnTheScreen();
 };
 
 void MainWindow::startUpState()
@@ -209,7 +216,12 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     Form* w = findWindow("frmdiv");
     type(*w, "txt1", "1");
     type(*w, "txt2", "0");
-    QVERIFY(press(*w, "Command2").startsWith("Division by zero"));
+    // The box stands beside the window, not over its fields.
+    w->move(0, 0);
+    QRect box;
+    QVERIFY(messageFrom([&] { QTest::mouseClick(w->control<QAbstractButton>("Command2"), Qt::LeftButton); }, &box)
+                .startsWith("Division by zero"));
+    QVERIFY(!box.intersects(w->frameGeometry()));
     // Still running: the same window, and the main window, keep working.
     QCOMPARE(findWindow("frmdiv"), w);
     type(*w, "txt1", "22");
@@ -218,6 +230,58 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     QCOMPARE(textOf(*w, "txt3"), QString("3.14285714285714"));
     choose(&main, "mnucir");
     QVERIFY(findWindow("frmcir"));
+}
+
+void MainWindow::newWindowsGoBesideTheOthers_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QList<QRect>>("open"); // the main window first
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("expected");
+    const QRect wide(0, 0, 1920, 1080);
+    const QRect main(100, 100, 640, 580);
+    const QSize window(480, 350);
+    QTest::newRow("right of the main window") << wide << QList<QRect>{main} << window << QPoint(748, 100);
+    QTest::newRow("below the one there") << wide << QList<QRect>{main, {748, 100, 480, 350}} << window
+                                         << QPoint(748, 458);
+    QTest::newRow("right of the one there") << QRect(0, 0, 1920, 700)
+                                            << QList<QRect>{main, {748, 100, 480, 350}} << window
+                                            << QPoint(1236, 100);
+    QTest::newRow("left when the right has no room") << wide << QList<QRect>{{900, 100, 640, 580}} << window
+                                                    << QPoint(412, 100);
+    QTest::newRow("cascaded on a narrow screen") << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}} << window
+                                                 << QPoint(32, 32);
+    QTest::newRow("never on an open window's corner")
+        << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}, {32, 32, 480, 350}} << window << QPoint(64, 64);
+    QTest::newRow("cascade wraps inside the screen")
+        << QRect(0, 0, 700, 600) << QList<QRect>{{200, 230, 400, 300}} << window << QPoint(11, 11);
+    QTest::newRow("larger than the screen") << QRect(10, 20, 400, 300) << QList<QRect>{{10, 20, 300, 200}} << window
+                                            << QPoint(10, 20);
+}
+
+// Beside the main window and the windows open, wholly on the screen: to the
+// right where there is room, else to the left, else cascaded.
+void MainWindow::newWindowsGoBesideTheOthers()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QList<QRect>, open);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, expected);
+    QCOMPARE(qv::frame::placeBeside(size, screen, {open.begin(), open.end()}), expected);
+}
+
+void MainWindow::allNineteenWindowsStayOnTheScreen()
+{
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    const QRect screen = main.screen()->availableGeometry();
+    std::set<std::pair<int, int>> corners{{main.frameGeometry().x(), main.frameGeometry().y()}};
+    for (const CalculatorWindow* w : qv::windows::all()) {
+        choose(&main, w->item.name);
+        const QRect frame = findWindow(w->design.name)->frameGeometry();
+        QVERIFY2(screen.contains(frame), w->design.name);
+        QVERIFY2(corners.insert({frame.x(), frame.y()}).second, w->design.name);
+    }
 }
 
 QTEST_MAIN(MainWindow)

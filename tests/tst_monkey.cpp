@@ -89,15 +89,13 @@ private:
     std::thread thread_;
 };
 
-const QStringList& failureTexts()
+// Whether a message is one of the four failures, by its first words.
+bool isFailureMessage(const QString& message)
 {
-    static const QStringList texts = [] {
-        QStringList all;
-        for (FailureKind kind : qv::allFailureKinds)
-            all << QString::fromUtf8(qv::describe(kind).data());
-        return all;
-    }();
-    return texts;
+    for (qv::FailureKind kind : qv::allFailureKinds)
+        if (message.startsWith(qvtest::failureHeading(QString::fromLatin1(qv::name(kind).data()))))
+            return true;
+    return false;
 }
 
 // Texts no number rule was made for, pasted whole.
@@ -288,7 +286,7 @@ void Monkey::checkAfter(qv::app::frmquorvane& main, const Snapshot& before, cons
         if (failure_.isEmpty())
             failure_ = what;
     };
-    if (!message.isEmpty() && !failureTexts().contains(message))
+    if (!message.isEmpty() && !isFailureMessage(message))
         broken("unexpected message: " + message);
     if (QApplication::activeModalWidget())
         broken("a message box stayed open");
