@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the built calculator into a temporary prefix and checks that each
-# file lands where a desktop looks for it, that the launcher entry and the
+# file lands where a desktop (or man) looks for it, that the launcher entry and the
 # AppStream description validate, and that they name the program, the icon
 # and each other consistently. Needs desktop-file-validate (desktop-file-utils)
 # and appstreamcli (appstream). Usage: packaging/check-install.sh [build dir]
@@ -22,6 +22,7 @@ expect_file bin/quorvane
 expect_file share/applications/$id.desktop
 expect_file share/metainfo/$id.metainfo.xml
 expect_file share/icons/hicolor/scalable/apps/$id.svg
+expect_file share/man/man1/quorvane.1
 for size in 16 24 32 48 64 128 256; do
     png=share/icons/hicolor/${size}x${size}/apps/$id.png
     expect_file "$png"
@@ -60,4 +61,4 @@ if [ "$failures" -ne 0 ]; then
     echo "check-install: $failures failed" >&2
     exit 1
 fi
-echo "check-install: the program, launcher entry, icons and metainfo install under the prefix and validate"
+echo "check-install: the program, launcher entry, icons, metainfo and manual page install under the prefix and validate"
