@@ -38,6 +38,8 @@ echo
 
 programs=("minimal=$dir/bench/quorvane_minimal" "quorvane=$dir/app/quorvane"
           "minimal-622x553=$dir/bench/quorvane_minimal --size 622x553")
+# bench/compare.sh adds an earlier build of the calculator beside this one.
+[ -z "${QUORVANE_BENCH_EXTRA:-}" ] || programs+=("$QUORVANE_BENCH_EXTRA")
 command -v speedcrunch >/dev/null && programs+=("speedcrunch=$(command -v speedcrunch)")
 command -v galculator >/dev/null && programs+=("galculator=$(command -v galculator)")
 
@@ -65,3 +67,8 @@ if command -v valgrind >/dev/null && command -v callgrind_annotate >/dev/null; t
 fi
 echo
 "$dir/bench/quorvane_inbench"
+if [ -n "${QUORVANE_INBENCH_EXTRA:-}" ]; then
+    echo
+    echo "The same inside the earlier build:"
+    "$QUORVANE_INBENCH_EXTRA"
+fi
