@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-quorvane_install "${quorvane_packages[@]}"
+quorvane_install "${quorvane_packages[@]}" "${quorvane_test_packages[@]}"
 quorvane_build
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${QUORVANE_BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"

@@ -2,8 +2,13 @@
 // the written form of its rule (positional or scientific, no trailing zeros,
 // the locale's separator), and strict reading gives back the double rounded
 // to 15 digits; where that rounding lies beyond the double range (the
-// largest doubles) strict reading fails with an overflow.
+// largest doubles) strict reading fails with an overflow. The text is the one
+// MPFR's rounding of the exact binary value to 15 digits gives, ties to even.
+// Each input is two doubles: its eight bytes as one, and as an integer below
+// 2^53 scaled by a power of two from 2^0 to 2^-15, where the 16th digit is
+// often exactly 5 (a tie at 15 digits).
 #include "check.h"
+#include "reference.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,21 +55,15 @@ bool wellFormed(std::string_view t, char separator)
     return i == t.size();
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+void check(double value)
 {
-    if (size < sizeof(double))
-        return 0;
-    double value;
-    std::memcpy(&value, data, sizeof value);
-    if (!std::isfinite(value))
-        return 0;
-
     const std::string stop = qv::displayText(value, qv::NumberLocale::fullStop());
     const std::string comma = qv::displayText(value, qv::NumberLocale::comma());
     QV_CHECK(qvfuzz::significantDigits(stop) <= 15, "%.17g shows as %s", value, stop.c_str());
     QV_CHECK(wellFormed(stop, '.'), "%.17g shows as %s", value, stop.c_str());
+    const std::string reference = qvref::display(value);
+    QV_CHECK(stop == reference, "%.17g (%a) shows as %s, MPFR gives %s", value, value, stop.c_str(),
+             reference.c_str());
     std::string swapped = stop;
     for (char& c : swapped)
         if (c == '.')
@@ -106,5 +105,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      qvfuzz::name(failure.kind()));
         }
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < sizeof(double))
+        return 0;
+    double value;
+    std::uint64_t bits;
+    std::memcpy(&value, data, sizeof value);
+    std::memcpy(&bits, data, sizeof bits);
+    if (std::isfinite(value))
+        check(value);
+    const double scaled = std::ldexp(double(bits & ((std::uint64_t(1) << 53) - 1)), -int(bits >> 60));
+    check((bits >> 59) & 1 ? -scaled : scaled);
     return 0;
 }

@@ -1,7 +1,11 @@
 // Lenient reading of any text: a finite double or an overflow failure, never
 // another kind; the same value as strict reading wherever strict reading
 // accepts a text without commas; a minus sign in front negates the value.
+// A number text, whether the input is one in plain form or one is made from
+// the input's bytes, reads as the double MPFR rounds its digits to, or
+// overflows where MPFR's rounding does.
 #include "check.h"
+#include "numbers.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -59,5 +63,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  "\"-%s\" reads %g, \"%s\" reads %g", qvfuzz::shown(text).c_str(), minus.value_or(-1),
                  qvfuzz::shown(text).c_str(), value.value_or(-1));
     }
+
+    if (const std::optional<qvref::Number> plain = qvref::plainNumber(text))
+        QV_CHECK(value == qvref::nearest(*plain), "\"%s\" reads %s, MPFR gives %s", qvfuzz::shown(text).c_str(),
+                 qvfuzz::describe(value).c_str(), qvfuzz::describe(qvref::nearest(*plain)).c_str());
+
+    FuzzedDataProvider in(data, size);
+    const qvref::Number number = qvfuzz::number(in);
+    const std::string made = qvfuzz::lenientText(number, in);
+    const std::optional<double> read = lenient(made);
+    const std::optional<double> expected = qvref::nearest(number);
+    QV_CHECK(read == expected, "\"%s\" reads %s, MPFR gives %s for %s", qvfuzz::shown(made).c_str(),
+             qvfuzz::describe(read).c_str(), qvfuzz::describe(expected).c_str(),
+             qvfuzz::shown(qvref::plainText(number)).c_str());
     return 0;
 }

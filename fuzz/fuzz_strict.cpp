@@ -3,7 +3,11 @@
 // The two locales mirror each other (swapping '.' and ',' in the text gives
 // the same outcome in the other locale), locales with separators of several
 // bytes read the same numbers, and spaces around a text change nothing.
+// A number text, whether the input is one in plain form or one is made from
+// the input's bytes in any of these locales, reads as the double MPFR rounds
+// its digits to, or overflows where MPFR's rounding does.
 #include "check.h"
+#include "numbers.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -37,6 +41,15 @@ std::string describe(const Outcome& o)
         return buffer;
     }
     return qvfuzz::name(std::get<qv::FailureKind>(o));
+}
+
+// What MPFR makes of a number's digits: a text without digits is no number.
+Outcome reference(const qvref::Number& number)
+{
+    if (!number.hasDigits())
+        return qv::FailureKind::Conversion;
+    const std::optional<double> value = qvref::nearest(number);
+    return value ? Outcome(*value) : Outcome(qv::FailureKind::Overflow);
 }
 
 } // namespace
@@ -73,5 +86,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Outcome padded = strict(spaced, fullStop);
     QV_CHECK(padded == stop, "\"%s\": %s, with spaces around: %s", qvfuzz::shown(text).c_str(),
              describe(stop).c_str(), describe(padded).c_str());
+
+    if (const std::optional<qvref::Number> plain = qvref::plainNumber(text))
+        QV_CHECK(stop == reference(*plain), "\"%s\" reads %s, MPFR gives %s", qvfuzz::shown(text).c_str(),
+                 describe(stop).c_str(), describe(reference(*plain)).c_str());
+
+    FuzzedDataProvider in(data, size);
+    const qvref::Number number = qvfuzz::number(in);
+    const std::size_t which = in.ConsumeIntegralInRange<std::size_t>(0, 1 + qvfuzz::wideLocales().size());
+    const qv::NumberLocale& locale = which == 0 ? fullStop : which == 1 ? comma : qvfuzz::wideLocales()[which - 2];
+    const std::string made = qvfuzz::strictText(number, locale, in);
+    const Outcome read = strict(made, locale);
+    QV_CHECK(read == reference(number), "\"%s\" reads %s, MPFR gives %s for %s", qvfuzz::shown(made).c_str(),
+             describe(read).c_str(), describe(reference(number)).c_str(),
+             qvfuzz::shown(qvref::plainText(number)).c_str());
     return 0;
 }

@@ -6,14 +6,15 @@
 #   fuzz      the libFuzzer targets of fuzz/ (clang), each for a bounded time
 #             (QUORVANE_FUZZ_SECONDS, 60 by default), failing on a crash, a hang,
 #             a sanitizer report or a broken property.
-# With no argument, both. Installs what it needs (clang, libclang-rt-14-dev).
+# With no argument, both. Installs what it needs (the test packages of
+# scripts/setup.sh, clang, libclang-rt-14-dev).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 run_sanitize() {
     local dir=build-sanitize
-    quorvane_install "${quorvane_packages[@]}"
+    quorvane_install "${quorvane_packages[@]}" "${quorvane_test_packages[@]}"
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ -DQUORVANE_SANITIZE=ON
     fi
@@ -28,7 +29,7 @@ run_sanitize() {
 
 run_fuzz() {
     local dir=build-fuzz seconds=${QUORVANE_FUZZ_SECONDS:-60}
-    quorvane_install "${quorvane_packages[@]}" clang libclang-rt-14-dev
+    quorvane_install "${quorvane_packages[@]}" "${quorvane_test_packages[@]}" clang libclang-rt-14-dev
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
             -DQUORVANE_FUZZ=ON -DBUILD_TESTING=OFF

@@ -3,6 +3,9 @@
 # Quick when nothing changed: no apt-get call, and the build is incremental.
 
 quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fontconfig fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
+# What only the tests and fuzz targets need (test.sh and scripts/reliability.sh
+# install these, run.sh does not): GNU MPFR, the reference for the number rules.
+quorvane_test_packages=(libmpfr-dev)
 
 quorvane_install() {
     local missing=() p
@@ -18,13 +21,15 @@ quorvane_install() {
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    quorvane_installed=1
 }
 
-# quorvane_build [TARGET...]: configures once, then builds the targets named
-# (everything when none is named).
+# quorvane_build [TARGET...]: configures once, and again after packages were
+# installed (CMake looks for what they bring only when it configures), then
+# builds the targets named (everything when none is named).
 quorvane_build() {
     local dir=${QUORVANE_BUILD_DIR:-build} targets=()
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ -n "${quorvane_installed:-}" ]; then
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release
     fi
     (($#)) && targets=(--target "$@")
