@@ -14,9 +14,12 @@ namespace qv::frame {
 // first. The window goes beside them, wholly inside the available area:
 // to the right of the main window (or of a window beside it, or below one
 // there) where there is room, else to the left; where no such place is
-// free it cascades from the main window's corner over the others, still
-// inside the area (or at its top-left corner when larger than it), and
-// never exactly on an open window's corner.
+// free it cascades down the screen's edge on the side of the main window
+// with more room, from the main window's top, then down the other edge,
+// each column a step further in: inside the area (or at its top-left
+// corner when larger than it), covering as little of the main window as
+// it can, never on (or within a few pixels of) the main window's corner,
+// and never where its title bar and another's would cover each other.
 //   placeBeside({480, 350}, {0, 0, 1920, 1080}, {{100, 100, 640, 580}}) == QPoint(748, 100)
 QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open);
 

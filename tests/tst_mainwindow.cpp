@@ -249,12 +249,15 @@ void MainWindow::newWindowsGoBesideTheOthers_data()
                                             << QPoint(1236, 100);
     QTest::newRow("left when the right has no room") << wide << QList<QRect>{{900, 100, 640, 580}} << window
                                                     << QPoint(412, 100);
-    QTest::newRow("cascaded on a narrow screen") << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}} << window
-                                                 << QPoint(32, 32);
-    QTest::newRow("never on an open window's corner")
-        << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}, {32, 32, 480, 350}} << window << QPoint(64, 64);
-    QTest::newRow("cascade wraps inside the screen")
-        << QRect(0, 0, 700, 600) << QList<QRect>{{200, 230, 400, 300}} << window << QPoint(11, 11);
+    QTest::newRow("at the right edge of a narrow screen") << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}}
+                                                          << window << QPoint(220, 0);
+    QTest::newRow("cascaded down that edge")
+        << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}, {220, 0, 480, 350}} << window << QPoint(220, 32);
+    QTest::newRow("the left edge where it has more room")
+        << QRect(0, 0, 700, 600) << QList<QRect>{{200, 230, 400, 300}} << window << QPoint(0, 230);
+    QTest::newRow("a step in when both edges are full")
+        << QRect(0, 0, 600, 400) << QList<QRect>{{0, 0, 500, 380}, {120, 0, 480, 350}, {120, 32, 480, 350}, {0, 0, 480, 350}, {0, 32, 480, 350}}
+        << window << QPoint(88, 0);
     QTest::newRow("larger than the screen") << QRect(10, 20, 400, 300) << QList<QRect>{{10, 20, 300, 200}} << window
                                             << QPoint(10, 20);
 }
