@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "blanktitle.h"
 #include "fontface.h"
 #include "numbertext.h"
 #include "report.h"
@@ -142,6 +143,8 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
     (void)accessibleWindows;
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
+    if (windowTitle().isEmpty())
+        keepTitleBlank(this);
     setFont(toQFont(design.font ? *design.font : ToolkitDefault));
     setFixedSize(twipsSize(design.width, design.height));
 

@@ -2,7 +2,7 @@
 # Debian 12 machine is missing, then configures and builds in Release.
 # Quick when nothing changed: no apt-get call, and the build is incremental.
 
-quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fontconfig fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
+quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev fontconfig fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
 
 quorvane_install() {
     local missing=() p

@@ -2,7 +2,8 @@
 // calculator is installed with: a label's text wraps inside its rectangle,
 // and button, check box and frame captions are not cut off. At 100 % every
 // control also keeps the rectangle its table gives. ctest runs this at 100 %,
-// 150 % and 200 % scaling (QT_SCALE_FACTOR).
+// 150 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X server, where
+// the window system's titles are checked too.
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "twips.h"
@@ -12,6 +13,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+#ifdef QUORVANE_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#endif
 
 using qv::NumberLocale;
 using qv::app::frmquorvane;
@@ -94,6 +104,27 @@ QStringList moved(const qv::frame::Form& form)
     return found;
 }
 
+// A property of a window as the X server holds it, or "(none)".
+#ifdef QUORVANE_HAVE_XCB
+QByteArray x11Property(xcb_connection_t* connection, WId window, const char* name)
+{
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, true, std::uint16_t(std::strlen(name)), name), nullptr);
+    xcb_get_property_reply_t* property = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, false, xcb_window_t(window), atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE),
+                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr);
+    QByteArray value("(none)");
+    if (property && property->type != XCB_ATOM_NONE)
+        value = QByteArray(static_cast<const char*>(xcb_get_property_value(property)),
+                           xcb_get_property_value_length(property));
+    std::free(atom);
+    std::free(property);
+    return value;
+}
+#endif
+
 } // namespace
 
 class Captions : public QObject {
@@ -102,6 +133,8 @@ class Captions : public QObject {
 private slots:
     void fitTheirControls_data();
     void fitTheirControls();
+    void blankTitlesAreBlankOnX11_data();
+    void blankTitlesAreBlankOnX11();
     void fontsAreTheInstalledSubstitutes_data();
     void fontsAreTheInstalledSubstitutes();
 };
@@ -126,6 +159,37 @@ void Captions::fitTheirControls()
     if (window->devicePixelRatio() == 1)
         found << moved(menuItem.isEmpty() ? main.panel() : *qobject_cast<qv::frame::Form*>(window));
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+}
+
+void Captions::blankTitlesAreBlankOnX11_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QByteArray>("title");
+    QTest::newRow("division: empty") << "mnudiv" << QByteArray("");
+    QTest::newRow("room: empty") << "mnuroom1" << QByteArray("");
+    QTest::newRow("cone: one space") << "mnucone" << QByteArray(" ");
+    QTest::newRow("circle: its caption") << "mnucir" << QByteArray("Area of a circle");
+}
+
+// What a title bar shows: the window's _NET_WM_NAME, or WM_NAME where a
+// window manager reads only that. Qt would name an untitled window "quorvane".
+void Captions::blankTitlesAreBlankOnX11()
+{
+#ifdef QUORVANE_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("not on X11: ctest runs this on a virtual X server as tst_captions_x11");
+    QFETCH(QString, menuItem);
+    QFETCH(QByteArray, title);
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    QWidget* window = windowFor(main, menuItem);
+    QVERIFY(window);
+    QCOMPARE(x11Property(x11->connection(), window->winId(), "_NET_WM_NAME"), title);
+    QCOMPARE(x11Property(x11->connection(), window->winId(), "WM_NAME"), title);
+#else
+    QSKIP("built without xcb");
+#endif
 }
 
 void Captions::fontsAreTheInstalledSubstitutes_data()
