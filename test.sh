@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test on Qt's offscreen platform.
+# Sets up what is missing, builds, and runs every test on Qt's offscreen platform
+# (the captions once more on a virtual X server).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh

@@ -19,7 +19,9 @@ using namespace qv::frame;
 namespace qv::app {
 namespace {
 
-inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true, "URW Bookman"};
+// The title's label holds two lines of 18 pt in 57 px; URW Bookman's lines
+// stand 36 px apart at that size, so they are set 78 % of that apart, 28 px.
+inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true, {"URW Bookman", 100, 78}};
 
 const FormDesign design{"frmquorvane", "Quorvane Calculator", 9330, 7995, nullptr, {
     // name     kind       caption                    left  top   width height tab font [container names accessible name]

@@ -33,6 +33,13 @@ QIcon calculatorIcon()
     return icon;
 }
 
+// X11 and Wayland, where a session names its display in the environment, are
+// the window systems of Linux and the other Unix systems but Apple's. Windows
+// and macOS always have theirs; where none opens, Qt says why (below).
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#define QUORVANE_DISPLAY_FROM_ENVIRONMENT 1
+const char* const whereToStart = "Start it from a desktop session, or under a virtual X server: xvfb-run ./run.sh\n";
+
 bool haveDisplay()
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -42,6 +49,9 @@ bool haveDisplay()
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (display && *display) || (wayland && *wayland);
 }
+#else
+const char* const whereToStart = "";
+#endif
 
 // Until the application is up, a fatal message from Qt means that no window
 // system could be opened (a DISPLAY that answers nothing, a missing plugin):
@@ -50,9 +60,7 @@ void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& me
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg) {
-        std::fputs("quorvane: cannot open a window on this display. Start it from a desktop session, or under a "
-                   "virtual X server: xvfb-run ./run.sh\n",
-                   stderr);
+        std::fprintf(stderr, "quorvane: cannot open a window on this display.\n%s", whereToStart);
         std::_Exit(2);
     }
 }
@@ -61,12 +69,14 @@ void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& me
 
 int main(int argc, char* argv[])
 {
+#ifdef QUORVANE_DISPLAY_FROM_ENVIRONMENT
     if (!haveDisplay()) {
-        std::fputs("quorvane: no display to show the calculator on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Start it from a desktop session, or under a virtual X server: xvfb-run ./run.sh\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "quorvane: no display to show the calculator on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n%s",
+                     whereToStart);
         return 2;
     }
+#endif
     const QtMessageHandler standard = qInstallMessageHandler(startUpMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "blanktitle.h"
 #include "failure.h"
 #include "fontface.h"
 #include "numbertext.h"
@@ -30,38 +31,62 @@
 namespace qv::frame {
 namespace {
 
+// A design font as it shows: its QFont, and how far apart a label's wrapped
+// lines stand, in percent of the face's own line spacing.
+struct ShownFont {
+    QFont font;
+    int lineHeight = 100;
+};
+
 // Each design font becomes a QFont once, shared by every control that uses it.
 // Fonts are static design objects, so their address names them. The table is
 // never destroyed: no QFont may outlive the application's font cache at exit.
-const QFont& toQFont(const Font& font)
+const ShownFont& shown(const Font& font)
 {
-    static auto& fonts = *new std::unordered_map<const Font*, QFont>;
+    static auto& fonts = *new std::unordered_map<const Font*, ShownFont>;
     auto [it, added] = fonts.try_emplace(&font);
     if (added) {
-        QFont& f = it->second;
+        QFont& f = it->second.font;
         // One family, the face that will show: asked for the design family
         // and its stand-in, Qt sorted fontconfig's fallbacks twice for every
         // font (a sixth of all the work to the first frame), for the same face.
         static const QStringList installed = QFontDatabase::families();
         const QString family = QString::fromLatin1(font.family);
-        f.setFamily(preferredFace(font.standIn && !installed.contains(family, Qt::CaseInsensitive)
-                                      ? QString::fromLatin1(font.standIn)
-                                      : family,
-                                  font.weight, font.italic));
+        const bool standIn = font.standIn.family && !installed.contains(family, Qt::CaseInsensitive);
+        f.setFamily(preferredFace(standIn ? QString::fromLatin1(font.standIn.family) : family, font.weight,
+                                  font.italic));
         f.setPointSizeF(font.pointSize);
         f.setWeight(QFont::Weight(font.weight));
         f.setItalic(font.italic);
+        // The stand-in set to the family's widths and line spacing: the same
+        // face, condensed (FreeType scales its outlines), loads no other file.
+        // Every font says its width, or a control would take its window's.
+        f.setStretch(standIn ? font.standIn.stretch : 100);
+        if (standIn)
+            it->second.lineHeight = font.standIn.lineHeight;
     }
     return it->second;
 }
 
-QWidget* makeControl(const Control& c, QWidget* parent)
+const QFont& toQFont(const Font& font) { return shown(font).font; }
+
+// lineHeight: how far apart a label's wrapped lines stand, in percent of its
+// font's line spacing.
+QWidget* makeControl(const Control& c, QWidget* parent, int lineHeight)
 {
     const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(caption, parent);
-        label->setTextFormat(Qt::PlainText);
+        auto* label = new QLabel(parent);
+        if (lineHeight == 100) {
+            label->setTextFormat(Qt::PlainText);
+            label->setText(caption);
+        } else {
+            // Plain text keeps the face's line spacing; a paragraph sets its own.
+            label->setTextFormat(Qt::RichText);
+            label->setText(QStringLiteral("<p style=\"margin: 0; white-space: pre-wrap; line-height: %1%\">%2</p>")
+                               .arg(QString::number(lineHeight), caption.toHtmlEscaped()));
+        }
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
@@ -122,13 +147,16 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
     (void)accessibleWindows;
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
+    if (windowTitle().isEmpty())
+        keepTitleBlank(this);
     setFont(toQFont(design.font ? *design.font : ToolkitDefault));
     setFixedSize(twipsSize(design.width, design.height));
 
     controls_.reserve(design.controls.size());
     for (const Control& c : design.controls) {
         QWidget* container = c.container ? control(c.container) : this;
-        QWidget* w = makeControl(c, container);
+        const Font& font = c.font ? *c.font : design.font ? *design.font : ToolkitDefault;
+        QWidget* w = makeControl(c, container, shown(font).lineHeight);
         w->setObjectName(QString::fromLatin1(c.name));
         w->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
         if (c.font)

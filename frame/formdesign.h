@@ -8,19 +8,32 @@ namespace qv::frame {
 // Control names, in the order a handler takes them.
 using Names = std::initializer_list<const char*>;
 
+// A free face of like design, shown where a font's family is not installed,
+// and how it is set so that captions take the room they were laid out for.
+struct StandIn {
+    const char* family = nullptr;
+    // Its width in percent (QFont::setStretch), where it runs wider than the family.
+    int stretch = 100;
+    // The distance between its wrapped lines in percent of its own line
+    // spacing, where its lines stand further apart than the family's.
+    int lineHeight = 100;
+};
+
 struct Font {
     const char* family;
     double pointSize;
     int weight; // 100..900; 400 regular, 300 light
     bool italic = false;
-    // A free face of like metrics, used where the family is not installed.
-    const char* standIn = nullptr;
+    StandIn standIn = {};
 };
 
-inline constexpr Font ComicSans{"Comic Sans MS", 9.75, 400, false, "Comic Neue"};
-inline constexpr Font MsSansSerif{"MS Sans Serif", 9.75, 400, false, "Nimbus Sans"};
+inline constexpr Font ComicSans{"Comic Sans MS", 9.75, 400, false, {"Comic Neue"}};
+// Nimbus Sans is wider than MS Sans Serif: at full width "Enter the radius of
+// the circle in m : " and three more captions wrap in the labels drawn for them.
+inline constexpr StandIn NimbusSans{"Nimbus Sans", 95};
+inline constexpr Font MsSansSerif{"MS Sans Serif", 9.75, 400, false, NimbusSans};
 // What a window without a font of its own, and its controls, show text in.
-inline constexpr Font ToolkitDefault{"MS Sans Serif", 8.25, 400, false, "Nimbus Sans"};
+inline constexpr Font ToolkitDefault{"MS Sans Serif", 8.25, 400, false, NimbusSans};
 
 enum class ControlKind { Label, TextField, Button, CheckBox, Frame };
 inline constexpr ControlKind Label = ControlKind::Label;

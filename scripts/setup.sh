@@ -2,10 +2,12 @@
 # Debian 12 machine is missing, then configures and builds in Release.
 # Quick when nothing changed: no apt-get call, and the build is incremental.
 
-quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fontconfig fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
+quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev fontconfig fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
 # What only the tests and fuzz targets need (test.sh and scripts/reliability.sh
-# install these, run.sh does not): GNU MPFR, the reference for the number rules.
-quorvane_test_packages=(libmpfr-dev)
+# install these, run.sh does not): GNU MPFR, the reference for the number
+# rules; xvfb-run (xvfb, xauth), for the test that reads the windows' titles
+# from a virtual X server.
+quorvane_test_packages=(libmpfr-dev xvfb xauth)
 
 quorvane_install() {
     local missing=() p

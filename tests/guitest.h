@@ -9,9 +9,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 #include <functional>
@@ -111,6 +113,14 @@ inline QString textOf(Form& form, const char* field) { return form.field(field)-
 inline QString press(Form& form, const char* button)
 {
     return messageFrom([&] { QTest::mouseClick(form.control<QAbstractButton>(button), Qt::LeftButton); });
+}
+
+// A label's caption as it reads. A label whose lines are set closer than its
+// face's own holds the caption as a paragraph of rich text.
+inline QString captionOf(const QLabel* label)
+{
+    return label->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                                               : label->text();
 }
 
 } // namespace qvtest

@@ -60,7 +60,7 @@ void MainWindow::startUpState()
     QCOMPARE(p.control<QAbstractButton>("cmdcal")->text(), QString("&Calculate"));
     QCOMPARE(qobject_cast<QCheckBox*>(p.control("chk5"))->text(), QString("Power of "));
     QCOMPARE(qobject_cast<QLabel*>(p.control("lbl9"))->text(), QString("th power         of "));
-    const QString title = qobject_cast<QLabel*>(p.control("Label13"))->text();
+    const QString title = qvtest::captionOf(p.control<QLabel>("Label13"));
     QCOMPARE(title.size(), 72);
     QVERIFY(title.startsWith(QString(23, ' ') + "THE" + QString(27, ' ') + "QUORVANE CALCULATOR"));
     // The client area is 9330 x 7995 twips; the first focus is the first check box.
