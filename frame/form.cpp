@@ -23,6 +23,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -260,18 +261,33 @@ void Form::setWhole(const char* name, const QString& text)
 {
     QLineEdit* f = field(name);
     QFont font = designFont(name);
-    const double floor = font.pointSizeF() * 0.6;
-    QStyleOptionFrame option;
-    option.initFrom(f);
-    option.rect = f->rect();
-    option.lineWidth = f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, f);
-    // The line edit keeps two pixels either side of its text, and one for the cursor.
-    const int room = f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f).width() - 5;
-    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() - 0.25 >= floor)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    f->setFont(font);
+    // Most results fit at the field's own size, as the sum of their
+    // characters' widths shows without laying the text out; only the others
+    // are measured whole.
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const QChar c : text)
+        width += metrics.horizontalAdvance(c);
+    if (width > f->width() - 12) {
+        QStyleOptionFrame option;
+        option.initFrom(f);
+        option.rect = f->rect();
+        option.lineWidth = f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, f);
+        // The line edit keeps two pixels either side of its text, and one for the cursor.
+        const int room = f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f).width() - 5;
+        // Widths grow about in proportion to the size: a first guess, then
+        // quarter points down until it fits, not below the floor.
+        const double floor = font.pointSizeF() * 0.6;
+        const double guess = font.pointSizeF() * room / std::max(width, 1);
+        font.setPointSizeF(std::clamp(std::floor(guess * 4) / 4, floor, font.pointSizeF()));
+        while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() - 0.25 >= floor)
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    if (f->font() != font)
+        f->setFont(font);
     f->setText(text);
-    f->setToolTip(text);
+    if (f->toolTip() != text)
+        f->setToolTip(text);
     f->setCursorPosition(0);
 }
 
