@@ -1,0 +1,1119 @@
+#!/usr/bin/env python3
+"""Mutation testing: plants one small fault at a time and checks that a test fails.
+
+Mutants come from the sources by rules (a relational boundary moved, operands
+swapped, a statement dropped, ...; see RULES below) and from the hand-written
+list in scripts/mutants.toml, which also names the areas and the mutants that
+change nothing a user could see (equivalent ones, each with its reason).
+
+Each mutant is applied to a scratch copy of the tree with its own Release
+build directory, so that rebuilds are incremental; the test programs that
+ctest knows are then built and run one at a time, quickest first, until one
+fails. A mutant is
+  killed          a test failed, crashed or hung,
+  survived        every test passed,
+  not applicable  its line is no longer in the source, or it does not compile.
+
+  scripts/mutate.py --list                  the mutants, without running them
+  scripts/mutate.py                         the whole campaign (about 20 minutes on two cores)
+  scripts/mutate.py --area "number rules"   one area
+  scripts/mutate.py --only bd-1a2b3 ...     chosen mutants
+  scripts/mutate.py --sample 20             20 mutants drawn at random (--seed)
+
+The report goes to build-mutate/report.txt (and report.json) in the tree.
+Needs Python 3.11 (tomllib), git, cmake and what ./test.sh needs.
+"""
+
+from __future__ import annotations
+
+import argparse
+import dataclasses
+import datetime
+import fcntl
+import fnmatch
+import hashlib
+import json
+import os
+import queue
+import random
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import threading
+import time
+import tomllib
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parent.parent
+DATA = REPO / "scripts" / "mutants.toml"
+MASK = "\x01"  # stands for a character of a string literal or a comment
+
+# Rule name -> short code used in mutant ids.
+RULES = {
+    "boundary": "bd",      # < <-> <=, > <-> >=
+    "equality": "eq",      # == <-> !=
+    "logic": "lg",         # && <-> ||
+    "negate": "ng",        # if (c) -> if (!(c)), while likewise
+    "swap": "sw",          # a - b -> b - a, a / b -> b / a, power(a, b) -> power(b, a)
+    "reassociate": "ra",   # (a * b) * c <-> a * (b * c)
+    "int-double": "id",    # FieldValue(22) -> FieldValue(22.0)
+    "off-by-one": "ob",    # an integer constant n -> n + 1
+    "drop": "dr",          # a statement dropped
+    "neighbour": "nb",     # a control name, or a menu item's window, replaced by its neighbour's
+    "table-tab": "tt",     # two controls of a design table swap tab indices
+    "table-size": "ts",    # a captioned control of a design table at half its width
+    "hand": "hd",          # written by hand in mutants.toml
+}
+
+
+@dataclasses.dataclass
+class Edit:
+    line: int  # 0-based
+    before: str
+    after: str
+
+
+@dataclasses.dataclass
+class Mutant:
+    id: str
+    area: str
+    file: str
+    rule: str
+    edits: list[Edit]
+    note: str = ""
+    equivalent: str | None = None  # the reason, when marked equivalent
+    # set by a run
+    result: str = ""  # killed, survived, not applicable, equivalent
+    detail: str = ""
+    seconds: float = 0.0
+
+    def key(self) -> tuple:
+        return (self.file, self.rule, tuple((e.before.strip(), e.after.strip()) for e in self.edits))
+
+
+# ---------------------------------------------------------------------------
+# Reading C++ lines: strings and comments masked, brace scopes classified.
+
+def mask_lines(lines: list[str]) -> tuple[list[str], list[list[tuple[int, int]]]]:
+    """Each line with the contents of string and character literals and of
+    comments replaced by MASK (positions kept), and the spans of its string
+    literals (the quotes included). Preprocessor lines are masked whole."""
+    masked, spans = [], []
+    in_block = False
+    for line in lines:
+        m = list(line)
+        sp: list[tuple[int, int]] = []
+        if not in_block and line.lstrip().startswith("#"):
+            masked.append(MASK * len(line))
+            spans.append(sp)
+            continue
+        i, n = 0, len(line)
+        quote, qstart = None, 0
+        while i < n:
+            c = line[i]
+            if in_block:
+                if line.startswith("*/", i):
+                    m[i] = m[i + 1] = MASK
+                    in_block = False
+                    i += 2
+                    continue
+                m[i] = MASK
+                i += 1
+                continue
+            if quote:
+                if c == "\\":
+                    m[i] = MASK
+                    if i + 1 < n:
+                        m[i + 1] = MASK
+                    i += 2
+                    continue
+                if c == quote:
+                    if quote == '"':
+                        sp.append((qstart, i + 1))
+                    quote = None
+                    i += 1
+                    continue
+                m[i] = MASK
+                i += 1
+                continue
+            if line.startswith("//", i):
+                for k in range(i, n):
+                    m[k] = MASK
+                break
+            if line.startswith("/*", i):
+                in_block = True
+                m[i] = m[i + 1] = MASK
+                i += 2
+                continue
+            if c in "\"'":
+                # 1'000'000: a digit separator, not a character literal
+                if c == "'" and i > 0 and line[i - 1].isalnum() and i + 1 < n and line[i + 1].isalnum():
+                    i += 1
+                    continue
+                quote, qstart = c, i
+            i += 1
+        masked.append("".join(m))
+        spans.append(sp)
+    return masked, spans
+
+
+def classify_brace(ctx: str, parent: str) -> str:
+    """What a '{' opens, from the code before it: ns, class, code or init."""
+    ctx = " ".join(ctx.replace(MASK, " ").split())
+    if re.search(r"\bnamespace\b", ctx):
+        return "ns"
+    if re.match(r"^(template\s*<.*>\s*)?(class|struct|union|enum)\b", ctx) and "(" not in ctx and "=" not in ctx:
+        return "class"
+    if ctx == "":
+        return "code" if parent == "code" else "init"
+    if re.search(r"\)\s*((const|override|noexcept|mutable|final)\s*)*(->\s*[\w:<>]+\s*)?$", ctx):
+        return "code"
+    if re.search(r"(\]|\b(else|do|try)|:)$", ctx) and not ctx.endswith("::"):
+        return "code"
+    return "init"
+
+
+def scopes(masked: list[str]) -> list[list[str]]:
+    """For each line, the scope kind in force at each character."""
+    stack: list[str] = ["ns"]
+    ctx = ""
+    out = []
+    for line in masked:
+        kinds = []
+        for c in line:
+            if c == "{":
+                kind = classify_brace(ctx, stack[-1])
+                stack.append(kind)
+                kinds.append(kind)
+                ctx = ""
+                continue
+            kinds.append(stack[-1])
+            if c == "}":
+                if len(stack) > 1:
+                    stack.pop()
+                ctx = ""
+            elif c == ";":
+                ctx = ""
+            elif c != MASK:
+                ctx += c
+        ctx += " "
+        out.append(kinds)
+    return out
+
+
+OPEN, CLOSE = "([{", ")]}"
+
+
+def match_forward(s: str, i: int) -> int:
+    depth = 0
+    for j in range(i, len(s)):
+        if s[j] in OPEN:
+            depth += 1
+        elif s[j] in CLOSE:
+            depth -= 1
+            if depth == 0:
+                return j
+    return -1
+
+
+def match_backward(s: str, i: int) -> int:
+    depth = 0
+    for j in range(i, -1, -1):
+        if s[j] in CLOSE:
+            depth += 1
+        elif s[j] in OPEN:
+            depth -= 1
+            if depth == 0:
+                return j
+    return -1
+
+
+def balanced(s: str) -> bool:
+    depth = 0
+    for c in s:
+        if c in OPEN:
+            depth += 1
+        elif c in CLOSE:
+            depth -= 1
+            if depth < 0:
+                return False
+    return depth == 0
+
+
+def word_char(c: str) -> bool:
+    return c.isalnum() or c == "_"
+
+
+def operand_before(s: str, end: int) -> int | None:
+    """Start of the operand that ends just before index end (spaces skipped)."""
+    i = end - 1
+    while i >= 0 and s[i] == " ":
+        i -= 1
+    last = i
+    j = i
+    while j >= 0:
+        c = s[j]
+        if c in ")]":
+            k = match_backward(s, j)
+            if k < 0:
+                return None
+            j = k - 1
+        elif word_char(c) or c in ".:":
+            j -= 1
+        elif c == ">" and j > 0 and s[j - 1] == "-":
+            j -= 2
+        elif c in "'\"":
+            k = s.rfind(c, 0, j)
+            if k < 0:
+                return None
+            j = k - 1
+        else:
+            break
+    return j + 1 if j < last else None
+
+
+def operand_after(s: str, begin: int) -> int | None:
+    """End (exclusive) of the operand that starts at index begin (spaces skipped)."""
+    j = begin
+    while j < len(s) and s[j] == " ":
+        j += 1
+    first = j
+    while j < len(s):
+        c = s[j]
+        if c in "([":
+            if j > first and not (word_char(s[j - 1]) or s[j - 1] in ")]"):
+                break
+            k = match_forward(s, j)
+            if k < 0:
+                return None
+            j = k + 1
+        elif word_char(c) or c in ".:":
+            j += 1
+        elif c == "-" and j + 1 < len(s) and s[j + 1] == ">":
+            j += 2
+        elif c in "'\"":
+            k = s.find(c, j + 1)
+            if k < 0:
+                return None
+            j = k + 1
+        else:
+            break
+    return j if j > first else None
+
+
+# Binding strength of the operators an operand may stand beside without
+# changing how an expression groups when the operands of a - or / swap.
+PRECEDENCE = {"*": 5, "/": 5, "%": 5, "+": 6, "-": 6, "<<": 7, ">>": 7, "<": 9, "<=": 9, ">": 9, ">=": 9,
+              "==": 10, "!=": 10, "&": 11, "^": 12, "|": 13, "&&": 14, "||": 15, "?": 16, ":": 16, "=": 16,
+              "+=": 16, "-=": 16, "*=": 16, "/=": 16}
+
+
+def looser_neighbour(s: str, pos: int, direction: int, level: int) -> bool:
+    """Whether what stands beside an operand (before it for direction -1,
+    after it for +1) binds less tightly than an operator of this level."""
+    j = pos
+    while 0 <= j < len(s) and s[j] == " ":
+        j += direction
+    if j < 0 or j >= len(s):
+        return True
+    if direction < 0:
+        if s[j] in "([{,;":
+            return True
+        if s[max(0, j - 5):j + 1] == "return" and (j < 6 or not word_char(s[j - 6])):
+            return True
+        k = j
+        while k >= 0 and s[k] in "+-*/%<>=!&|^?:":
+            k -= 1
+        op = s[k + 1:j + 1]
+    else:
+        if s[j] in ")]},;":
+            return True
+        k = j
+        while k < len(s) and s[k] in "+-*/%<>=!&|^?:":
+            k += 1
+        op = s[j:k]
+    return op in PRECEDENCE and PRECEDENCE[op] > level
+
+
+# ---------------------------------------------------------------------------
+# The rules.
+
+def stable_hash(*parts: str) -> str:
+    return hashlib.sha1("\x00".join(parts).encode()).hexdigest()
+
+
+def pick(items: list, count: int, *salt: str) -> list:
+    """count of the items, chosen by a hash of their text: the choice stays
+    the same when other code changes."""
+    if count is None or len(items) <= count:
+        return items
+    return sorted(items, key=lambda it: stable_hash(*salt, repr(it)))[:count]
+
+
+DECLARATION = re.compile(
+    r"^(?:(?:const|static|constexpr|inline|unsigned|signed|volatile|explicit|virtual|friend)\s+)*"
+    r"(?:auto\b|[A-Za-z_][\w:]*(?:<[^;=]*>)?(?:\s*[*&]+\s*|\s+)[A-Za-z_]\w*\s*(?:=|\{|\(|;|\[))")
+NOT_DROPPABLE = re.compile(r"^(return|break|continue|case|default|using|namespace|typedef|template|goto|public|"
+                           r"private|protected|Q_OBJECT|\(void\)|~|else\b|if\b|for\b|while\b|switch\b|do\b)")
+ROW = re.compile(r'^\s*\{"(\w+)",\s*(\w+),\s*("(?:[^"\\]|\\.)*"|nullptr),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)')
+LITERAL = re.compile(r"^(\d[\d'.]*[a-zA-Z]*|'.*'|\".*\")$")
+MENU_ROW = re.compile(r'^\s*\{"(\w+)",\s*"(?:[^"\\]|\\.)*",\s*(make_\w+)\}')
+
+
+class Source:
+    def __init__(self, path: str, text: str):
+        self.path = path
+        self.lines = text.split("\n")
+        self.masked, self.spans = mask_lines(self.lines)
+        self.scope = scopes(self.masked)
+        # Control rows of the design tables: name -> kind
+        self.rows = []
+        for n, line in enumerate(self.lines):
+            m = ROW.match(line)
+            if m:
+                self.rows.append((n, m))
+        self.controls = {m.group(1): m.group(2) for _, m in self.rows}
+
+    def code_statement(self, n: int) -> bool:
+        """Whether line n is code wholly inside a function body."""
+        kinds = self.scope[n]
+        return bool(kinds) and all(k == "code" for k in kinds[: len(self.lines[n]) - len(self.lines[n].lstrip()) + 1])
+
+
+class Generator:
+    def __init__(self, config: dict):
+        self.config = config
+        self.rule_cfg = config.get("rules", {})
+        self.skip_lines = [re.compile(p) for p in config.get("settings", {}).get("skip_lines", [])]
+
+    def rule_enabled(self, rule: str) -> bool:
+        return self.rule_cfg.get(rule, {}).get("enabled", True)
+
+    def generate(self, src: Source) -> list[tuple[str, list[Edit], str]]:
+        out: list[tuple[str, list[Edit], str]] = []
+
+        def one(rule: str, n: int, start: int, end: int, replacement: str, note: str = ""):
+            line = src.lines[n]
+            out.append((rule, [Edit(n, line, line[:start] + replacement + line[end:])], note))
+
+        for n, (line, m) in enumerate(zip(src.lines, src.masked)):
+            if not m.strip(MASK + " \t") or any(p.search(line) for p in self.skip_lines):
+                continue
+            kinds = src.scope[n]
+            # Only code inside function bodies is mutated by the line rules;
+            # tables are mutated by the table rules below.
+            code = [i for i, k in enumerate(kinds) if k == "code"]
+            if not code:
+                continue
+            in_code = lambda i: kinds[i] == "code" if i < len(kinds) else False  # noqa: E731
+
+            for mm in re.finditer(r"(?<= )(<=|>=|<|>)(?= )", m):
+                if in_code(mm.start()):
+                    swap = {"<": "<=", "<=": "<", ">": ">=", ">=": ">"}[mm.group(1)]
+                    one("boundary", n, mm.start(), mm.end(), swap)
+            for mm in re.finditer(r"(?<= )(==|!=)(?= )", m):
+                if in_code(mm.start()):
+                    one("equality", n, mm.start(), mm.end(), "!=" if mm.group(1) == "==" else "==")
+            for mm in re.finditer(r"(?<= )(&&|\|\|)(?= )", m):
+                if in_code(mm.start()):
+                    one("logic", n, mm.start(), mm.end(), "||" if mm.group(1) == "&&" else "&&")
+            for mm in re.finditer(r"\b(if|while) \(", m):
+                open_at = mm.end() - 1
+                close_at = match_forward(m, open_at)
+                if close_at > 0 and in_code(mm.start()):
+                    cond = line[open_at + 1:close_at]
+                    one("negate", n, open_at + 1, close_at, "!(" + cond + ")")
+            self.swaps(src, n, one)
+            self.reassociations(src, n, one)
+            for mm in re.finditer(r"\bFieldValue\((\d+)\)", m):
+                if in_code(mm.start()):
+                    one("int-double", n, mm.start(1), mm.end(1), mm.group(1) + ".0")
+            for mm in re.finditer(r"(?<![\w.'])(\d[\d']*)(?![\w.'])", m):
+                if in_code(mm.start()) and not m[: mm.start()].rstrip().endswith("["):
+                    value = int(mm.group(1).replace("'", ""))
+                    one("off-by-one", n, mm.start(), mm.end(), str(value + 1))
+            self.drops(src, n, one)
+            self.neighbours(src, n, one)
+        self.table_rules(src, out)
+        return [o for o in out if self.rule_enabled(o[0])]
+
+    def swaps(self, src: Source, n: int, one):
+        line, m = src.lines[n], src.masked[n]
+        for mm in re.finditer(r"(?<=[\w)\]'\"]) ([-/]) (?=[\w(\"'])", m):
+            if src.scope[n][mm.start()] != "code":
+                continue
+            a0 = operand_before(m, mm.start())
+            b1 = operand_after(m, mm.end())
+            if a0 is None or b1 is None:
+                continue
+            level = PRECEDENCE[mm.group(1)]
+            if not (looser_neighbour(m, a0 - 1, -1, level) and looser_neighbour(m, b1, +1, level)):
+                continue
+            a, b = line[a0:mm.start()], line[mm.end():b1]
+            # 1 - x for x - 1, or '0' - c for c - '0', is not a slip anyone makes.
+            if a.strip() == b.strip() or any(LITERAL.match(x.strip()) for x in (a, b)):
+                continue
+            one("swap", n, a0, b1, f"{b} {mm.group(1)} {a}")
+        for name in self.rule_cfg.get("swap", {}).get("calls", ["power"]):
+            for mm in re.finditer(r"(?<![\w:.])" + re.escape(name) + r"\(", m):
+                if src.scope[n][mm.start()] != "code":
+                    continue
+                open_at = mm.end() - 1
+                close_at = match_forward(m, open_at)
+                if close_at < 0:
+                    continue
+                inner = m[open_at + 1:close_at]
+                depth, commas = 0, []
+                for k, c in enumerate(inner):
+                    depth += c in OPEN
+                    depth -= c in CLOSE
+                    if c == "," and depth == 0:
+                        commas.append(k)
+                if len(commas) != 1:
+                    continue
+                raw = line[open_at + 1:close_at]
+                a, b = raw[: commas[0]].strip(), raw[commas[0] + 1:].strip()
+                one("swap", n, open_at + 1, close_at, f"{b}, {a}")
+
+    def reassociations(self, src: Source, n: int, one):
+        line, m = src.lines[n], src.masked[n]
+        # (a * b) * c -> a * (b * c)
+        for i, c in enumerate(m):
+            if c != "(" or src.scope[n][i] != "code" or (i > 0 and (word_char(m[i - 1]) or m[i - 1] in ")]")):
+                continue
+            j = match_forward(m, i)
+            if j < 0 or not m.startswith(" * ", j + 1):
+                continue
+            inner = m[i + 1:j]
+            tops = [k for k in range(len(inner)) if inner.startswith(" * ", k) and balanced(inner[:k])]
+            if len(tops) != 1 or re.search(r" [-+/] ", "".join(
+                    ch if balanced(inner[:k]) else " " for k, ch in enumerate(inner))):
+                continue
+            c_end = operand_after(m, j + 4)
+            if c_end is None or not looser_neighbour(m, c_end, +1, 5):
+                continue
+            a = line[i + 1:i + 1 + tops[0]]
+            b = line[i + 1 + tops[0] + 3:j]
+            cc = line[j + 4:c_end]
+            one("reassociate", n, i, c_end, f"{a} * ({b} * {cc})")
+        # a * (b * c) -> (a * b) * c
+        for mm in re.finditer(r" \* \(", m):
+            i = mm.end() - 1
+            if src.scope[n][i] != "code":
+                continue
+            j = match_forward(m, i)
+            if j < 0:
+                continue
+            inner = m[i + 1:j]
+            tops = [k for k in range(len(inner)) if inner.startswith(" * ", k) and balanced(inner[:k])]
+            if len(tops) != 1:
+                continue
+            a0 = operand_before(m, mm.start())
+            if a0 is None or not looser_neighbour(m, a0 - 1, -1, 5):
+                continue
+            a = line[a0:mm.start()]
+            b = line[i + 1:i + 1 + tops[0]]
+            cc = line[i + 1 + tops[0] + 3:j]
+            one("reassociate", n, a0, j + 1, f"({a} * {b}) * {cc}")
+
+    def drops(self, src: Source, n: int, one):
+        line, m = src.lines[n], src.masked[n]
+        stripped = m.strip(" \t" + MASK)
+        indent = len(line) - len(line.lstrip())
+        if not src.scope[n]:
+            return
+
+        def droppable(stmt: str) -> bool:
+            return (stmt.endswith(";") and balanced(stmt) and not NOT_DROPPABLE.match(stmt)
+                    and not DECLARATION.match(stmt) and stmt.count(";") == 1 + stmt.count("for ("))
+
+        if src.scope[n][indent] == "code" and droppable(stripped) and m.lstrip().startswith(stripped[:1]):
+            prev = n - 1
+            while prev >= 0 and not src.masked[prev].strip(" \t" + MASK):
+                prev -= 1
+            p = src.masked[prev].strip(" \t" + MASK) if prev >= 0 else "{"
+            header = re.match(r"^(\} )?(else )?(if|for|while) \(", p) and balanced(p)
+            if p.endswith((";", "{", "}", ":")) or p == "else" or (p.endswith(")") and header):
+                end = len(m.rstrip(" \t" + MASK))
+                one("drop", n, indent, end, "{}")
+                return
+        # A one-line body: void f() { stmt; }
+        for i, c in enumerate(m):
+            if c != "{" or src.scope[n][i] != "code":
+                continue
+            j = match_forward(m, i)
+            if j < 0 or m[j + 1:].strip(" \t" + MASK):
+                continue
+            body = m[i + 1:j].strip()
+            if droppable(body) and (i == 0 or src.scope[n][i - 1] != "code"):
+                one("drop", n, i + 1, j, " ")
+                return
+
+    def neighbours(self, src: Source, n: int, one):
+        if not src.controls:
+            return
+        line, m = src.lines[n], src.masked[n]
+        cfg = self.rule_cfg.get("neighbour", {})
+        kinds: dict[str, list[str]] = {}
+        for name, kind in src.controls.items():
+            kinds.setdefault(kind, []).append(name)
+        natural = lambda s: (re.sub(r"\d+$", "", s), int(re.search(r"\d*$", s).group() or 0), s)  # noqa: E731
+        for names in kinds.values():
+            names.sort(key=natural)
+        found = []
+        for a, b in src.spans[n]:
+            if src.scope[n][a] not in ("code", "init"):
+                continue
+            name = line[a + 1:b - 1]
+            kind = src.controls.get(name)
+            if not kind or kind == "Frame":
+                continue
+            names = kinds[kind]
+            if len(names) < 2:
+                continue
+            k = names.index(name)
+            other = names[k + 1] if k + 1 < len(names) else names[k - 1]
+            in_list = m[:a].rstrip().endswith(("{", ",")) and m[b:].lstrip().startswith((",", "}"))
+            found.append((a, b, other, in_list))
+        lists = [f for f in found if f[3]]
+        calls = [f for f in found if not f[3]]
+        for a, b, other, _ in calls + pick(lists, cfg.get("list_items_per_line", 1), src.path, line):
+            one("neighbour", n, a, b, f'"{other}"')
+
+    def table_rules(self, src: Source, out: list):
+        cfg = self.rule_cfg
+        # Menu items opening their neighbour's window.
+        menu = [(n, MENU_ROW.match(line)) for n, line in enumerate(src.lines) if MENU_ROW.match(line)]
+        chosen = pick(list(range(len(menu))), cfg.get("neighbour", {}).get("menu_rows_per_file", 3), src.path)
+        for k in sorted(chosen):
+            n, mm = menu[k]
+            other = menu[k + 1][1] if k + 1 < len(menu) else menu[k - 1][1]
+            line = src.lines[n]
+            out.append(("neighbour", [Edit(n, line, line[: mm.start(2)] + other.group(2) + line[mm.end(2):])], ""))
+        if not src.rows:
+            return
+        focusable = [(int(m.group(8)), n, m) for n, m in src.rows if m.group(2) in ("TextField", "Button", "CheckBox")]
+        focusable.sort(key=lambda t: t[0])
+        pairs = [(x, y) for x, y in zip(focusable, focusable[1:]) if y[0] == x[0] + 1]
+        for (ta, na, ma), (tb, nb, mb) in pick(pairs, cfg.get("table-tab", {}).get("per_file", 1), src.path,
+                                               "tab"):
+            la, lb = src.lines[na], src.lines[nb]
+            out.append(("table-tab", [Edit(na, la, la[: ma.start(8)] + str(tb) + la[ma.end(8):]),
+                                      Edit(nb, lb, lb[: mb.start(8)] + str(ta) + lb[mb.end(8):])], ""))
+        captioned = [(n, m) for n, m in src.rows
+                     if m.group(2) in ("Label", "Button", "CheckBox", "Frame") and m.group(3).strip('" ') != ""]
+        for n, m in pick(captioned, cfg.get("table-size", {}).get("per_file", 1), src.path, "size"):
+            line = src.lines[n]
+            out.append(("table-size", [Edit(n, line, line[: m.start(6)] + str(int(m.group(6)) // 2)
+                                            + line[m.end(6):])], ""))
+
+
+# ---------------------------------------------------------------------------
+# The list of mutants.
+
+def load_config() -> dict:
+    with open(DATA, "rb") as f:
+        return tomllib.load(f)
+
+
+def area_of(path: str, config: dict) -> str | None:
+    settings = config.get("settings", {})
+    if any(fnmatch.fnmatch(path, p) for p in settings.get("skip", [])):
+        return None
+    if not any(fnmatch.fnmatch(os.path.basename(path), p) for p in settings.get("sources", ["*.cpp", "*.h"])):
+        return None
+    for area in config.get("area", []):
+        if any(fnmatch.fnmatch(path, p) for p in area["paths"]):
+            return area["name"]
+    return None
+
+
+def tree_files(root: Path) -> list[str]:
+    out = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"], cwd=root,
+                         check=True, capture_output=True).stdout.decode()
+    return sorted(p for p in out.split("\0") if p and (root / p).is_file())
+
+
+def campaign(mutants: list[Mutant], config: dict) -> list[Mutant]:
+    """The mutants of the standing campaign: every hand-written one, and of
+    each area's rule mutants at most its budget, taken in turn from each rule
+    (as often as the rule's weight says) and within a rule from file after
+    file. The order within a rule and a file comes from a hash of the mutated
+    line, so the choice moves only where the code changes."""
+    chosen = [m for m in mutants if m.rule == "hand"]
+    for area in config.get("area", []):
+        weights = area.get("weights", {})
+        pool = [m for m in mutants if m.area == area["name"] and m.rule != "hand"]
+        budget = area.get("budget", len(pool))
+        by_rule: dict[str, list[Mutant]] = {}
+        for rule in RULES:
+            files: dict[str, list[Mutant]] = {}
+            for m in sorted((m for m in pool if m.rule == rule), key=lambda m: stable_hash(m.id)):
+                files.setdefault(m.file, []).append(m)
+            order = sorted(files, key=lambda f: stable_hash(f, rule))
+            spread = []
+            while any(files.values()):
+                for f in order:
+                    if files[f]:
+                        spread.append(files[f].pop(0))
+            if spread and weights.get(rule, 1) > 0:
+                by_rule[rule] = spread
+        caps = area.get("caps", {})
+        per_file: dict[str, int] = {}
+
+        def allowed(m: Mutant) -> bool:
+            return all(per_file.get(m.file, 0) < cap for pat, cap in caps.items() if fnmatch.fnmatch(m.file, pat))
+
+        taken = 0
+        while taken < budget and any(by_rule.values()):
+            for rule, ms in by_rule.items():
+                for _ in range(weights.get(rule, 1)):
+                    while ms and not allowed(ms[0]):
+                        ms.pop(0)
+                    if ms and taken < budget:
+                        m = ms.pop(0)
+                        chosen.append(m)
+                        per_file[m.file] = per_file.get(m.file, 0) + 1
+                        taken += 1
+    keep = {id(m) for m in chosen}
+    return [m for m in mutants if id(m) in keep]
+
+
+def all_mutants(config: dict) -> tuple[list[Mutant], list[str]]:
+    """Every mutant of the tree, with equivalence marks; and warnings."""
+    gen = Generator(config)
+    mutants: list[Mutant] = []
+    warnings: list[str] = []
+    sources: dict[str, Source] = {}
+    for path in tree_files(REPO):
+        area = area_of(path, config)
+        if not area:
+            continue
+        src = Source(path, (REPO / path).read_text())
+        sources[path] = src
+        for rule, edits, note in gen.generate(src):
+            mutants.append(Mutant("", area, path, rule, edits, note))
+    for hand in config.get("hand", []):
+        path = hand["file"]
+        area = area_of(path, config) or "?"
+        text = (REPO / path).read_text() if (REPO / path).is_file() else ""
+        at = text.find(hand["find"])
+        if at < 0:
+            m = Mutant("", area, path, "hand", [Edit(-1, hand["find"], hand["replace"])], hand.get("why", ""))
+            m.result, m.detail = "not applicable", "its text is no longer in the source"
+        else:
+            first = text.count("\n", 0, at)
+            span = hand["find"].count("\n") + 1
+            replace = hand["replace"]
+            # One edit per line: lines that a replacement removes are left
+            # empty, lines it adds join the last one.
+            replace += "\n" * max(0, span - 1 - replace.count("\n"))
+            old = text.split("\n")
+            new = (text[:at] + replace + text[at + len(hand["find"]):]).split("\n")
+            after = new[first:first + span - 1] + ["\n".join(new[first + span - 1:len(new) - len(old) + first + span])]
+            edits = [Edit(first + k, old[first + k], after[k]) for k in range(span)]
+            edits = [e for e in edits if e.before != e.after]
+            m = Mutant("", area, path, "hand", edits, hand.get("why", ""))
+        m.id = hand["id"]
+        mutants.append(m)
+    # A rule's mutant that a hand-written one repeats is left out.
+    hand_keys = {(m.file, tuple((e.line, e.after) for e in m.edits)) for m in mutants if m.rule == "hand"}
+    mutants = [m for m in mutants if m.rule == "hand"
+               or (m.file, tuple((e.line, e.after) for e in m.edits)) not in hand_keys]
+    # Ids from the mutation itself, so that they outlive unrelated edits.
+    seen: dict[str, int] = {}
+    for m in mutants:
+        if m.rule == "hand":
+            continue
+        h = stable_hash(*[m.file, m.rule] + [x for e in m.edits for x in (e.before.strip(), e.after.strip())])
+        base = f"{RULES[m.rule]}-{h[:5]}"
+        seen[base] = seen.get(base, 0) + 1
+        m.id = base if seen[base] == 1 else f"{base}.{seen[base]}"
+    # Equivalence marks: file + rule + the line before and after; where the
+    # same line stands more than once in a file, `occurrence` counts them.
+    for eq in config.get("equivalent", []):
+        hits = [m for m in mutants if m.file == eq["file"] and m.rule == eq["rule"]
+                and any(e.before.strip() == eq["before"].strip() and e.after.strip() == eq["after"].strip()
+                        for e in m.edits)]
+        if "occurrence" in eq:
+            hits = hits[eq["occurrence"] - 1:eq["occurrence"]]
+        for m in hits:
+            m.equivalent = " ".join(eq["reason"].split())
+        if not hits:
+            warnings.append(f"an equivalent mark matches no mutant: {eq['file']} ({eq['rule']}): "
+                            f"{eq['before'].strip()}")
+    return mutants, warnings
+
+
+# ---------------------------------------------------------------------------
+# Running.
+
+KILLS: dict[str, dict[str, int]] = {}
+KILLS_LOCK = threading.Lock()
+
+
+class Worker:
+    """A scratch copy of the tree with its own build directory."""
+
+    def __init__(self, root: Path, index: int, build_jobs: int, log):
+        self.dir = root / f"w{index}"
+        self.src = self.dir / "src"
+        self.build = self.dir / "build"
+        self.build_jobs = build_jobs
+        self.log = log
+        self.tests: list[dict] = []
+
+    def sync(self):
+        """Copies the tree's files that differ into the scratch copy (a new
+        modification time only for those, so rebuilds stay incremental)."""
+        self.src.mkdir(parents=True, exist_ok=True)
+        files = tree_files(REPO)
+        manifest = self.dir / "files.txt"
+        old = set(manifest.read_text().split("\n")) if manifest.exists() else set()
+        for path in files:
+            a, b = REPO / path, self.src / path
+            data = a.read_bytes()
+            if not b.exists() or b.read_bytes() != data:
+                b.parent.mkdir(parents=True, exist_ok=True)
+                b.write_bytes(data)
+                shutil.copymode(a, b)
+        for path in old - set(files):
+            if path and (self.src / path).exists():
+                (self.src / path).unlink()
+        manifest.write_text("\n".join(files))
+
+    def configure(self):
+        if (self.build / "CMakeCache.txt").exists():
+            return
+        generator = ["-G", "Ninja"] if shutil.which("ninja") else []
+        run(["cmake", "-S", str(self.src), "-B", str(self.build), "-DCMAKE_BUILD_TYPE=Release",
+             "-DQUORVANE_BUILD_TESTS=ON"] + generator, check=True)
+
+    def make(self, target: str | None, timeout: float = 1800) -> tuple[bool, str]:
+        cmd = ["cmake", "--build", str(self.build), "-j", str(self.build_jobs)]
+        if target:
+            cmd += ["--target", target]
+        p = run(cmd, timeout=timeout)
+        return p.returncode == 0, p.stdout[-4000:]
+
+    def list_tests(self):
+        out = run(["ctest", "--test-dir", str(self.build), "--show-only=json-v1"], check=True).stdout
+        tests = []
+        for t in json.loads(out)["tests"]:
+            props = {p["name"]: p["value"] for p in t.get("properties", [])}
+            env = dict(os.environ)
+            env["QT_QPA_PLATFORM"] = "offscreen"
+            for kv in props.get("ENVIRONMENT", []):
+                k, _, v = kv.partition("=")
+                env[k] = v
+            tests.append({"name": t["name"], "command": t["command"], "env": env,
+                          "cwd": props.get("WORKING_DIRECTORY", str(self.build)),
+                          "target": os.path.basename(t["command"][0]), "seconds": 0.0})
+        self.tests = tests
+
+    def run_test(self, test: dict, timeout: float) -> tuple[str, str, float]:
+        """passed / failed / crashed / timed out, with the first failure line."""
+        start = time.monotonic()
+        proc = subprocess.Popen(test["command"], cwd=test["cwd"], env=test["env"], stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, start_new_session=True)
+        try:
+            out, _ = proc.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(proc.pid, signal.SIGKILL)
+            proc.communicate()
+            return "timed out", f"no end after {timeout:.0f} s", time.monotonic() - start
+        seconds = time.monotonic() - start
+        text = out.decode(errors="replace")
+        if proc.returncode == 0:
+            return "passed", "", seconds
+        if proc.returncode < 0:
+            return "crashed", f"signal {-proc.returncode}", seconds
+        fail = next((ln.strip() for ln in text.split("\n") if ln.startswith("FAIL!")), "")
+        return "failed", fail[:300], seconds
+
+    def prepare(self):
+        self.sync()
+        self.configure()
+        self.log(f"{self.dir.name}: building the unmutated tree in {self.build} ...")
+        ok, out = self.make(None)
+        if not ok:
+            raise SystemExit(f"the unmutated tree does not build:\n{out}")
+        self.list_tests()
+
+    def baseline(self):
+        for t in self.tests:
+            state, detail, seconds = self.run_test(t, 600)
+            if state != "passed":
+                raise SystemExit(f"the unmutated tree fails {t['name']}: {state} {detail}")
+            t["seconds"] = seconds
+        self.tests.sort(key=lambda t: t["seconds"])
+
+    def apply(self, m: Mutant) -> str | None:
+        """Writes the mutant into the scratch copy; returns the original text,
+        or None when the mutant's lines are no longer there."""
+        path = self.src / m.file
+        original = path.read_text()
+        lines = original.split("\n")
+        for e in m.edits:
+            if e.line < 0 or e.line >= len(lines) or lines[e.line] != e.before:
+                return None
+        for e in m.edits:
+            lines[e.line] = e.after
+        path.write_text("\n".join(lines))
+        return original
+
+    def try_mutant(self, m: Mutant, timeouts: dict[str, float]):
+        start = time.monotonic()
+        path = self.src / m.file
+        original = self.apply(m)
+        if original is None:
+            m.result, m.detail = "not applicable", "its line is no longer in the source"
+            return
+        try:
+            built = set()
+            m.result, m.detail = "survived", "every test passed"
+            # The tests that killed most mutants of the area so far go first,
+            # but a slow one (the monkey test) always last.
+            with KILLS_LOCK:
+                kills = dict(KILLS.get(m.area, {}))
+            for t in sorted(self.tests, key=lambda t: (t["seconds"] > 5, -kills.get(t["name"], 0), t["seconds"])):
+                if t["target"] not in built:
+                    ok, out = self.make(t["target"], timeout=1800)
+                    built.add(t["target"])
+                    if not ok:
+                        err = next((ln for ln in out.split("\n") if "error" in ln), "")
+                        m.result, m.detail = "not applicable", f"does not compile: {err.strip()[:200]}"
+                        break
+                state, detail, _ = self.run_test(t, timeouts[t["name"]])
+                if state != "passed":
+                    with KILLS_LOCK:
+                        area = KILLS.setdefault(m.area, {})
+                        area[t["name"]] = area.get(t["name"], 0) + 1
+                    m.result = "killed"
+                    m.detail = f"{t['name']} {state}" + (f": {detail}" if detail else "")
+                    break
+        finally:
+            path.write_text(original)
+            m.seconds = time.monotonic() - start
+
+
+def run(cmd, check=False, timeout=None):
+    p = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
+    p.stdout = p.stdout.decode(errors="replace")
+    if check and p.returncode != 0:
+        raise SystemExit(f"{' '.join(cmd)} failed:\n{p.stdout}")
+    return p
+
+
+# ---------------------------------------------------------------------------
+# Reporting.
+
+def describe(m: Mutant) -> str:
+    lines = [f"{m.id:12} {m.area:16} {m.result or ('equivalent' if m.equivalent else '')}"]
+    for e in m.edits:
+        where = f"{m.file}:{e.line + 1}" if e.line >= 0 else m.file
+        lines.append(f"    {where} ({m.rule})")
+        lines.append(f"      - {e.before.strip()}")
+        lines.append(f"      + {e.after.strip()}")
+    if m.note:
+        lines.append(f"    why: {m.note}")
+    if m.equivalent:
+        lines.append(f"    equivalent: {m.equivalent}")
+    if m.detail:
+        lines.append(f"    {m.detail}")
+    return "\n".join(lines)
+
+
+def scores(mutants: list[Mutant], areas: list[str]) -> list[str]:
+    out = []
+    for area in areas + ["all"]:
+        ms = [m for m in mutants if area == "all" or m.area == area]
+        if not ms:
+            continue
+        killed = sum(m.result == "killed" for m in ms if not m.equivalent)
+        survived = sum(m.result == "survived" for m in ms if not m.equivalent)
+        na = sum(m.result == "not applicable" for m in ms)
+        eq = sum(bool(m.equivalent) for m in ms)
+        applicable = killed + survived
+        pct = f"{100.0 * killed / applicable:.1f}%" if applicable else "-"
+        out.append(f"{area:16} {killed:4} killed of {applicable:4} non-equivalent applicable ({pct}); "
+                   f"{survived} survived, {eq} equivalent, {na} not applicable")
+    return out
+
+
+def rule_counts(mutants: list[Mutant], areas: list[str]) -> list[str]:
+    rules = list(RULES)
+    head = f"{'rule':12}" + "".join(f"{a[:16]:>18}" for a in areas) + f"{'all':>8}"
+    out = [head]
+    for r in rules:
+        row = [sum(1 for m in mutants if m.rule == r and m.area == a) for a in areas]
+        if sum(row):
+            out.append(f"{r:12}" + "".join(f"{c:18}" for c in row) + f"{sum(row):8}")
+    out.append(f"{'all':12}" + "".join(f"{sum(1 for m in mutants if m.area == a):18}" for a in areas)
+               + f"{len(mutants):8}")
+    return out
+
+
+def main() -> int:
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("--list", action="store_true", help="print the mutants and their counts, run nothing")
+    ap.add_argument("--area", action="append", help="only this area (repeatable)")
+    ap.add_argument("--rule", action="append", help="only this rule (repeatable)")
+    ap.add_argument("--file", action="append", help="only files matching this pattern (repeatable)")
+    ap.add_argument("--all", action="store_true", help="every mutant the rules give, not only the "
+                    "campaign's (each area's budget in mutants.toml)")
+    ap.add_argument("--only", nargs="+", metavar="ID", help="only these mutants (from all the rules give)")
+    ap.add_argument("--sample", type=int, help="only this many mutants, drawn at random")
+    ap.add_argument("--seed", type=int, default=1, help="for --sample (default 1)")
+    ap.add_argument("--jobs", type=int, default=2, help="mutants run side by side, each in its own scratch "
+                    "copy (default 2: one builds while the other runs tests); the build jobs are shared among them")
+    ap.add_argument("--build-jobs", type=int, default=2, help="compiler processes in all (default 2)")
+    ap.add_argument("--tests", nargs="+", metavar="NAME", help="run only these ctest tests (to see what "
+                    "they kill on their own)")
+    ap.add_argument("--check-equivalent", action="store_true", help="run the mutants marked equivalent too")
+    ap.add_argument("--scratch", type=Path, help="where the scratch copies live "
+                    "(default /tmp/quorvane-mutate/<hash of the tree's path>)")
+    ap.add_argument("--report", type=Path, default=REPO / "build-mutate" / "report.txt")
+    args = ap.parse_args()
+
+    config = load_config()
+    areas = [a["name"] for a in config.get("area", [])]
+    mutants, warnings = all_mutants(config)
+    for w in warnings:
+        print("warning:", w, file=sys.stderr)
+    chosen = mutants if args.all or args.only else campaign(mutants, config)
+    standing = len(chosen)
+    if args.area:
+        chosen = [m for m in chosen if m.area in args.area]
+    if args.rule:
+        chosen = [m for m in chosen if m.rule in args.rule]
+    if args.file:
+        chosen = [m for m in chosen if any(fnmatch.fnmatch(m.file, p) for p in args.file)]
+    if args.only:
+        unknown = set(args.only) - {m.id for m in mutants}
+        if unknown:
+            raise SystemExit("no such mutant: " + " ".join(sorted(unknown)))
+        chosen = [m for m in chosen if m.id in args.only]
+    if args.sample is not None and args.sample < len(chosen):
+        chosen = random.Random(args.seed).sample(chosen, args.sample)
+
+    if args.list:
+        for m in chosen:
+            print(describe(m))
+        print()
+        print("\n".join(rule_counts(chosen, areas)))
+        eq = sum(bool(m.equivalent) for m in chosen)
+        print(f"{len(chosen)} mutants, {eq} of them marked equivalent")
+        return 0
+
+    to_run = [m for m in chosen if not m.result and (args.check_equivalent or not m.equivalent)]
+    for m in chosen:
+        if m.equivalent and not args.check_equivalent and not m.result:
+            m.result = "equivalent"
+    # Mutants of one file run together: the file is rebuilt once when put back.
+    groups: dict[str, list[Mutant]] = {}
+    for m in sorted(to_run, key=lambda m: (m.file, m.edits[0].line)):
+        groups.setdefault(m.file, []).append(m)
+    # Headers, which rebuild most, and bigger groups first, so that the
+    # scratch copies finish together.
+    groups = dict(sorted(groups.items(), key=lambda g: (not g[0].endswith(".h"), -len(g[1]))))
+
+    scratch = args.scratch or Path("/tmp/quorvane-mutate") / hashlib.sha1(str(REPO).encode()).hexdigest()[:10]
+    scratch.mkdir(parents=True, exist_ok=True)
+    lock = open(scratch / "lock", "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except BlockingIOError:
+        raise SystemExit(f"another mutation run is using {scratch}")
+
+    jobs = max(1, min(args.jobs, len(groups) or 1))
+    print_lock = threading.Lock()
+
+    def log(text: str):
+        with print_lock:
+            print(text, flush=True)
+
+    commit = run(["git", "-C", str(REPO), "rev-parse", "--short", "HEAD"]).stdout.strip()
+    dirty = run(["git", "-C", str(REPO), "status", "--porcelain", "--untracked-files=no"]).stdout.strip()
+    started = time.monotonic()
+    workers = [Worker(scratch, k, max(1, args.build_jobs // jobs), log) for k in range(jobs)]
+    for w in workers:
+        w.prepare()
+    if args.tests:
+        unknown = set(args.tests) - {t["name"] for t in workers[0].tests}
+        if unknown:
+            raise SystemExit("no such test: " + " ".join(sorted(unknown)))
+        for w in workers:
+            w.tests = [t for t in w.tests if t["name"] in args.tests]
+    workers[0].baseline()
+    order = [t["name"] for t in workers[0].tests]
+    seconds = {t["name"]: t["seconds"] for t in workers[0].tests}
+    # A mutant that makes a test hang is killed; the limit leaves room for a loaded machine.
+    timeouts = {name: max(10.0, 10 * s) for name, s in seconds.items()}
+    for w in workers[1:]:
+        for t in w.tests:
+            t["seconds"] = seconds[t["name"]]
+    log("tests, quickest first: " + ", ".join(f"{n} {seconds[n]:.1f}s" for n in order))
+
+    work: queue.Queue = queue.Queue()
+    for g in groups.values():
+        work.put(g)
+    done = [0]
+    total = len(to_run)
+
+    def serve(w: Worker):
+        while True:
+            try:
+                group = work.get_nowait()
+            except queue.Empty:
+                return
+            for m in group:
+                w.try_mutant(m, timeouts)
+                with print_lock:
+                    done[0] += 1
+                    line = m.edits[0].line + 1
+                    print(f"[{done[0]}/{total}] {m.id} {m.file}:{line} {m.rule}: {m.result}"
+                          f" ({m.detail}) {m.seconds:.1f}s", flush=True)
+
+    threads = [threading.Thread(target=serve, args=(w,)) for w in workers]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    elapsed = time.monotonic() - started
+
+    partial = len(chosen) != standing
+    head = [f"Mutation testing of {commit}{' with local changes' if dirty else ''}, "
+            f"{datetime.datetime.now():%Y-%m-%d %H:%M}",
+            f"{len(chosen)} mutants{' (a selection of ' + str(standing) + ')' if partial else ''}, "
+            f"{len(to_run)} run in {elapsed / 60:.1f} min ({jobs} scratch cop{'y' if jobs == 1 else 'ies'}, "
+            f"{args.build_jobs} build jobs)", ""]
+    body = ["Scores (killed / non-equivalent applicable):"] + scores(chosen, areas) + [""]
+    body += ["Mutants per rule and area:"] + rule_counts(chosen, areas) + [""]
+    for title, sel in (("SURVIVED", lambda m: m.result == "survived" and not m.equivalent),
+                       ("MARKED EQUIVALENT BUT KILLED (the mark is wrong, or a test restates the code)",
+                        lambda m: m.equivalent and m.result == "killed"),
+                       ("NOT APPLICABLE", lambda m: m.result == "not applicable"),
+                       ("EQUIVALENT", lambda m: m.equivalent and m.result != "killed"),
+                       ("KILLED", lambda m: m.result == "killed" and not m.equivalent)):
+        sel_ms = [m for m in chosen if sel(m)]
+        if sel_ms:
+            body += [f"{title} ({len(sel_ms)})", ""] + [describe(m) + "\n" for m in sel_ms]
+    report = "\n".join(head + body)
+    args.report.parent.mkdir(parents=True, exist_ok=True)
+    args.report.write_text(report)
+    args.report.with_suffix(".json").write_text(json.dumps(
+        [{"id": m.id, "area": m.area, "file": m.file, "rule": m.rule, "result": m.result, "detail": m.detail,
+          "equivalent": m.equivalent, "seconds": round(m.seconds, 1),
+          "edits": [{"line": e.line + 1, "before": e.before, "after": e.after} for e in m.edits]}
+         for m in chosen], indent=1))
+    print()
+    print("\n".join(head[:2] + scores(chosen, areas)))
+    print(f"report: {args.report}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
