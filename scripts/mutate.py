@@ -789,7 +789,7 @@ class Worker:
             return
         generator = ["-G", "Ninja"] if shutil.which("ninja") else []
         run(["cmake", "-S", str(self.src), "-B", str(self.build), "-DCMAKE_BUILD_TYPE=Release",
-             "-DQUORVANE_BUILD_TESTS=ON"] + generator, check=True)
+             "-DBUILD_TESTING=ON"] + generator, check=True)
 
     def make(self, target: str | None, timeout: float = 1800) -> tuple[bool, str]:
         cmd = ["cmake", "--build", str(self.build), "-j", str(self.build_jobs)]
