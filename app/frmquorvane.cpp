@@ -119,7 +119,7 @@ QString plain(const char* caption) { return QString::fromUtf8(caption).replace(u
 std::span<const PanelRow> frmquorvane::rows() { return panelRows; }
 
 frmquorvane::frmquorvane(const NumberLocale& locale)
-    : panel_(new Form(design, locale)), windows_(locale, this)
+    : panel_(new Form(design, locale)), windows_(locale, *this)
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));

@@ -10,7 +10,7 @@
 
 namespace qv::frame {
 
-FormSlots::FormSlots(NumberLocale locale, QWidget* beside) : locale_(std::move(locale)), beside_(beside) {}
+FormSlots::FormSlots(NumberLocale locale, QWidget& beside) : locale_(std::move(locale)), beside_(beside) {}
 
 FormSlots::~FormSlots() = default;
 
@@ -24,16 +24,16 @@ Form* FormSlots::open(const CalculatorWindow& window)
     // A closed window is only hidden; its replacement starts afresh.
     if (!it->form || !it->form->isVisible()) {
         it->form = load(window, locale_);
-        if (beside_ && beside_->screen()) {
+        if (const QScreen* screen = beside_.screen()) {
             // Beside the main window and the windows open, wholly on the
             // screen. A window's frame is not known before it is shown; it
             // is taken to be as thick as the main window's.
-            std::vector<QRect> open{beside_->frameGeometry()};
+            std::vector<QRect> open{beside_.frameGeometry()};
             for (const Slot& s : slots_)
                 if (s.form && s.form->isVisible())
                     open.push_back(s.form->frameGeometry());
-            const QSize frame = it->form->size() + open.front().size() - beside_->size();
-            it->form->move(placeBeside(frame, beside_->screen()->availableGeometry(), open));
+            const QSize frame = it->form->size() + open.front().size() - beside_.size();
+            it->form->move(placeBeside(frame, screen->availableGeometry(), open));
         }
     }
     // A minimised window is restored: choosing its menu item means wanting to see it.

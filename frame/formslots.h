@@ -15,7 +15,7 @@ namespace qv::frame {
 class FormSlots {
 public:
     // beside: the window new calculator windows are first placed beside.
-    FormSlots(NumberLocale locale, QWidget* beside);
+    FormSlots(NumberLocale locale, QWidget& beside);
     ~FormSlots();
 
     // Open: if the window's slot is empty, or holds a window the user has
@@ -33,7 +33,7 @@ private:
         std::unique_ptr<Form> form;
     };
     NumberLocale locale_;
-    QWidget* beside_;
+    QWidget& beside_;
     std::vector<Slot> slots_;
 };
 

@@ -18,13 +18,13 @@ void report(QWidget* window, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Calculator"), text, QMessageBox::Ok, window);
     box.setWindowModality(Qt::ApplicationModal);
-    if (window && window->screen()) {
+    if (const QScreen* screen = window->screen()) {
         // The box's frame is not known before it is shown; the window's is.
         box.adjustSize();
         const QWidget* top = window->window();
         const QRect beside = top->frameGeometry();
         const QSize outer = box.size() + beside.size() - top->size();
-        const QRect available = window->screen()->availableGeometry();
+        const QRect available = screen->availableGeometry();
         // Beside the window, else below or above it, else where Qt puts it.
         for (const QPoint at : {placeBeside(outer, available, {beside}), QPoint(beside.left(), beside.bottom() + 1),
                                 QPoint(beside.left(), beside.top() - outer.height())})

@@ -754,6 +754,13 @@ KILLS: dict[str, dict[str, int]] = {}
 KILLS_LOCK = threading.Lock()
 
 
+def test_target(command: list[str]) -> str:
+    """The test program a ctest command runs: its first word, or the program
+    a wrapper such as xvfb-run is given."""
+    programs = [os.path.basename(word) for word in command if os.path.basename(word).startswith("tst_")]
+    return programs[0] if programs else os.path.basename(command[0])
+
+
 class Worker:
     """A scratch copy of the tree with its own build directory."""
 
@@ -810,7 +817,7 @@ class Worker:
                 env[k] = v
             tests.append({"name": t["name"], "command": t["command"], "env": env,
                           "cwd": props.get("WORKING_DIRECTORY", str(self.build)),
-                          "target": os.path.basename(t["command"][0]), "seconds": 0.0})
+                          "target": test_target(t["command"]), "seconds": 0.0})
         self.tests = tests
 
     def run_test(self, test: dict, timeout: float) -> tuple[str, str, float]:

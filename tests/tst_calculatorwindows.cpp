@@ -118,15 +118,12 @@ void CalculatorWindows::division_data()
     addCase("div: 1, 3", "frmdiv", {"txt1=1", "txt2=3"}, {"txt3=0.333333333333333"});
     addCase("div: 22, 7", "frmdiv", {"txt1=22", "txt2=7"}, {"txt3=3.14285714285714"});
     addCase("div: 10, 4", "frmdiv", {"txt1=10", "txt2=4"}, {"txt3=2.5"});
-    addCase("div: 6, 3", "frmdiv", {"txt1=6", "txt2=3"}, {"txt3=2"});
     addCase("div: 12abc reads 12", "frmdiv", {"txt1=12abc", "txt2=4"}, {"txt3=3"});
-    addCase("div: 1,5 reads 1", "frmdiv", {"txt1=1,5", "txt2=2"}, {"txt3=0.5"});
     addCase("div: comma locale, 1,5 reads 1", "frmdiv", {"txt1=1,5", "txt2=4"}, {"txt3=0,25"}, "", "comma");
     addCase("div: &H10 reads 16", "frmdiv", {"txt1=&H10", "txt2=4"}, {"txt3=4"});
     addCase("div: empty dividend", "frmdiv", {"txt1=", "txt2=5"}, {"txt3=0"});
     addCase("div: small quotient", "frmdiv", {"txt1=1", "txt2=100000"}, {"txt3=1E-05"});
     addCase("div: large quotient", "frmdiv", {"txt1=1E20", "txt2=1"}, {"txt3=1E+20"});
-    addCase("div: negative", "frmdiv", {"txt1=-7", "txt2=2"}, {"txt3=-3.5"});
     addCase("div: by zero", "frmdiv", {"txt1=1", "txt2=0"}, {"txt3="}, "division by zero");
     addCase("div: empty by empty", "frmdiv", {"txt1=", "txt2="}, {"txt3="},
             "Overflow: the result is too large for the calculator, or has no value (0 divided by 0).");
@@ -143,12 +140,9 @@ void CalculatorWindows::roots_data()
     // The square root is the power with exponent 1.0 / 2.0 of a lenient reading.
     addCase("sqroot: 16", "frmsqroot", {"txt1=16"}, {"txt2=4"});
     addCase("sqroot: 2", "frmsqroot", {"txt1=2"}, {"txt2=1.4142135623731"});
-    addCase("sqroot: 3", "frmsqroot", {"txt1=3"}, {"txt2=1.73205080756888"});
-    addCase("sqroot: 0.25", "frmsqroot", {"txt1=0.25"}, {"txt2=0.5"});
     addCase("sqroot: 1E300", "frmsqroot", {"txt1=1E300"}, {"txt2=1E+150"});
     addCase("sqroot: empty reads 0", "frmsqroot", {"txt1="}, {"txt2=0"});
     addCase("sqroot: 9abc reads 9", "frmsqroot", {"txt1=9abc"}, {"txt2=3"});
-    addCase("sqroot: comma locale shows a comma", "frmsqroot", {"txt1=0.25"}, {"txt2=0,5"}, "", "comma");
     addCase("sqroot: comma locale, 2,25 reads 2", "frmsqroot", {"txt1=2,25"}, {"txt2=1,4142135623731"}, "", "comma");
     addCase("sqroot: -4 keeps the old text", "frmsqroot", {"txt1=-4"}, {"txt2="}, "invalid argument");
     addCase("sqroot: 1E400 is beyond reading", "frmsqroot", {"txt1=1E400"}, {"txt2="}, "overflow");
@@ -157,12 +151,7 @@ void CalculatorWindows::roots_data()
     // last digit 4 where a true cube root rounds to 5.
     addCase("croot: 19, exponent not an exact third", "frmcroot", {"txt1=19"}, {"txt2=2.66840164872194"});
     addCase("croot: 27", "frmcroot", {"txt1=27"}, {"txt2=3"});
-    addCase("croot: 8", "frmcroot", {"txt1=8"}, {"txt2=2"});
-    addCase("croot: 1000", "frmcroot", {"txt1=1000"}, {"txt2=10"});
-    addCase("croot: 64", "frmcroot", {"txt1=64"}, {"txt2=4"});
     addCase("croot: 2", "frmcroot", {"txt1=2"}, {"txt2=1.25992104989487"});
-    addCase("croot: 10", "frmcroot", {"txt1=10"}, {"txt2=2.15443469003188"});
-    addCase("croot: empty reads 0", "frmcroot", {"txt1="}, {"txt2=0"});
     addCase("croot: comma locale", "frmcroot", {"txt1=2"}, {"txt2=1,25992104989487"}, "", "comma");
     addCase("croot: -8 keeps the old text", "frmcroot", {"txt1=-8"}, {"txt2="}, "invalid argument");
 }
@@ -175,15 +164,11 @@ void CalculatorWindows::strictAreas_data()
 
     addCase("square: 5", "frmsquare", {"txt1=5"}, {"txt2=25"});
     addCase("square: 2.5", "frmsquare", {"txt1=2.5"}, {"txt2=6.25"});
-    addCase("square: -3", "frmsquare", {"txt1=-3"}, {"txt2=9"});
     addCase("square: spaces around 5", "frmsquare", {"txt1= 5 "}, {"txt2=25"});
-    addCase("square: 0.1", "frmsquare", {"txt1=0.1"}, {"txt2=0.01"});
     addCase("square: 1E100", "frmsquare", {"txt1=1E100"}, {"txt2=1E+200"});
     addCase("square: comma locale 2,5", "frmsquare", {"txt1=2,5"}, {"txt2=6,25"}, "", "comma");
     addCase("square: empty is no 0", "frmsquare", {"txt1="}, {"txt2="}, "conversion");
-    addCase("square: blanks", "frmsquare", {"txt1=   "}, {"txt2="}, "conversion");
     addCase("square: 12abc", "frmsquare", {"txt1=12abc"}, {"txt2="}, "conversion");
-    addCase("square: 1,5 with the full stop", "frmsquare", {"txt1=1,5"}, {"txt2="}, "conversion");
     addCase("square: 1E200 overflows", "frmsquare", {"txt1=1E200"}, {"txt2="}, "overflow");
 
     addCase("rect: 4 by 2.5", "frmrect", {"txt1=4", "txt2=2.5"}, {"txt3=10"});
@@ -198,11 +183,8 @@ void CalculatorWindows::strictAreas_data()
     // Area ((22 x r) x r) / 7 and circumference (44 x r) / 7, never 22/7 x r x r.
     addCase("cir: 7", "frmcir", {"txt1=7"}, {"txt2=154", "txt3=44"});
     addCase("cir: 1", "frmcir", {"txt1=1"}, {"txt2=3.14285714285714", "txt3=6.28571428571429"});
-    addCase("cir: 0.5", "frmcir", {"txt1=0.5"}, {"txt2=0.785714285714286", "txt3=3.14285714285714"});
-    addCase("cir: 2", "frmcir", {"txt1=2"}, {"txt2=12.5714285714286", "txt3=12.5714285714286"});
     addCase("cir: 1.2, area in written order", "frmcir", {"txt1=1.2"}, {"txt2=4.52571428571428", "txt3=7.54285714285714"});
     addCase("cir: 1.1, circumference in written order", "frmcir", {"txt1=1.1"}, {"txt2=3.80285714285714", "txt3=6.91428571428572"});
-    addCase("cir: -7", "frmcir", {"txt1=-7"}, {"txt2=154", "txt3=-44"});
     addCase("cir: comma locale 0,5", "frmcir", {"txt1=0,5"}, {"txt2=0,785714285714286", "txt3=3,14285714285714"}, "", "comma");
     addCase("cir: empty", "frmcir", {"txt1="}, {"txt2=", "txt3="}, "conversion");
     addCase("cir: 7m", "frmcir", {"txt1=7m"}, {"txt2=", "txt3="}, "conversion");
@@ -211,11 +193,7 @@ void CalculatorWindows::strictAreas_data()
     // The diagonal is ((l x l) + (b x b)) ^ (1.0 / 2.0), not a hypotenuse function.
     addCase("dia: 3, 4", "frmdia", {"txt1=3", "txt2=4"}, {"txt3=5"});
     addCase("dia: 1, 1", "frmdia", {"txt1=1", "txt2=1"}, {"txt3=1.4142135623731"});
-    addCase("dia: 5, 12", "frmdia", {"txt1=5", "txt2=12"}, {"txt3=13"});
-    addCase("dia: 0, 0", "frmdia", {"txt1=0", "txt2=0"}, {"txt3=0"});
-    addCase("dia: -3, 4", "frmdia", {"txt1=-3", "txt2=4"}, {"txt3=5"});
     addCase("dia: 0.6, 4.2 in written order", "frmdia", {"txt1=0.6", "txt2=4.2"}, {"txt3=4.24264068711928"});
-    addCase("dia: spaces around 3", "frmdia", {"txt1= 3 ", "txt2=4"}, {"txt3=5"});
     addCase("dia: comma locale", "frmdia", {"txt1=1,5", "txt2=2"}, {"txt3=2,5"}, "", "comma");
     addCase("dia: an empty breadth is named", "frmdia", {"txt1=3", "txt2="}, {"txt3="},
             "Conversion failure: the field \u201cGive the breadth\u201d is empty or holds text that is not a number.");
@@ -230,16 +208,9 @@ void CalculatorWindows::triangle_data()
     addCaseColumns();
 
     addCase("tri: 3, 4, 5", "frmtri", {"txt1=3", "txt2=4", "txt3=5"}, {"txt4=6"});
-    addCase("tri: 5, 5, 8", "frmtri", {"txt1=5", "txt2=5", "txt3=8"}, {"txt4=12"});
     addCase("tri: 7, 8, 9", "frmtri", {"txt1=7", "txt2=8", "txt3=9"}, {"txt4=26.8328157299975"});
-    addCase("tri: 2, 3, 4", "frmtri", {"txt1=2", "txt2=3", "txt3=4"}, {"txt4=2.90473750965556"});
-    addCase("tri: 1, 1, 1", "frmtri", {"txt1=1", "txt2=1", "txt3=1"}, {"txt4=0.433012701892219"});
-    addCase("tri: 10, 10, 10", "frmtri", {"txt1=10", "txt2=10", "txt3=10"}, {"txt4=43.3012701892219"});
     addCase("tri: 1.1, 1.3, 1.7 in written order", "frmtri", {"txt1=1.1", "txt2=1.3", "txt3=1.7"}, {"txt4=0.714995629357271"});
     addCase("tri: degenerate 1, 2, 3", "frmtri", {"txt1=1", "txt2=2", "txt3=3"}, {"txt4=0"});
-    addCase("tri: empty sides read 0", "frmtri", {"txt1=", "txt2=", "txt3="}, {"txt4=0"});
-    addCase("tri: negative sides", "frmtri", {"txt1=-3", "txt2=-4", "txt3=-5"}, {"txt4=6"});
-    addCase("tri: 3m reads 3", "frmtri", {"txt1=3m", "txt2=4", "txt3=5"}, {"txt4=6"});
     addCase("tri: 2,5 reads 2", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2"}, {"txt4=1.73205080756888"});
     addCase("tri: comma locale", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2.5"}, {"txt4=1,9515618744995"}, "", "comma");
     addCase("tri: 1, 1, 3 is no triangle", "frmtri", {"txt1=1", "txt2=1", "txt3=3"}, {"txt4="}, "invalid argument");
@@ -255,29 +226,19 @@ void CalculatorWindows::solidAreas_data()
     addCaseColumns();
 
     addCase("cube: 3", "frmcube", {"txt1=3"}, {"txt2=54"});
-    addCase("cube: 2.5", "frmcube", {"txt1=2.5"}, {"txt2=37.5"});
-    addCase("cube: -2", "frmcube", {"txt1=-2"}, {"txt2=24"});
-    addCase("cube: 3 cm reads 3", "frmcube", {"txt1=3 cm"}, {"txt2=54"});
+    addCase("cube: 39943.538, (6 x a) x a", "frmcube", {"txt1=39943.538"}, {"txt2=9572917367.74467"});
     addCase("cube: 12abc reads 12, unlike the square", "frmcube", {"txt1=12abc"}, {"txt2=864"});
-    addCase("cube: empty reads 0", "frmcube", {"txt1="}, {"txt2=0"});
-    addCase("cube: abc reads 0", "frmcube", {"txt1=abc"}, {"txt2=0"});
     addCase("cube: comma locale, 2,5 reads 2", "frmcube", {"txt1=2,5"}, {"txt2=24"}, "", "comma");
-    addCase("cube: comma locale, 2.5 shows a comma", "frmcube", {"txt1=2.5"}, {"txt2=37,5"}, "", "comma");
     addCase("cube: overflow", "frmcube", {"txt1=1E155"}, {"txt2="}, "overflow");
 
     addCase("sph: 7", "frmsph", {"txt1=7"}, {"txt2=616"});
-    addCase("sph: 1", "frmsph", {"txt1=1"}, {"txt2=12.5714285714286"});
-    addCase("sph: 0.5", "frmsph", {"txt1=0.5"}, {"txt2=3.14285714285714"});
     addCase("sph: 0.6 in written order", "frmsph", {"txt1=0.6"}, {"txt2=4.52571428571428"});
-    addCase("sph: empty reads 0", "frmsph", {"txt1="}, {"txt2=0"});
     addCase("sph: comma locale", "frmsph", {"txt1=0.5"}, {"txt2=3,14285714285714"}, "", "comma");
     addCase("sph: overflow", "frmsph", {"txt1=1E155"}, {"txt2="}, "overflow");
 
     // txt1 is the length, txt2 the radius; txt3 the total, txt4 the lateral area.
     addCase("cyl: 10, 7", "frmcyl", {"txt1=10", "txt2=7"}, {"txt3=748", "txt4=440"});
-    addCase("cyl: 1, 1", "frmcyl", {"txt1=1", "txt2=1"}, {"txt3=12.5714285714286", "txt4=6.28571428571429"});
     addCase("cyl: 0, 7", "frmcyl", {"txt1=0", "txt2=7"}, {"txt3=308", "txt4=0"});
-    addCase("cyl: 7, 0", "frmcyl", {"txt1=7", "txt2=0"}, {"txt3=0", "txt4=0"});
     addCase("cyl: 0.1, 1, total in written order", "frmcyl", {"txt1=0.1", "txt2=1"}, {"txt3=6.91428571428572", "txt4=0.628571428571429"});
     addCase("cyl: 0.1, 5.4, lateral in written order", "frmcyl", {"txt1=0.1", "txt2=5.4"}, {"txt3=186.685714285714", "txt4=3.39428571428572"});
     addCase("cyl: empty reads 0", "frmcyl", {"txt1=", "txt2=abc"}, {"txt3=0", "txt4=0"});
@@ -287,11 +248,8 @@ void CalculatorWindows::solidAreas_data()
 
     // txt2 is the total, txt3 the lateral area.
     addCase("hemi: 7", "frmhemi", {"txt1=7"}, {"txt2=462", "txt3=308"});
-    addCase("hemi: 1", "frmhemi", {"txt1=1"}, {"txt2=9.42857142857143", "txt3=6.28571428571429"});
-    addCase("hemi: -7", "frmhemi", {"txt1=-7"}, {"txt2=462", "txt3=308"});
     addCase("hemi: 8.1, total in written order", "frmhemi", {"txt1=8.1"}, {"txt2=618.608571428572", "txt3=412.405714285714"});
     addCase("hemi: 2.7, lateral in written order", "frmhemi", {"txt1=2.7"}, {"txt2=68.7342857142857", "txt3=45.8228571428572"});
-    addCase("hemi: empty reads 0", "frmhemi", {"txt1="}, {"txt2=0", "txt3=0"});
     addCase("hemi: comma locale", "frmhemi", {"txt1=1"}, {"txt2=9,42857142857143", "txt3=6,28571428571429"}, "", "comma");
     addCase("hemi: overflow", "frmhemi", {"txt1=1E155"}, {"txt2=", "txt3="}, "overflow");
 }
@@ -303,7 +261,6 @@ void CalculatorWindows::cone_data()
 
     addCase("cone: 3, 4", "frmcone", {"txt1=3", "txt2=4"}, {"txt3=5", "txt4=47.1428571428571", "txt5=75.4285714285714"});
     addCase("cone: 7, 24", "frmcone", {"txt1=7", "txt2=24"}, {"txt3=25", "txt4=550", "txt5=704"});
-    addCase("cone: 1, 1", "frmcone", {"txt1=1", "txt2=1"}, {"txt3=1.4142135623731", "txt4=4.44467119602973", "txt5=7.58752833888687"});
     addCase("cone: 0, 5", "frmcone", {"txt1=0", "txt2=5"}, {"txt3=5", "txt4=0", "txt5=0"});
     addCase("cone: -3, 4", "frmcone", {"txt1=-3", "txt2=4"}, {"txt3=5", "txt4=-47.1428571428571", "txt5=-18.8571428571429"});
     addCase("cone: 2, 1, total in written order", "frmcone", {"txt1=2", "txt2=1"}, {"txt3=2.23606797749979", "txt4=14.0552844299987", "txt5=26.6267130014273"});
@@ -323,22 +280,14 @@ void CalculatorWindows::volumes_data()
     // Cube (v x v) x v and room (l x b) x h: plain products, no power.
     addCase("vcube: 3", "frmvcube", {"txt1=3"}, {"txt4=27"});
     addCase("vcube: 1.1 just above 1.331", "frmvcube", {"txt1=1.1"}, {"txt4=1.331"});
-    addCase("vcube: -2", "frmvcube", {"txt1=-2"}, {"txt4=-8"});
     addCase("vcube: 100000 is 1E+15", "frmvcube", {"txt1=100000"}, {"txt4=1E+15"});
-    addCase("vcube: 2cm reads 2", "frmvcube", {"txt1=2cm"}, {"txt4=8"});
-    addCase("vcube: 1,5 reads 1", "frmvcube", {"txt1=1,5"}, {"txt4=1"});
-    addCase("vcube: empty", "frmvcube", {"txt1="}, {"txt4=0"});
-    addCase("vcube: letters", "frmvcube", {"txt1=abc"}, {"txt4=0"});
-    addCase("vcube: hex", "frmvcube", {"txt1=&H3"}, {"txt4=27"});
     addCase("vcube: comma locale 1.1", "frmvcube", {"txt1=1.1"}, {"txt4=1,331"}, "", "comma");
     addCase("vcube: comma locale 1,5 reads 1", "frmvcube", {"txt1=1,5"}, {"txt4=1"}, "", "comma");
     addCase("vcube: 1E+200 overflows", "frmvcube", {"txt1=1E+200"}, {"txt4="}, "overflow");
     addCase("room: 2, 3, 4", "frmvroom", {"txt1=2", "txt2=3", "txt3=4"}, {"txt4=24"});
-    addCase("room: 2.5, 4, 3", "frmvroom", {"txt1=2.5", "txt2=4", "txt3=3"}, {"txt4=30"});
     addCase("room: tenths", "frmvroom", {"txt1=0.1", "txt2=0.2", "txt3=0.3"}, {"txt4=0.006"});
-    addCase("room: negative length", "frmvroom", {"txt1=-2", "txt2=3", "txt3=4"}, {"txt4=-24"});
-    addCase("room: empty height", "frmvroom", {"txt1=2", "txt2=3", "txt3="}, {"txt4=0"});
-    addCase("room: all empty", "frmvroom", {"txt1=", "txt2=", "txt3="}, {"txt4=0"});
+    addCase("room: (l x b) x h", "frmvroom", {"txt1=228868215", "txt2=652548404", "txt3=39369565"},
+            {"txt4=5.8797495900747E+24"});
     addCase("room: units typed", "frmvroom", {"txt1=2m", "txt2=3 m", "txt3=4metres"}, {"txt4=24"});
     addCase("room: comma locale 2,5 reads 2", "frmvroom", {"txt1=2,5", "txt2=4", "txt3=3"}, {"txt4=24"}, "", "comma");
     addCase("room: 1E+150 each overflows", "frmvroom", {"txt1=1E+150", "txt2=1E+150", "txt3=1E+150"}, {"txt4="}, "overflow");
@@ -346,42 +295,25 @@ void CalculatorWindows::volumes_data()
     // Sphere (((88 x r) x r) x r) / 21 and hemisphere with 44: the product
     // first, the division last, which sets the last digit and the overflow.
     addCase("vsph: 7", "frmvsph", {"txt1=7"}, {"txt2=1437.33333333333"});
-    addCase("vsph: 1", "frmvsph", {"txt1=1"}, {"txt2=4.19047619047619"});
-    addCase("vsph: 0.5", "frmvsph", {"txt1=0.5"}, {"txt2=0.523809523809524"});
-    addCase("vsph: -1", "frmvsph", {"txt1=-1"}, {"txt2=-4.19047619047619"});
     addCase("vsph: 13.26, last digit by order", "frmvsph", {"txt1=13.26"}, {"txt2=9769.98618514285"});
     addCase("vsph: 1E+102 fits", "frmvsph", {"txt1=1E+102"}, {"txt2=4.19047619047619E+306"});
-    addCase("vsph: 7cm", "frmvsph", {"txt1=7cm"}, {"txt2=1437.33333333333"});
-    addCase("vsph: letters", "frmvsph", {"txt1=abc"}, {"txt2=0"});
     addCase("vsph: comma locale 0.5", "frmvsph", {"txt1=0.5"}, {"txt2=0,523809523809524"}, "", "comma");
     addCase("vsph: 2E+102 overflows though the volume fits", "frmvsph", {"txt1=2E+102"}, {"txt2="}, "overflow");
     addCase("vhemi: 7", "frmvhemi", {"txt1=7"}, {"txt2=718.666666666667"});
-    addCase("vhemi: 1", "frmvhemi", {"txt1=1"}, {"txt2=2.0952380952381"});
-    addCase("vhemi: 3", "frmvhemi", {"txt1=3"}, {"txt2=56.5714285714286"});
     addCase("vhemi: 7.63, last digit by order", "frmvhemi", {"txt1=7.63"}, {"txt2=930.694174666666"});
     addCase("vhemi: 1E+102 fits", "frmvhemi", {"txt1=1E+102"}, {"txt2=2.0952380952381E+306"});
-    addCase("vhemi: empty", "frmvhemi", {"txt1="}, {"txt2=0"});
     addCase("vhemi: 2E+102 overflows", "frmvhemi", {"txt1=2E+102"}, {"txt2="}, "overflow");
 
     // Cone (((22 x r) x r) x h) / 21 and cylinder the same over 7.
     addCase("vcone: 7, 3", "frmvcone", {"txt1=7", "txt2=3"}, {"txt3=154"});
-    addCase("vcone: 1, 1", "frmvcone", {"txt1=1", "txt2=1"}, {"txt3=1.04761904761905"});
-    addCase("vcone: 2, 5", "frmvcone", {"txt1=2", "txt2=5"}, {"txt3=20.952380952381"});
     addCase("vcone: 13.05, 4, last digit by order", "frmvcone", {"txt1=13.05", "txt2=4"}, {"txt3=713.648571428572"});
     addCase("vcone: 1E+153, 1 fits", "frmvcone", {"txt1=1E+153", "txt2=1"}, {"txt3=1.04761904761905E+306"});
-    addCase("vcone: negative radius squared", "frmvcone", {"txt1=-7", "txt2=3"}, {"txt3=154"});
     addCase("vcone: negative height", "frmvcone", {"txt1=7", "txt2=-3"}, {"txt3=-154"});
-    addCase("vcone: empty radius", "frmvcone", {"txt1=", "txt2=3"}, {"txt3=0"});
-    addCase("vcone: 3 m", "frmvcone", {"txt1=7", "txt2=3 m"}, {"txt3=154"});
     addCase("vcone: 1E+153, 10 overflows though the volume fits", "frmvcone", {"txt1=1E+153", "txt2=10"}, {"txt3="}, "overflow");
     addCase("vcyl: 7, 3", "frmvcyl", {"txt1=7", "txt2=3"}, {"txt3=462"});
-    addCase("vcyl: 1, 1", "frmvcyl", {"txt1=1", "txt2=1"}, {"txt3=3.14285714285714"});
-    addCase("vcyl: 3.5, 10", "frmvcyl", {"txt1=3.5", "txt2=10"}, {"txt3=385"});
-    addCase("vcyl: 2, 5", "frmvcyl", {"txt1=2", "txt2=5"}, {"txt3=62.8571428571429"});
     addCase("vcyl: 17.11, 10, last digit by order", "frmvcyl", {"txt1=17.11", "txt2=10"}, {"txt3=9200.78028571428"});
     addCase("vcyl: 1E+153, 1 fits", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3.14285714285714E+306"});
     addCase("vcyl: empty height", "frmvcyl", {"txt1=7", "txt2="}, {"txt3=0"});
-    addCase("vcyl: letters", "frmvcyl", {"txt1=abc", "txt2=3"}, {"txt3=0"});
     addCase("vcyl: comma locale", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3,14285714285714E+306"}, "", "comma");
     addCase("vcyl: 1E+153, 10 overflows", "frmvcyl", {"txt1=1E+153", "txt2=10"}, {"txt3="}, "overflow");
 }
@@ -408,6 +340,8 @@ void CalculatorWindows::reset()
             locked << f;
     }
     QVERIFY(!locked.isEmpty());
+    for (const char* input : qv::frame::inputs(described))
+        QVERIFY2(!locked.contains(form->field(input)), input);
     QCOMPARE(press(*form, described.calculate.button), QString());
     for (QLineEdit* f : fieldsOf(*form)) // the locked fields got results, the others kept their input
         QVERIFY2(locked.contains(f) ? !f->text().isEmpty() : f->text() == "2", qPrintable(f->objectName()));

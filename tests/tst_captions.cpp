@@ -138,8 +138,6 @@ private slots:
     void resultsShowWhole();
     void blankTitlesAreBlankOnX11_data();
     void blankTitlesAreBlankOnX11();
-    void fontsAreTheInstalledSubstitutes_data();
-    void fontsAreTheInstalledSubstitutes();
 };
 
 void Captions::fitTheirControls_data()
@@ -226,38 +224,6 @@ void Captions::resultsShowWhole()
         window->clear({qPrintable(f->objectName())});
         QCOMPARE(f->font(), designed); // an empty field is back in its own size
     }
-}
-
-void Captions::fontsAreTheInstalledSubstitutes_data()
-{
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<double>("pointSize");
-    // The windows name the fonts they were designed with; installed fonts stand in.
-    QTest::newRow("Comic Sans MS: the main window's check boxes") << "" << "chk1" << "Comic Neue" << 9.75;
-    QTest::newRow("Bookman Old Style: the title") << "" << "Label13" << "URW Bookman" << 18.0;
-    QTest::newRow("MS Sans Serif: the division window") << "mnudiv" << "Label1" << "Nimbus Sans" << 9.75;
-    // Not the desktop's font, whatever it is: the windows are laid out for this one.
-    QTest::newRow("toolkit default: the rectangle window") << "mnurect" << "Label1" << "Nimbus Sans" << 8.25;
-    QTest::newRow("toolkit default: the main window's notice") << "" << "Label1" << "Nimbus Sans" << 8.25;
-}
-
-void Captions::fontsAreTheInstalledSubstitutes()
-{
-    QFETCH(QString, menuItem);
-    QFETCH(QString, control);
-    QFETCH(QString, family);
-    QFETCH(double, pointSize);
-    frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    QWidget* window = windowFor(main, menuItem);
-    QVERIFY(window);
-    auto* w = window->findChild<QWidget*>(control);
-    QVERIFY(w);
-    const QFontInfo used(w->font());
-    QVERIFY2(used.family().startsWith(family), qPrintable(used.family()));
-    QCOMPARE(w->font().pointSizeF(), pointSize);
 }
 
 QTEST_MAIN(Captions)

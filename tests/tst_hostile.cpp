@@ -7,6 +7,7 @@
 #include "fieldvalue.h"
 #include "windows.h"
 #include "guitest.h"
+#include "hostile.h"
 #include "numbertext.h"
 
 #include <QClipboard>
@@ -57,56 +58,8 @@ void Hostile::readings_data()
     QTest::addColumn<QString>("lenient");
     QTest::addColumn<QString>("stop");  // strict, full-stop locale
     QTest::addColumn<QString>("comma"); // strict, comma locale
-
-    const QString nines(32767, '9');
-    QTest::newRow("32,767 nines") << nines << "!overflow" << "!overflow" << "!overflow";
-    QTest::newRow("32,767 zeros then 7") << QString(32766, '0') + "7" << "7" << "7" << "7";
-    QTest::newRow("32,765 digits after a point")
-        << "0." + QString(32765, '3') << "0.333333333333333" << "0.333333333333333" << "!conversion";
-    QTest::newRow("32,767 digits, tiny exponent") << nines.left(32760) + "E-32800" << "1E-40" << "1E-40" << "1E-40";
-    QTest::newRow("exponent of 20 digits") << "1E999999999999999999" << "!overflow" << "!overflow" << "!overflow";
-    QTest::newRow("negative exponent of 20 digits") << "1E-999999999999999999" << "0" << "0" << "0";
-    QTest::newRow("zero with a huge exponent") << "0E999999999999999999" << "0" << "0" << "0";
-    QTest::newRow("exponent of 32,765 digits") << "1E" + QString(32765, '7') << "!overflow" << "!overflow" << "!overflow";
-    // The doubles nearest the top of the range show, rounded to 15 digits, a
-    // number just beyond it: such a result cannot be read back, by either rule.
-    QTest::newRow("largest double as shown") << "1.79769313486232E+308" << "!overflow" << "!overflow" << "!conversion";
-    QTest::newRow("80-bit hex") << "&HFFFFFFFFFFFFFFFFFFFF" << "1.20892581961463E+24" << "1.20892581961463E+24"
-                                << "1,20892581961463E+24";
-    QTest::newRow("hex beyond any double") << "&H" + QString(300, 'F') << "!overflow" << "!overflow" << "!overflow";
-    QTest::newRow("octal beyond any double") << "&O" + QString(400, '7') << "!overflow" << "!overflow" << "!overflow";
-    QTest::newRow("hex with leading zeros") << "&H" + QString(32000, '0') + "1F" << "31" << "31" << "31";
-    QTest::newRow("lone minus") << "-" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("lone plus") << "+" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("lone point") << "." << "0" << "!conversion" << "!conversion";
-    QTest::newRow("lone comma") << "," << "0" << "!conversion" << "!conversion";
-    QTest::newRow("sign and point") << "-." << "0" << "!conversion" << "!conversion";
-    QTest::newRow("two signs") << "+-5" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("lone ampersand") << "&" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("lone exponent") << "E5" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0661\u0662") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("digit then arabic-indic") << QString::fromUtf8("5\u0663") << "5" << "!conversion" << "!conversion";
-    QTest::newRow("fullwidth digits") << QString::fromUtf8("\uFF11\uFF12") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("devanagari digit") << QString::fromUtf8("\u096B") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("superscript two") << QString::fromUtf8("3\u00B2") << "3" << "!conversion" << "!conversion";
-    QTest::newRow("NUL alone") << QString(QChar(0)) << "0" << "!conversion" << "!conversion";
-    QTest::newRow("NUL inside") << QString("4") + QChar(0) + "5" << "4" << "!conversion" << "!conversion";
-    QTest::newRow("bell and delete") << QString("\a5\x7f") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("escape sequence") << QString("\x1b[2J7") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("carriage return first") << "\r5" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("right-to-left mark first") << QString::fromUtf8("\u200F12") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("right-to-left mark after") << QString::fromUtf8("12\u200F") << "12" << "!conversion" << "!conversion";
-    QTest::newRow("right-to-left override") << QString::fromUtf8("1\u202E23") << "1" << "!conversion" << "!conversion";
-    QTest::newRow("no-break space grouping") << QString::fromUtf8("1\u00A0000") << "1" << "!conversion" << "!conversion";
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "5" << "0" << "!conversion" << "!conversion";
-    QTest::newRow("digit then lone surrogate") << "5" + QString(QChar(0xDC00)) << "5" << "!conversion" << "!conversion";
-    QTest::newRow("emoji") << QString::fromUtf8("\U0001F600" "5") << "0" << "!conversion" << "!conversion";
-    QTest::newRow("pasted column") << "12\n34" << "1234" << "!conversion" << "!conversion";
-    QTest::newRow("pasted windows lines") << "12\r\n34" << "12" << "!conversion" << "!conversion";
-    QTest::newRow("pasted with final line break") << "2.5\n" << "2.5" << "!conversion" << "!conversion";
-    QTest::newRow("pasted with tabs") << "\t7\t" << "7" << "!conversion" << "!conversion";
-    QTest::newRow("spaces only") << QString(32767, ' ') << "0" << "!conversion" << "!conversion";
-    QTest::newRow("digit among 32,765 spaces") << QString(16000, ' ') + "8" + QString(16766, ' ') << "8" << "8" << "8";
+    for (const HostileText& h : hostileTexts())
+        QTest::newRow(h.tag) << h.text << h.lenient << h.stop << h.comma;
 }
 
 void Hostile::readings()

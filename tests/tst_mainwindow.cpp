@@ -57,15 +57,11 @@ void MainWindow::startUpState()
     QCOMPARE(p.field("txt13")->text(), QString("Power of"));
     QCOMPARE(p.field("txt16")->text(), QString("Factorial"));
     QVERIFY(p.control<QAbstractButton>("cmdcal")->isEnabled());
-    QCOMPARE(p.control<QAbstractButton>("cmdcal")->text(), QString("&Calculate"));
-    QCOMPARE(qobject_cast<QCheckBox*>(p.control("chk5"))->text(), QString("Power of "));
-    QCOMPARE(qobject_cast<QLabel*>(p.control("lbl9"))->text(), QString("th power         of "));
     const QString title = qvtest::captionOf(p.control<QLabel>("Label13"));
     QCOMPARE(title.size(), 72);
     QVERIFY(title.startsWith(QString(23, ' ') + "THE" + QString(27, ' ') + "QUORVANE CALCULATOR"));
     // The client area is 9330 x 7995 twips; the first focus is the first check box.
     QCOMPARE(p.size(), QSize(622, 533));
-    QCOMPARE(p.control("chk1")->geometry(), QRect(40, 64, 121, 49));
     QCOMPARE(p.control("lbl5")->geometry(), QRect(319, 213, 9, 17)); // 4780 twips round to 319 px
     QCOMPARE(p.focusWidget(), p.control("chk1"));
     // No calculator window exists until a menu item asks for one.
@@ -216,12 +212,16 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     Form* w = findWindow("frmdiv");
     type(*w, "txt1", "1");
     type(*w, "txt2", "0");
-    // The box stands beside the window, not over its fields.
-    w->move(0, 0);
-    QRect box;
-    QVERIFY(messageFrom([&] { QTest::mouseClick(w->control<QAbstractButton>("Command2"), Qt::LeftButton); }, &box)
-                .startsWith("Division by zero"));
-    QVERIFY(!box.intersects(w->frameGeometry()));
+    // The box stands beside the window, not over its fields: here below the
+    // window, there above it.
+    const QRect screen = w->screen()->availableGeometry();
+    for (const QPoint at : {screen.topLeft(), screen.bottomRight() - QPoint(w->frameGeometry().width(), w->frameGeometry().height())}) {
+        w->move(at);
+        QRect box;
+        QVERIFY(messageFrom([&] { QTest::mouseClick(w->control<QAbstractButton>("Command2"), Qt::LeftButton); }, &box)
+                    .startsWith("Division by zero"));
+        QVERIFY(!box.intersects(w->frameGeometry()));
+    }
     // Still running: the same window, and the main window, keep working.
     QCOMPARE(findWindow("frmdiv"), w);
     type(*w, "txt1", "22");

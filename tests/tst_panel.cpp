@@ -403,6 +403,10 @@ void Panel::clickComputesOneRow()
     qvtest::type(s.p, "txt13", "3");
     qvtest::type(s.p, "txt14", "2");
     qvtest::type(s.p, "txt16", "171"); // would fail, but only its own click reads it
+    // Pressed on the field but let go beside it: no click, as with a button.
+    QTest::mousePress(s.p.field("txt15"), Qt::LeftButton);
+    QTest::mouseRelease(s.p.field("txt15"), Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(s.text("txt15"), QString("Answer"));
     QCOMPARE(s.clickField("txt15"), QString());
     QCOMPARE(s.text("txt15"), QString("8"));
     for (const char* other : {"txt6", "txt9", "txt17"})

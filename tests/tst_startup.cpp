@@ -4,6 +4,7 @@
 // deferred icon.
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "startup.h"
 #include "style.h"
 
 #include <QFontDatabase>
@@ -24,10 +25,14 @@ private slots:
     void facesOpenFromOpenTypeWhereInstalled();
     void deferredIconsDrawLikeTheStyle_data();
     void deferredIconsDrawLikeTheStyle();
+    void windowIconInTheSizesWindowManagersShow();
+    void aDisplayIsLookedForInTheEnvironment_data();
+    void aDisplayIsLookedForInTheEnvironment();
 };
 
 void StartUp::controlFonts_data()
 {
+    QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("family");  // the design's
     QTest::addColumn<QString>("standIn"); // asked for where the design's is not installed
@@ -35,13 +40,20 @@ void StartUp::controlFonts_data()
     QTest::addColumn<int>("weight");
     QTest::addColumn<bool>("italic");
 
-    QTest::newRow("hidden field, own font") << "txt1" << "Comic Sans MS" << "Comic Neue" << 9.75 << 400 << false;
+    const QString main = "frmquorvane";
+    QTest::newRow("hidden field, own font") << main << "txt1" << "Comic Sans MS" << "Comic Neue" << 9.75 << 400 << false;
     QTest::newRow("locked result field, same font")
-        << "txt17" << "Comic Sans MS" << "Comic Neue" << 9.75 << 400 << false;
-    QTest::newRow("check box, same font") << "chk1" << "Comic Sans MS" << "Comic Neue" << 9.75 << 400 << false;
-    QTest::newRow("title, a font of its own") << "Label13" << "Bookman Old Style" << "URW Bookman" << 18.0 << 300 << true;
+        << main << "txt17" << "Comic Sans MS" << "Comic Neue" << 9.75 << 400 << false;
+    QTest::newRow("check box, same font") << main << "chk1" << "Comic Sans MS" << "Comic Neue" << 9.75 << 400 << false;
+    QTest::newRow("title, a font of its own")
+        << main << "Label13" << "Bookman Old Style" << "URW Bookman" << 18.0 << 300 << true;
+    // Not the desktop's font, whatever it is: the windows are laid out for this one.
     QTest::newRow("notice line, the window's font")
-        << "Label1" << "MS Sans Serif" << "Nimbus Sans" << 8.25 << 400 << false;
+        << main << "Label1" << "MS Sans Serif" << "Nimbus Sans" << 8.25 << 400 << false;
+    QTest::newRow("division, each control's own font")
+        << "frmdiv" << "Label1" << "MS Sans Serif" << "Nimbus Sans" << 9.75 << 400 << false;
+    QTest::newRow("rectangle, no font of its own")
+        << "frmrect" << "Label1" << "MS Sans Serif" << "Nimbus Sans" << 8.25 << 400 << false;
 }
 
 // Each font asks for one family, the one that shows: the design's where it is
@@ -49,6 +61,7 @@ void StartUp::controlFonts_data()
 // there are several).
 void StartUp::controlFonts()
 {
+    QFETCH(QString, form);
     QFETCH(QString, control);
     QFETCH(QString, family);
     QFETCH(QString, standIn);
@@ -57,7 +70,8 @@ void StartUp::controlFonts()
     QFETCH(bool, italic);
 
     qv::app::frmquorvane main(NumberLocale::fullStop());
-    const QFont font = main.panel().control(qPrintable(control))->font();
+    const auto window = form == "frmquorvane" ? nullptr : qv::frame::load(qvtest::describedWindow(form), NumberLocale::fullStop());
+    const QFont font = (window ? *window : main.panel()).control(qPrintable(control))->font();
     const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
     const QString expected = installed ? family : standIn;
     QCOMPARE(font.families().size(), 1);
@@ -136,6 +150,42 @@ void StartUp::deferredIconsDrawLikeTheStyle()
     const QIcon orphan = passing->standardIcon(pixmap);
     delete passing;
     QVERIFY(!orphan.pixmap(QSize(16, 16)).isNull());
+}
+
+void StartUp::windowIconInTheSizesWindowManagersShow()
+{
+    QCOMPARE(qv::app::calculatorIcon().availableSizes(),
+             (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+}
+
+void StartUp::aDisplayIsLookedForInTheEnvironment_data()
+{
+    QTest::addColumn<QByteArrayList>("environment"); // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; "-" unset
+    QTest::addColumn<bool>("display");
+    QTest::newRow("none") << QByteArrayList{"-", "-", "-"} << false;
+    QTest::newRow("all empty") << QByteArrayList{"", "", ""} << false;
+    QTest::newRow("X11") << QByteArrayList{"-", ":0", "-"} << true;
+    QTest::newRow("Wayland") << QByteArrayList{"-", "", "wayland-0"} << true;
+    QTest::newRow("a Qt platform named") << QByteArrayList{"offscreen", "-", "-"} << true;
+}
+
+// Without a display the program says so; with one, a warning at start-up
+// (there are some on any desktop) is printed and the run goes on.
+void StartUp::aDisplayIsLookedForInTheEnvironment()
+{
+    QFETCH(QByteArrayList, environment);
+    QFETCH(bool, display);
+    const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    QByteArrayList saved;
+    for (int i = 0; i < 3; ++i) {
+        saved << (qEnvironmentVariableIsSet(names[i]) ? qgetenv(names[i]) : "-");
+        environment[i] == "-" ? qunsetenv(names[i]) : qputenv(names[i], environment[i]);
+    }
+    const bool found = qv::app::haveDisplay();
+    for (int i = 0; i < 3; ++i)
+        saved[i] == "-" ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    QCOMPARE(found, display);
+    qv::app::startUpMessage(QtWarningMsg, QMessageLogContext(), "a warning at start-up");
 }
 
 QTEST_MAIN(StartUp)
