@@ -157,8 +157,12 @@ void MainWindow::closedWindowComesBackEmpty()
     type(*w, "txt2", "4");
     QCOMPARE(press(*w, "Command2"), QString());
     QCOMPARE(textOf(*w, "txt3"), QString("2.5"));
+    const int top = w->frameGeometry().top();
     QVERIFY(w->close());
     QCOMPARE(findWindow("frmdiv"), nullptr);
+    // The place it left is free for the next window.
+    choose(&main, "mnusqroot");
+    QCOMPARE(findWindow("frmsqroot")->frameGeometry().top(), top);
     choose(&main, "mnudiv");
     Form* again = findWindow("frmdiv");
     QVERIFY(again);
