@@ -71,6 +71,11 @@ const ShownFont& shown(const Font& font)
 
 const QFont& toQFont(const Font& font) { return shown(font).font; }
 
+// The font a control shows its text in: its own, else its window's, else
+// the toolkit's default.
+const Font& windowFont(const FormDesign& design) { return design.font ? *design.font : ToolkitDefault; }
+const Font& fontOf(const Control& c, const FormDesign& design) { return c.font ? *c.font : windowFont(design); }
+
 // lineHeight: how far apart a label's wrapped lines stand, in percent of its
 // font's line spacing.
 QWidget* makeControl(const Control& c, QWidget* parent, int lineHeight)
@@ -150,14 +155,13 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
     setWindowTitle(QString::fromUtf8(design.caption));
     if (windowTitle().isEmpty())
         keepTitleBlank(this);
-    setFont(toQFont(design.font ? *design.font : ToolkitDefault));
+    setFont(toQFont(windowFont(design)));
     setFixedSize(twipsSize(design.width, design.height));
 
     controls_.reserve(design.controls.size());
     for (const Control& c : design.controls) {
         QWidget* container = c.container ? control(c.container) : this;
-        const Font& font = c.font ? *c.font : design.font ? *design.font : ToolkitDefault;
-        QWidget* w = makeControl(c, container, shown(font).lineHeight);
+        QWidget* w = makeControl(c, container, shown(fontOf(c, design)).lineHeight);
         w->setObjectName(QString::fromLatin1(c.name));
         w->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
         if (c.font)
@@ -294,9 +298,9 @@ void Form::setWhole(const char* name, const QString& text)
 const QFont& Form::designFont(const char* name) const
 {
     for (const Control& c : design_.controls)
-        if (c.font && std::strcmp(c.name, name) == 0)
-            return toQFont(*c.font);
-    return toQFont(design_.font ? *design_.font : ToolkitDefault);
+        if (std::strcmp(c.name, name) == 0)
+            return toQFont(fontOf(c, design_));
+    return toQFont(windowFont(design_));
 }
 
 void Form::run(const std::vector<const char*>& results, const std::function<void()>& handler)
