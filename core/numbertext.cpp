@@ -98,13 +98,27 @@ double toDouble(const Parts& p)
     return p.negative ? -value : value;
 }
 
-// Reads decimal digits, an optional '.'-like separator with digits and an
-// optional exponent from s starting at i, skipping the characters for which
-// skip() is true. Returns false when no mantissa digit was read.
-template <class Skip>
-bool readDecimal(std::string_view s, std::size_t& i, std::string_view decimal, Skip skip,
-                 Parts& p, bool allowThousands, std::string_view thousands, bool& groupingOk)
+// How a number text is written: what separates its fraction, what may group
+// its integer digits, and which characters are passed over wherever they stand.
+struct Rules {
+    std::string_view decimal;   // the decimal separator
+    std::string_view thousands; // between groups of three integer digits; empty: no grouping
+    bool (*skip)(char);         // characters read as if they were not there
+};
+
+enum class Decimal {
+    None,        // no mantissa digit
+    Number,      // a number, its parts in p
+    BadGrouping, // a number whose thousands separators do not stand between groups of three
+};
+
+// Reads decimal digits, an optional decimal separator with digits and an
+// optional exponent from s starting at i, by the rules.
+Decimal readDecimal(std::string_view s, std::size_t& i, const Rules& rules, Parts& p)
 {
+    const auto skip = rules.skip;
+    const std::string_view decimal = rules.decimal;
+    const std::string_view thousands = rules.thousands;
     std::int64_t fractionDigits = 0;
     bool any = false;
     auto skipIgnored = [&] {
@@ -114,7 +128,7 @@ bool readDecimal(std::string_view s, std::size_t& i, std::string_view decimal, S
     // Integer part, with grouping checked when thousands separators may stand.
     int groupLength = 0;
     bool grouped = false;
-    groupingOk = true;
+    bool groupingOk = true;
     for (;;) {
         skipIgnored();
         if (i < s.size() && isDigit(s[i])) {
@@ -124,7 +138,7 @@ bool readDecimal(std::string_view s, std::size_t& i, std::string_view decimal, S
             ++i;
             continue;
         }
-        if (allowThousands && !thousands.empty() && any && s.substr(i, thousands.size()) == thousands
+        if (!thousands.empty() && any && s.substr(i, thousands.size()) == thousands
             && i + thousands.size() < s.size() && isDigit(s[i + thousands.size()])) {
             if ((!grouped && groupLength > 3) || (grouped && groupLength != 3))
                 groupingOk = false;
@@ -161,7 +175,7 @@ bool readDecimal(std::string_view s, std::size_t& i, std::string_view decimal, S
         }
     }
     if (!any)
-        return false;
+        return Decimal::None;
     // Exponent: E or D, optional sign, at least one digit; otherwise not part of the number.
     std::size_t j = i;
     while (j < s.size() && skip(s[j]))
@@ -194,13 +208,14 @@ bool readDecimal(std::string_view s, std::size_t& i, std::string_view decimal, S
         }
     }
     p.exponent -= fractionDigits;
-    return true;
+    return groupingOk ? Decimal::Number : Decimal::BadGrouping;
 }
 
-// Reads &H or &O digits at s[i..]; returns false when s has no such prefix.
-template <class Skip>
-bool readRadix(std::string_view s, std::size_t& i, Skip skip, Parts& p)
+// Reads &H or &O digits at s[i..], passing over what the rules skip;
+// returns false when s has no such prefix.
+bool readRadix(std::string_view s, std::size_t& i, const Rules& rules, Parts& p)
 {
+    const auto skip = rules.skip;
     std::size_t j = i;
     if (j >= s.size() || s[j] != '&')
         return false;
@@ -229,31 +244,32 @@ bool readRadix(std::string_view s, std::size_t& i, Skip skip, Parts& p)
 
 double readLenient(std::string_view text)
 {
-    auto skip = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
+    // The full stop whatever the locale, no grouping, blanks anywhere.
+    constexpr Rules rules{".", {}, [](char c) { return c == ' ' || c == '\t' || c == '\n'; }};
     std::size_t i = 0;
     Parts p;
-    while (i < text.size() && skip(text[i]))
+    while (i < text.size() && rules.skip(text[i]))
         ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         p.negative = text[i] == '-';
         ++i;
     }
-    while (i < text.size() && skip(text[i]))
+    while (i < text.size() && rules.skip(text[i]))
         ++i;
-    if (readRadix(text, i, skip, p)) {
+    if (readRadix(text, i, rules, p)) {
         if (p.digits.empty())
             return 0;
         return toDouble(p);
     }
-    bool groupingOk = true;
-    if (!readDecimal(text, i, ".", skip, p, false, {}, groupingOk))
+    if (readDecimal(text, i, rules, p) == Decimal::None)
         return 0;
     return toDouble(p);
 }
 
 double readStrict(std::string_view text, const NumberLocale& locale)
 {
-    auto noSkip = [](char) { return false; };
+    // The locale's separators, nothing passed over inside the number.
+    const Rules rules{locale.decimal, locale.thousands, [](char) { return false; }};
     std::size_t i = 0;
     std::size_t end = text.size();
     while (i < end && text[i] == ' ')
@@ -266,14 +282,12 @@ double readStrict(std::string_view text, const NumberLocale& locale)
         p.negative = s[i] == '-';
         ++i;
     }
-    if (readRadix(s, i, noSkip, p)) {
+    if (readRadix(s, i, rules, p)) {
         if (p.digits.empty() || i != s.size())
             throw Failure(FailureKind::Conversion);
         return toDouble(p);
     }
-    bool groupingOk = true;
-    if (!readDecimal(s, i, locale.decimal, noSkip, p, true, locale.thousands, groupingOk) || !groupingOk
-        || i != s.size())
+    if (readDecimal(s, i, rules, p) != Decimal::Number || i != s.size())
         throw Failure(FailureKind::Conversion);
     return toDouble(p);
 }
