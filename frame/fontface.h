@@ -1,9 +1,30 @@
-// Which installed copy of a font family the windows ask for.
+// The fonts the windows show: each design font as a QFont, in the face that
+// is installed, and which installed copy of a family the windows ask for.
 #pragma once
 
+#include "formdesign.h"
+
+#include <QFont>
 #include <QString>
 
 namespace qv::frame {
+
+// A design font as it shows: its QFont, and how far apart a label's wrapped
+// lines stand, in percent of the face's own line spacing.
+struct ShownFont {
+    QFont font;
+    int lineHeight = 100;
+};
+
+// The design font as it shows: the design's family where it is installed,
+// else its stand-in, set to take the family's room. Each design font becomes
+// a QFont once, shared by every control that uses it.
+const ShownFont& shownFont(const Font& font);
+
+// The font a window without a font of its own shows its controls in.
+const Font& windowFont(const FormDesign& design);
+// The font a control shows its text in: its own, else its window's.
+const Font& fontOf(const Control& control, const FormDesign& design);
 
 // The family as Qt should be asked for it. Where a family is installed both
 // as Type 1 files and in an sfnt container (OpenType or TrueType), as the URW

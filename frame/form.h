@@ -9,11 +9,17 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <QFont>
+
 #include <functional>
+#include <span>
 #include <utility>
 #include <vector>
 
 namespace qv::frame {
+
+class FieldClicks;
+class PressOnEnter;
 
 class Form : public QWidget {
     Q_OBJECT
@@ -61,31 +67,23 @@ public:
     // runReported: a failure stops it and is reported, the window lives on.
     // results: the fields a calculation writes; when it fails, those it has
     // written keep their new text and the others are emptied.
-    void onClick(const char* button, std::function<void()> handler, std::vector<const char*> results = {});
+    void onClick(const char* button, std::function<void()> handler, const std::vector<const char*>& results = {});
     void onToggle(const char* checkBox, std::function<void()> handler);
-    void onFieldClick(const char* field, std::function<void()> handler, std::vector<const char*> results = {});
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void onFieldClick(const char* field, std::function<void()> handler, const std::vector<const char*>& results = {});
 
 private:
-    struct FieldClick {
-        QObject* field;
-        std::function<void()> handler;
-        std::vector<const char*> results;
-    };
-
     QWidget* find(const char* name) const;
     [[noreturn]] void notA(const char* name, const char* className) const;
-    const QFont& designFont(const char* field) const;
-    void setWhole(const char* field, const QString& text);
-    void run(const std::vector<const char*>& results, const std::function<void()>& handler);
+    std::vector<QLineEdit*> fields(std::span<const char* const> names) const;
+    void setWhole(QLineEdit* field, const QString& text);
+    void run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler);
 
     FormDesign design_;
     NumberLocale locale_;
-    std::vector<std::pair<const char*, QWidget*>> controls_;
-    std::vector<FieldClick> fieldClicks_;
-    std::vector<const char*> written_; // by the handler running now
+    std::vector<std::pair<const char*, QWidget*>> controls_; // names from the design table
+    PressOnEnter* pressOnEnter_;
+    FieldClicks* fieldClicks_;
+    std::vector<const QLineEdit*> written_; // by the handler running now
 };
 
 } // namespace qv::frame
