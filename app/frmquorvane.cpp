@@ -21,9 +21,9 @@ namespace {
 
 // The title's label holds two lines of 18 pt in 57 px; URW Bookman's lines
 // stand 36 px apart at that size, so they are set 78 % of that apart, 28 px.
-inline constexpr Font Bookman{"Bookman Old Style", 18, 300, true, {"URW Bookman", 100, 78}};
+constexpr Font Bookman{"Bookman Old Style", 18, 300, true, {"URW Bookman", 100, 78}};
 
-const FormDesign design{"frmquorvane", "Quorvane Calculator", 9330, 7995, nullptr, {
+constexpr FormDesign design{"frmquorvane", "Quorvane Calculator", 9330, 7995, nullptr, {
     // name     kind       caption                    left  top   width height tab font [container names accessible name]
     // The panel's fields have no labels: the row's check box says what they
     // are, so each field carries its name for screen readers.
@@ -102,7 +102,9 @@ void factorial(Form& p)
     p.write("txt17", f);
 }
 
-const PanelRow panelRows[] = {
+static_assert(wellFormed(design));
+
+constexpr PanelRow panelRows[] = {
     // box     fields                      labels              formula
     {"chk1", {"txt1", "txt2", "txt3"},    {"lbl1", "lbl2"},   sum},
     {"chk2", {"txt4", "txt5", "txt6"},    {"lbl3", "lbl4"},   difference},
@@ -110,6 +112,18 @@ const PanelRow panelRows[] = {
     {"chk5", {"txt13", "txt14", "txt15"}, {"lbl9", "lbl10"},  powerOf},
     {"chk6", {"txt16", "txt17"},          {"lbl11"},          factorial},
 };
+
+// Each row names a check box, text fields and labels of the panel.
+consteval bool rowsWellFormed()
+{
+    for (const PanelRow& row : panelRows) {
+        allOfKind(design, {row.box}, CheckBox);
+        allOfKind(design, row.fields, TextField);
+        allOfKind(design, row.labels, Label);
+    }
+    return true;
+}
+static_assert(rowsWellFormed());
 
 // A caption with no access key: a literal '&' would otherwise mark one.
 QString plain(const char* caption) { return QString::fromUtf8(caption).replace(u'&', QStringLiteral("&&")); }

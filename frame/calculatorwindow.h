@@ -43,6 +43,23 @@ struct CalculatorWindow {
     } reset;
 };
 
+// The declaration, checked when it compiles: its design is well formed
+// (see wellFormed), the results and the fields Reset empties are text fields
+// of its table, and Calculate and Reset are two of its buttons. A window unit
+// declares its window as a constant and defines the window from it:
+//   constexpr CalculatorWindow declaration{...};
+//   extern constinit const CalculatorWindow frmdiv = checked(declaration);
+consteval const CalculatorWindow& checked(const CalculatorWindow& window)
+{
+    wellFormed(window.design);
+    allOfKind(window.design, window.results, TextField);
+    allOfKind(window.design, window.reset.fields, TextField);
+    allOfKind(window.design, {window.calculate.button, window.reset.button}, Button);
+    if (detail::sameName(window.calculate.button, window.reset.button))
+        declarationError::sameButtonCalculatesAndResets(window.reset.button);
+    return window;
+}
+
 // The fields the user types into: what Reset empties that is not a result,
 // in Reset's order.
 std::vector<const char*> inputs(const CalculatorWindow& window);

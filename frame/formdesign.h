@@ -69,4 +69,98 @@ struct FormDesign {
     std::initializer_list<Control> controls; // in control order; a frame before what it holds
 };
 
+// ---------------------------------------------------------------- checked when compiled
+//
+// A design is checked when it compiles: wellFormed(design) in a constant
+// expression stops the build with an error that names what is wrong, in the
+// name of the function it calls below, and points at the table.
+
+// The functions a failed check calls. They are never defined: naming one in
+// a constant evaluation is the compile error.
+namespace declarationError {
+void nameUsedTwice(const char* name);
+void tabIndexUsedTwice(const char* name);
+void containerIsNoFrameDeclaredBefore(const char* name);
+void labelNamesNoTextField(const char* name);
+void noTextFieldNamed(const char* name);
+void noButtonNamed(const char* name);
+void noCheckBoxNamed(const char* name);
+void noLabelNamed(const char* name);
+void sameButtonCalculatesAndResets(const char* name);
+} // namespace declarationError
+
+namespace detail {
+constexpr bool sameName(const char* a, const char* b)
+{
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+} // namespace detail
+
+// The row of that name, or nullptr.
+constexpr const Control* findControl(const FormDesign& design, const char* name)
+{
+    for (const Control& c : design.controls)
+        if (detail::sameName(c.name, name))
+            return &c;
+    return nullptr;
+}
+
+// Whether the design has a control of that name and kind.
+constexpr bool hasControl(const FormDesign& design, const char* name, ControlKind kind)
+{
+    const Control* c = findControl(design, name);
+    return c && c->kind == kind;
+}
+
+// Every control's name and tab index is its own; a control's container is a
+// frame that stands before it in the table; a label names a text field.
+consteval bool wellFormed(const FormDesign& design)
+{
+    for (auto c = design.controls.begin(); c != design.controls.end(); ++c) {
+        for (auto other = design.controls.begin(); other != c; ++other) {
+            if (detail::sameName(other->name, c->name))
+                declarationError::nameUsedTwice(c->name);
+            if (other->tabIndex == c->tabIndex)
+                declarationError::tabIndexUsedTwice(c->name);
+        }
+        if (c->container) {
+            bool before = false;
+            for (auto frame = design.controls.begin(); frame != c; ++frame)
+                before = before || (detail::sameName(frame->name, c->container) && frame->kind == ControlKind::Frame);
+            if (!before)
+                declarationError::containerIsNoFrameDeclaredBefore(c->container);
+        }
+        if (c->names && !hasControl(design, c->names, ControlKind::TextField))
+            declarationError::labelNamesNoTextField(c->names);
+    }
+    return true;
+}
+
+// Each name is a control of that kind in the design.
+consteval bool allOfKind(const FormDesign& design, std::initializer_list<const char*> names, ControlKind kind)
+{
+    for (const char* name : names)
+        if (!hasControl(design, name, kind)) {
+            switch (kind) {
+            case ControlKind::TextField:
+                declarationError::noTextFieldNamed(name);
+                break;
+            case ControlKind::Button:
+                declarationError::noButtonNamed(name);
+                break;
+            case ControlKind::CheckBox:
+                declarationError::noCheckBoxNamed(name);
+                break;
+            default:
+                declarationError::noLabelNamed(name);
+                break;
+            }
+        }
+    return true;
+}
+
 } // namespace qv::frame

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmcir{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmcir", "Area of a circle", 6735, 4335, nullptr, {
         // name       kind       caption                                    left  top   width height tab font     frame     names
         {"Frame1",   Frame,     "Area of a circle",                          0,    0,    6735, 4335, 5},
@@ -27,4 +28,7 @@ extern const CalculatorWindow frmcir{
     }},
     .reset = {"Command2", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmcir = checked(declaration);
 } // namespace qv::windows

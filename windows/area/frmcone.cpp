@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmcone{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmcone", " ", 5970, 5670, &ComicSans, {
         // name       kind       caption                            left  top   width height tab font     frame    names
         {"cmdcal",   Button,    "Calculate",                         3000, 2400, 1335, 495, 6},
@@ -38,4 +39,7 @@ extern const CalculatorWindow frmcone{
     }},
     .reset = {"cmdre", {"txt1", "txt5", "txt4", "txt3", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmcone = checked(declaration);
 } // namespace qv::windows

@@ -2,7 +2,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmcube{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmcube", "Area of cube", 5955, 3375, nullptr, {
         // name       kind       caption                           left  top   width height tab font
         // The result field alone has no font of its own: it shows the toolkit's default.
@@ -21,4 +22,7 @@ extern const CalculatorWindow frmcube{
     }},
     .reset = {"Command1", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmcube = checked(declaration);
 } // namespace qv::windows

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmcyl{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmcyl", "Area of cylinder", 6660, 4845, nullptr, {
         // name       kind       caption                            left  top   width height tab font
         // The lateral-area field alone has no font of its own: it shows the toolkit's default.
@@ -32,4 +33,7 @@ extern const CalculatorWindow frmcyl{
     }},
     .reset = {"Command1", {"txt1", "txt2", "txt3", "txt4"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmcyl = checked(declaration);
 } // namespace qv::windows

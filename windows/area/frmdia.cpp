@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmdia{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmdia", "Length of the diagnol", 5640, 3960, nullptr, {
         // name       kind       caption                           left  top   width height tab font
         {"Command2", Button,    "Calculate",                        3000, 2640, 1455, 495, 4, &ComicSans},
@@ -31,4 +32,7 @@ extern const CalculatorWindow frmdia{
     // Reset: a button captioned Reset empties every field, as in the other windows.
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmdia = checked(declaration);
 } // namespace qv::windows

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmhemi{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmhemi", "Area of hemi-sphere", 7140, 5280, &ComicSans, {
         // name       kind       caption                            left  top   width height tab font     frame    names
         {"Command3", Button,    "Calculate",                         3720, 1560, 1455, 495, 4},
@@ -26,4 +27,7 @@ extern const CalculatorWindow frmhemi{
     }},
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmhemi = checked(declaration);
 } // namespace qv::windows

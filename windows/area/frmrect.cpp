@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmrect{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmrect", "Area of a rectangle", 7230, 5310, nullptr, {
         // name       kind       caption                                      left  top   width height tab font     frame     names
         {"Frame1",   Frame,     "Area of a rectangle",                         0,    0,    7215, 5295, 1},
@@ -25,4 +26,7 @@ extern const CalculatorWindow frmrect{
     }},
     .reset = {"cmd1", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmrect = checked(declaration);
 } // namespace qv::windows

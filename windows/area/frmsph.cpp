@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmsph{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmsph", "Area os sphere", 6390, 3285, &ComicSans, {
         // name       kind       caption                                       left  top   width height tab font     frame    names
         {"txt2",     TextField, "",                                             3840, 2160, 1695, 390, 0},
@@ -21,4 +22,7 @@ extern const CalculatorWindow frmsph{
     }},
     .reset = {"Command1", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmsph = checked(declaration);
 } // namespace qv::windows

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmsquare{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmsquare", "Area of a square", 7215, 4005, nullptr, {
         // name       kind       caption                                               left  top   width height tab font        frame     names
         {"Frame1",   Frame,     "Area of square",                                       0,    0,    7215, 3975, 0},
@@ -22,4 +23,7 @@ extern const CalculatorWindow frmsquare{
     }},
     .reset = {"Command2", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmsquare = checked(declaration);
 } // namespace qv::windows

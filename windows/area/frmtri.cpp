@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmtri{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmtri", "Area of a triangle", 5670, 3870, nullptr, {
         // name       kind       caption                                          left  top   width height tab font     frame     names   accessible name
         {"Frame1",   Frame,     "Area of a triangle",                              0,    0,    5655, 3855, 1},
@@ -36,4 +37,7 @@ extern const CalculatorWindow frmtri{
     }},
     .reset = {"Command2", {"txt1", "txt2", "txt3", "txt4"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmtri = checked(declaration);
 } // namespace qv::windows

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmcroot{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmcroot", "Cube root", 6930, 4800, &ComicSans, {
         // name       kind       caption               left  top   width height tab font     frame    names
         {"Command2", Button,    "Reset",               1080, 1680, 1455, 495, 4},
@@ -22,4 +23,7 @@ extern const CalculatorWindow frmcroot{
     }},
     .reset = {"Command2", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmcroot = checked(declaration);
 } // namespace qv::windows

@@ -2,7 +2,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmdiv{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmdiv", "", 7200, 4875, nullptr, {
         // name       kind       caption                    left  top   width height tab font
         {"Command2", Button,    "Calculate",                3480, 2160, 1335, 495, 4, &MsSansSerif},
@@ -24,4 +25,7 @@ extern const CalculatorWindow frmdiv{
     }},
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmdiv = checked(declaration);
 } // namespace qv::windows

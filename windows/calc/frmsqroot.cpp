@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmsqroot{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmsqroot", "Square root", 6990, 4635, &ComicSans, {
         // name       kind       caption               left  top   width height tab font     frame    names
         {"txt2",     TextField, "",                    3360, 2640, 1695, 390, 4},
@@ -22,4 +23,7 @@ extern const CalculatorWindow frmsqroot{
     }},
     .reset = {"Command1", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmsqroot = checked(declaration);
 } // namespace qv::windows

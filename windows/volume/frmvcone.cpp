@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmvcone{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmvcone", "Volume of a cone", 5490, 4065, &ComicSans, {
         // name       kind       caption                        left  top   width height tab
         {"Command2", Button,    "Calculate",                   2640, 2160, 1455, 495, 4},
@@ -26,4 +27,7 @@ extern const CalculatorWindow frmvcone{
     }},
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmvcone = checked(declaration);
 } // namespace qv::windows

@@ -2,7 +2,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmvcube{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmvcube", "Volume of a cube", 5925, 3705, &ComicSans, {
         // name       kind       caption                         left  top   width height tab
         {"txt1",     TextField, "",                             3360, 600,  1695, 390, 2},
@@ -21,4 +22,7 @@ extern const CalculatorWindow frmvcube{
     }},
     .reset = {"Command1", {"txt1", "txt4"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmvcube = checked(declaration);
 } // namespace qv::windows

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmvcyl{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmvcyl", "Volume of a cylinder", 6795, 4875, &ComicSans, {
         // name       kind       caption                            left  top   width height tab
         {"txt3",     TextField, "",                                3600, 3720, 1695, 390, 0},
@@ -26,4 +27,7 @@ extern const CalculatorWindow frmvcyl{
     }},
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmvcyl = checked(declaration);
 } // namespace qv::windows

@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmvhemi{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmvhemi", "Volume of a hemi-sphere", 6900, 4935, &ComicSans, {
         // name       kind       caption                               left  top   width height tab
         {"txt2",     TextField, "",                                   3960, 2760, 1695, 390, 0},
@@ -23,4 +24,7 @@ extern const CalculatorWindow frmvhemi{
     }},
     .reset = {"Command1", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmvhemi = checked(declaration);
 } // namespace qv::windows

@@ -4,7 +4,8 @@
 namespace qv::windows {
 
 // The room window has no title.
-extern const CalculatorWindow frmvroom{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmvroom", "", 6930, 4800, &ComicSans, {
         // name       kind       caption                        left  top   width height tab
         {"Command2", Button,    "Reset",                       840,  3120, 1455, 495, 6},
@@ -29,4 +30,7 @@ extern const CalculatorWindow frmvroom{
     }},
     .reset = {"Command2", {"txt1", "txt2", "txt3", "txt4"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmvroom = checked(declaration);
 } // namespace qv::windows

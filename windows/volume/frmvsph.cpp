@@ -3,7 +3,8 @@
 #include "windows.h"
 
 namespace qv::windows {
-extern const CalculatorWindow frmvsph{
+namespace {
+constexpr CalculatorWindow declaration{
     .design = {"frmvsph", "Volume of a sphere", 6075, 3660, &ComicSans, {
         // name       kind       caption                          left  top   width height tab
         {"Command2", Button,    "Calculate",                     2640, 1560, 1455, 495, 2},
@@ -24,4 +25,7 @@ extern const CalculatorWindow frmvsph{
     }},
     .reset = {"Command1", {"txt1", "txt2"}},
 };
+} // namespace
+
+extern constinit const CalculatorWindow frmvsph = checked(declaration);
 } // namespace qv::windows
