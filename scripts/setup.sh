@@ -26,13 +26,24 @@ quorvane_install() {
     quorvane_installed=1
 }
 
-# quorvane_build [TARGET...]: configures once, and again after packages were
-# installed (CMake looks for what they bring only when it configures), then
-# builds the targets named (everything when none is named).
+# quorvane_build [--tests] [TARGET...]: configures once, and again after
+# packages were installed (CMake looks for what they bring only when it
+# configures), then builds the targets named (everything when none is named).
+# With --tests the build has the tests (BUILD_TESTING, which needs GNU MPFR);
+# without, a new build directory is configured for the calculator alone and an
+# existing one is left as it is.
 quorvane_build() {
-    local dir=${QUORVANE_BUILD_DIR:-build} targets=()
-    if [ ! -f "$dir/CMakeCache.txt" ] || [ -n "${quorvane_installed:-}" ]; then
-        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release
+    local dir=${QUORVANE_BUILD_DIR:-build} testing=OFF targets=()
+    if [ "${1:-}" = --tests ]; then
+        testing=ON
+        shift
+    fi
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ -n "${quorvane_installed:-}" ] \
+        || { [ "$testing" = ON ] && ! grep -qx 'BUILD_TESTING:BOOL=ON' "$dir/CMakeCache.txt"; }; then
+        local with=()
+        [ "$testing" = ON ] || [ -f "$dir/CMakeCache.txt" ] || with=(-DBUILD_TESTING=OFF)
+        [ "$testing" = OFF ] || with=(-DBUILD_TESTING=ON)
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "${with[@]}"
     fi
     (($#)) && targets=(--target "$@")
     cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
