@@ -36,6 +36,8 @@
 #include <random>
 #include <set>
 
+#include <unistd.h>
+
 using qv::FailureKind;
 using qv::NumberLocale;
 using qv::frame::Form;
@@ -432,7 +434,7 @@ long residentKb()
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
-    return resident * 4;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 int livingObjects()
