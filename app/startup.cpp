@@ -48,10 +48,10 @@ Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& env
     const QCommandLineOption style(QStringLiteral("style"),
                                    QStringLiteral("The widget style: Fusion, Windows, or one a desktop installs."),
                                    QStringLiteral("style"));
-    // A session manager that starts the calculator again at login names its session.
-    QCommandLineOption session(QStringLiteral("session"), QStringLiteral("The session to restore."),
-                               QStringLiteral("id"));
-    session.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption session(
+        QStringLiteral("session"),
+        QStringLiteral("Given by a session manager that starts the calculator again at login."),
+        QStringLiteral("id"));
     parser.addOptions({help, version, platform, display, style, session});
 
     Launch launch;

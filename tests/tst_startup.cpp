@@ -214,8 +214,8 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun_data()
         << QStringList{"-session", "10d3a1b2_1"} << x11 << -1 << "" << QByteArray("xcb") << QByteArray();
 
     // Help and the version need no display.
-    QTest::newRow("--help") << QStringList{"--help"} << none << 0 << "Usage: quorvane [options]\n" << QByteArray()
-                            << QByteArray();
+    QTest::newRow("--help") << QStringList{"--help"} << none << 0 << "Usage: quorvane [options]\nThe Quorvane Calculator"
+                            << QByteArray() << QByteArray();
     QTest::newRow("-h, among Qt's options")
         << QStringList{"-platform", "offscreen", "-h"} << none << 0 << "  --platform <name>" << QByteArray()
         << QByteArray();
@@ -268,6 +268,8 @@ void StartUp::theProgramAnswersWithoutAWindow_data()
     QTest::newRow("no display") << QStringList{} << "-" << 2 << "" << "no display to show the calculator on";
     QTest::newRow("an X display that does not answer")
         << QStringList{} << ":32767" << 2 << "" << "quorvane: cannot open a window on this display.";
+    QTest::newRow("--display=, which Qt itself does not read")
+        << QStringList{"--display=:32767"} << "-" << 2 << "" << "display :32767";
 }
 
 // The program as built: what it prints, and its exit status.
