@@ -281,7 +281,10 @@ void StartUp::theProgramAnswersWithoutAWindow()
     QFETCH(QString, out);
     QFETCH(QString, err);
 
-    QProcessEnvironment environment;
+    QProcessEnvironment environment; // empty but for the sanitizers' options, where set
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (qEnvironmentVariableIsSet(name))
+            environment.insert(name, qEnvironmentVariable(name));
     if (display != "-")
         environment.insert("DISPLAY", display);
     QProcess program;
