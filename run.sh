@@ -5,9 +5,6 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 quorvane_install "${quorvane_packages[@]}"
 quorvane_build quorvane
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "The calculator is built (${QUORVANE_BUILD_DIR:-build}/app/quorvane), but there is no display to show it on." >&2
-    echo "Run this from a desktop session, or under a virtual X server: xvfb-run ./run.sh" >&2
-    exit 2
-fi
+# The program itself says when there is no display (status 2), after reading
+# its options: ./run.sh -platform offscreen, ./run.sh --help.
 exec "${QUORVANE_BUILD_DIR:-build}/app/quorvane" "$@"

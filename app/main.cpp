@@ -8,7 +8,7 @@
 #include <QString>
 #include <QTimer>
 
-#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -24,12 +24,10 @@ qv::NumberLocale systemNumberLocale()
 int main(int argc, char* argv[])
 {
     using namespace qv::app;
-    if (!haveDisplay()) {
-        std::fprintf(stderr,
-                     "quorvane: no display to show the calculator on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n%s",
-                     whereToStart);
-        return 2;
-    }
+    // --help, --version, a wrong option and a missing display end the run
+    // here, before Qt needs a display; otherwise Qt gets the platform chosen.
+    if (const std::optional<int> status = prepareLaunch(argc, argv))
+        return *status;
     const QtMessageHandler standard = qInstallMessageHandler(startUpMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);

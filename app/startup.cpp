@@ -1,7 +1,8 @@
 #include "startup.h"
 
-#include <QString>
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,21 +20,92 @@ QIcon calculatorIcon()
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 const char* const whereToStart = "Start it from a desktop session, or under a virtual X server: xvfb-run ./run.sh\n";
-
-bool haveDisplay()
-{
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform)
-        return true;
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (display && *display) || (wayland && *wayland);
-}
+constexpr bool displayFromEnvironment = true;
 #else
 const char* const whereToStart = "";
-
-bool haveDisplay() { return true; }
+constexpr bool displayFromEnvironment = false;
 #endif
+
+Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    // Qt reads its options with one dash or two; the parser takes both.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("The Quorvane Calculator: arithmetic, roots, areas and volumes, in windows of their own."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                  QStringLiteral("Shows these options and ends."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption platform(
+        QStringLiteral("platform"),
+        QStringLiteral("The window system to open the windows on, by the name of Qt's plugin: xcb (X11), "
+                       "wayland, offscreen (no window is seen)."),
+        QStringLiteral("name"));
+    const QCommandLineOption display(QStringLiteral("display"),
+                                     QStringLiteral("The X display to show the windows on (X11), such as :1."),
+                                     QStringLiteral("display"));
+    const QCommandLineOption style(QStringLiteral("style"),
+                                   QStringLiteral("The widget style: Fusion, Windows, or one a desktop installs."),
+                                   QStringLiteral("style"));
+    const QCommandLineOption session(
+        QStringLiteral("session"),
+        QStringLiteral("Given by a session manager that starts the calculator again at login."),
+        QStringLiteral("id"));
+    parser.addOptions({help, version, platform, display, style, session});
+
+    Launch launch;
+    const auto end = [&](int status, const QString& text) {
+        launch.status = status;
+        launch.text = text;
+        return launch;
+    };
+    if (!parser.parse(arguments))
+        return end(1, QStringLiteral("quorvane: %1\nquorvane --help shows the options.\n").arg(parser.errorText()));
+    if (!parser.positionalArguments().isEmpty())
+        return end(1, QStringLiteral("quorvane: Unexpected argument '%1'.\nquorvane --help shows the options.\n")
+                          .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(help)) // The parser names the program by argv[0], or "<executable_name>" before Qt starts.
+        return end(0, QStringLiteral("Usage: quorvane [options]\n") + parser.helpText().section(u'\n', 1));
+    if (parser.isSet(version))
+        return end(0, QStringLiteral("quorvane " QUORVANE_VERSION "\n"));
+
+    // -platform is set for Qt as well, which reads only "-platform name", not "-platform=name".
+    launch.platform = parser.value(platform).toLocal8Bit();
+    launch.display = parser.value(display).toLocal8Bit();
+    if (!launch.platform.isEmpty() || !displayFromEnvironment
+        || !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty())
+        return launch;
+    const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
+    if (!launch.display.isEmpty())
+        launch.platform = "xcb";
+    else if (!environment.value(QStringLiteral("DISPLAY")).isEmpty())
+        launch.platform = wayland ? "xcb;wayland" : "xcb";
+    else if (wayland)
+        launch.platform = "wayland";
+    else
+        return end(2, QStringLiteral("quorvane: no display to show the calculator on (neither DISPLAY nor "
+                                     "WAYLAND_DISPLAY is set).\n%1")
+                          .arg(QLatin1String(whereToStart)));
+    return launch;
+}
+
+std::optional<int> prepareLaunch(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Launch launch = decideLaunch(arguments, QProcessEnvironment::systemEnvironment());
+    if (launch.status >= 0) {
+        std::fputs(qPrintable(launch.text), launch.status == 0 ? stdout : stderr);
+        return launch.status;
+    }
+    if (!launch.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", launch.platform);
+    if (!launch.display.isEmpty())
+        qputenv("DISPLAY", launch.display);
+    return std::nullopt;
+}
 
 void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
 {

@@ -1,12 +1,18 @@
-// What start-up needs before the main window: the window icon, whether a
-// display can be opened, and the words for a display that cannot.
+// What start-up needs before the main window: the window icon, what the
+// command line and the environment ask for, and the words for a display that
+// cannot be opened.
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
+#include <optional>
+
 class QMessageLogContext;
-class QString;
+class QProcessEnvironment;
 
 namespace qv::app {
 
@@ -17,11 +23,36 @@ namespace qv::app {
 // would cost 0.8 MiB.
 QIcon calculatorIcon();
 
-// Where a session names its display in the environment (X11 and Wayland, on
-// Linux and the other Unix systems but Apple's): whether it names one, or
-// names a Qt platform, so that a window can be tried. Elsewhere always true:
-// Windows and macOS always have a display, and where none opens Qt says why.
-bool haveDisplay();
+// What the command line and the environment ask of a run, decided before Qt
+// starts, so that --help and --version need no display and Qt's own options
+// (-platform, -display, -style) count whatever the environment says.
+struct Launch {
+    // Where the run ends before a window opens: its exit status (0 for help
+    // and the version, 1 for a command line it does not take, 2 where there
+    // is no display), and the text for standard output (status 0) or
+    // standard error. -1 where Qt starts.
+    int status = -1;
+    QString text;
+    // The Qt platforms to try in turn (QT_QPA_PLATFORM), and the X display
+    // named with -display (DISPLAY); empty where nothing is to be set.
+    QByteArray platform;
+    QByteArray display;
+};
+
+// The decision for these arguments (argv, the program's name first) and this
+// environment; it prints nothing and changes nothing. A platform named with
+// -platform, or else in QT_QPA_PLATFORM, is the one used. Otherwise an X display (DISPLAY
+// or -display) means X11, where windows are placed beside each other and
+// blank titles stay blank, also under a Wayland compositor's XWayland, with
+// native Wayland as the fallback when WAYLAND_DISPLAY is set too; a Wayland
+// display alone means Wayland; and with neither there is no display. On
+// Windows and macOS, which always have one, only -platform counts.
+Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& environment);
+
+// Decides for this process and acts on it: prints the text and returns the
+// status where the run ends here; otherwise sets QT_QPA_PLATFORM and DISPLAY
+// as decided, for QApplication to read, and returns nothing.
+std::optional<int> prepareLaunch(int argc, char* argv[]);
 
 // How to start the calculator where there is no display, for the messages.
 extern const char* const whereToStart;

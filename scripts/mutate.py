@@ -755,10 +755,12 @@ KILLS_LOCK = threading.Lock()
 
 
 def test_target(command: list[str]) -> str:
-    """The test program a ctest command runs: its first word, or the program
-    a wrapper such as xvfb-run is given."""
-    programs = [os.path.basename(word) for word in command if os.path.basename(word).startswith("tst_")]
-    return programs[0] if programs else os.path.basename(command[0])
+    """The program a ctest command runs: its first word, or the test program
+    (or the calculator itself) that a wrapper such as xvfb-run or
+    tests/on-weston.sh is given."""
+    names = [os.path.basename(word) for word in command]
+    programs = [name for name in names if name.startswith("tst_") or name == "quorvane"]
+    return programs[0] if programs else names[0]
 
 
 class Worker:

@@ -6,8 +6,10 @@ quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev 
 # What only the tests and fuzz targets need (test.sh and scripts/reliability.sh
 # install these, run.sh does not): GNU MPFR, the reference for the number
 # rules; xvfb-run (xvfb, xauth), for the test that reads the windows' titles
-# from a virtual X server.
-quorvane_test_packages=(libmpfr-dev xvfb xauth)
+# from a virtual X server; a headless Wayland compositor with its X server and
+# Qt's Wayland plugin (weston, xwayland, qt6-wayland) and xwininfo (x11-utils),
+# for the tests that start the calculator on a Wayland desktop.
+quorvane_test_packages=(libmpfr-dev xvfb xauth weston xwayland qt6-wayland x11-utils)
 
 quorvane_install() {
     local missing=() p

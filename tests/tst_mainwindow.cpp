@@ -97,7 +97,8 @@ void MainWindow::everyMenuItemOpensItsOwnWindow_data()
 }
 
 // The item opens its window alone, modeless, with its title and client size,
-// and the focus on the tab stop with the lowest tab index.
+// and the focus on the tab stop with the lowest tab index; the window
+// calculates (ctest runs this on Wayland and XWayland too).
 void MainWindow::everyMenuItemOpensItsOwnWindow()
 {
     QFETCH(QString, form);
@@ -120,6 +121,15 @@ void MainWindow::everyMenuItemOpensItsOwnWindow()
     for (QWidget* t : QApplication::topLevelWidgets())
         calculators += t->isVisible() && qobject_cast<Form*>(t) ? 1 : 0;
     QCOMPARE(calculators, 1);
+    // 7, 5 and 4 typed in turn make a case every formula calculates (a triangle, a room).
+    const char* const examples[] = {"7", "5", "4"};
+    const std::vector<const char*> inputs = qv::frame::inputs(described);
+    QVERIFY(inputs.size() <= std::size(examples));
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        type(*w, inputs[i], examples[i]);
+    QCOMPARE(press(*w, described.calculate.button), QString());
+    for (const char* result : described.results)
+        QVERIFY2(!textOf(*w, result).isEmpty(), result);
 }
 
 void MainWindow::openingTwiceKeepsTheWindow()
@@ -279,6 +289,8 @@ void MainWindow::newWindowsGoBesideTheOthers()
 
 void MainWindow::allNineteenWindowsStayOnTheScreen()
 {
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        QSKIP("under Wayland the compositor places the windows");
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
     const QRect screen = main.screen()->availableGeometry();

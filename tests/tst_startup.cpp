@@ -1,7 +1,8 @@
 // What start-up does to be quick must not change what the user sees: design
 // fonts resolved to one family and shared between controls, text fields given
 // their font before their text, and the menu bar's overflow arrow drawn from a
-// deferred icon.
+// deferred icon. And what the command line and the environment decide before
+// Qt starts: help, the version, the platform, or no display.
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "startup.h"
@@ -9,6 +10,8 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QRawFont>
 #include <QStyleFactory>
 
@@ -26,8 +29,10 @@ private slots:
     void deferredIconsDrawLikeTheStyle_data();
     void deferredIconsDrawLikeTheStyle();
     void windowIconInTheSizesWindowManagersShow();
-    void aDisplayIsLookedForInTheEnvironment_data();
-    void aDisplayIsLookedForInTheEnvironment();
+    void theCommandLineAndTheEnvironmentDecideTheRun_data();
+    void theCommandLineAndTheEnvironmentDecideTheRun();
+    void theProgramAnswersWithoutAWindow_data();
+    void theProgramAnswersWithoutAWindow();
 };
 
 void StartUp::controlFonts_data()
@@ -158,34 +163,139 @@ void StartUp::windowIconInTheSizesWindowManagersShow()
              (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
-void StartUp::aDisplayIsLookedForInTheEnvironment_data()
+void StartUp::theCommandLineAndTheEnvironmentDecideTheRun_data()
 {
-    QTest::addColumn<QByteArrayList>("environment"); // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; "-" unset
-    QTest::addColumn<bool>("display");
-    QTest::newRow("none") << QByteArrayList{"-", "-", "-"} << false;
-    QTest::newRow("all empty") << QByteArrayList{"", "", ""} << false;
-    QTest::newRow("X11") << QByteArrayList{"-", ":0", "-"} << true;
-    QTest::newRow("Wayland") << QByteArrayList{"-", "", "wayland-0"} << true;
-    QTest::newRow("a Qt platform named") << QByteArrayList{"offscreen", "-", "-"} << true;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment"); // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; "-" unset
+    QTest::addColumn<int>("status");              // -1: Qt starts
+    QTest::addColumn<QString>("says");            // what the text holds where the run ends
+    QTest::addColumn<QByteArray>("platform");     // QT_QPA_PLATFORM set for Qt, "" none
+    QTest::addColumn<QByteArray>("display");      // DISPLAY set for Qt, "" none
+
+    const QStringList none{"-", "-", "-"};
+    const QStringList x11{"-", ":0", "-"};
+    const QStringList waylandAlone{"-", "", "wayland-0"};
+    const QStringList xwayland{"-", ":0", "wayland-0"};
+    const QString noDisplay = "no display to show the calculator on";
+    const QString version = "quorvane " QUORVANE_VERSION "\n";
+
+    QTest::newRow("no display") << QStringList{} << none << 2 << noDisplay << QByteArray() << QByteArray();
+    QTest::newRow("only empty ones") << QStringList{} << QStringList{"", "", ""} << 2 << noDisplay << QByteArray()
+                                     << QByteArray();
+    QTest::newRow("X11") << QStringList{} << x11 << -1 << "" << QByteArray("xcb") << QByteArray();
+    QTest::newRow("Wayland alone: Wayland")
+        << QStringList{} << waylandAlone << -1 << "" << QByteArray("wayland") << QByteArray();
+    QTest::newRow("X11 beside Wayland: X11 first, then Wayland")
+        << QStringList{} << xwayland << -1 << "" << QByteArray("xcb;wayland") << QByteArray();
+    QTest::newRow("a platform in the environment: Qt's")
+        << QStringList{} << QStringList{"offscreen", "-", "-"} << -1 << "" << QByteArray() << QByteArray();
+    QTest::newRow("a platform in the environment beside both displays")
+        << QStringList{} << QStringList{"wayland", ":0", "wayland-0"} << -1 << "" << QByteArray() << QByteArray();
+
+    // Qt's options, with one dash or two, whatever the environment says.
+    QTest::newRow("-platform without a display")
+        << QStringList{"-platform", "offscreen"} << none << -1 << "" << QByteArray("offscreen") << QByteArray();
+    QTest::newRow("--platform=, which Qt itself does not read")
+        << QStringList{"--platform=offscreen"} << none << -1 << "" << QByteArray("offscreen") << QByteArray();
+    QTest::newRow("-platform over the environment's")
+        << QStringList{"-platform", "xcb"} << QStringList{"wayland", ":0", "wayland-0"} << -1 << ""
+        << QByteArray("xcb") << QByteArray();
+    QTest::newRow("-display without DISPLAY: X11")
+        << QStringList{"-display", ":1"} << none << -1 << "" << QByteArray("xcb") << QByteArray(":1");
+    QTest::newRow("-display beside a Wayland display: X11 alone")
+        << QStringList{"-display", ":1"} << waylandAlone << -1 << "" << QByteArray("xcb") << QByteArray(":1");
+    QTest::newRow("-style") << QStringList{"-style", "Windows"} << x11 << -1 << "" << QByteArray("xcb")
+                            << QByteArray();
+    QTest::newRow("-style=") << QStringList{"-style=Windows"} << xwayland << -1 << "" << QByteArray("xcb;wayland")
+                             << QByteArray();
+    QTest::newRow("-style without a display")
+        << QStringList{"-style", "Windows"} << none << 2 << noDisplay << QByteArray() << QByteArray();
+    QTest::newRow("-session, from a session manager")
+        << QStringList{"-session", "10d3a1b2_1"} << x11 << -1 << "" << QByteArray("xcb") << QByteArray();
+
+    // Help and the version need no display.
+    QTest::newRow("--help") << QStringList{"--help"} << none << 0 << "Usage: quorvane [options]\nThe Quorvane Calculator"
+                            << QByteArray() << QByteArray();
+    QTest::newRow("-h, among Qt's options")
+        << QStringList{"-platform", "offscreen", "-h"} << none << 0 << "  --platform <name>" << QByteArray()
+        << QByteArray();
+    QTest::newRow("--version") << QStringList{"--version"} << none << 0 << version << QByteArray() << QByteArray();
+    QTest::newRow("-v") << QStringList{"-v"} << x11 << 0 << version << QByteArray() << QByteArray();
+
+    QTest::newRow("an option it does not know")
+        << QStringList{"--helo"} << x11 << 1 << "Unknown option 'helo'." << QByteArray() << QByteArray();
+    QTest::newRow("-platform without its name")
+        << QStringList{"-platform"} << x11 << 1 << "Missing value after '-platform'." << QByteArray() << QByteArray();
+    QTest::newRow("an argument") << QStringList{"7"} << x11 << 1 << "'7'" << QByteArray() << QByteArray();
 }
 
-// Without a display the program says so; with one, a warning at start-up
-// (there are some on any desktop) is printed and the run goes on.
-void StartUp::aDisplayIsLookedForInTheEnvironment()
+void StartUp::theCommandLineAndTheEnvironmentDecideTheRun()
 {
-    QFETCH(QByteArrayList, environment);
-    QFETCH(bool, display);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QFETCH(QByteArray, platform);
+    QFETCH(QByteArray, display);
+
+    QProcessEnvironment given;
     const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
-    QByteArrayList saved;
-    for (int i = 0; i < 3; ++i) {
-        saved << (qEnvironmentVariableIsSet(names[i]) ? qgetenv(names[i]) : "-");
-        environment[i] == "-" ? qunsetenv(names[i]) : qputenv(names[i], environment[i]);
-    }
-    const bool found = qv::app::haveDisplay();
     for (int i = 0; i < 3; ++i)
-        saved[i] == "-" ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
-    QCOMPARE(found, display);
+        if (environment[i] != "-")
+            given.insert(names[i], environment[i]);
+    const qv::app::Launch launch = qv::app::decideLaunch(QStringList{"quorvane"} + arguments, given);
+    QCOMPARE(launch.status, status);
+    QVERIFY2(status < 0 ? launch.text.isEmpty() : launch.text.contains(says), qPrintable(launch.text));
+    if (status == 0 && says.startsWith("Usage:")) // help starts with the usage line
+        QVERIFY(launch.text.startsWith(says));
+    QCOMPARE(launch.platform, platform);
+    QCOMPARE(launch.display, display);
+    // A warning from Qt at start-up (there are some on any desktop) is printed and the run goes on.
     qv::app::startUpMessage(QtWarningMsg, QMessageLogContext(), "a warning at start-up");
+}
+
+void StartUp::theProgramAnswersWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display"); // DISPLAY, "-" unset; nothing else is set
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // standard output, whole
+    QTest::addColumn<QString>("err"); // what standard error holds
+
+    QTest::newRow("--version, no display") << QStringList{"--version"} << "-" << 0
+                                           << "quorvane " QUORVANE_VERSION "\n" << "";
+    QTest::newRow("an unknown option") << QStringList{"--helo"} << ":0" << 1 << "" << "Unknown option 'helo'.";
+    QTest::newRow("no display") << QStringList{} << "-" << 2 << "" << "no display to show the calculator on";
+    QTest::newRow("an X display that does not answer")
+        << QStringList{} << ":32767" << 2 << "" << "quorvane: cannot open a window on this display.";
+    QTest::newRow("--display=, which Qt itself does not read")
+        << QStringList{"--display=:32767"} << "-" << 2 << "" << "display :32767";
+}
+
+// The program as built: what it prints, and its exit status.
+void StartUp::theProgramAnswersWithoutAWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QProcessEnvironment environment; // empty but for the sanitizers' options, where set
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (qEnvironmentVariableIsSet(name))
+            environment.insert(name, qEnvironmentVariable(name));
+    if (display != "-")
+        environment.insert("DISPLAY", display);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUORVANE_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(-1));
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == status, qPrintable(error));
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), out);
+    QVERIFY2(error.contains(err), qPrintable(error));
 }
 
 QTEST_MAIN(StartUp)
