@@ -1,9 +1,11 @@
 // Every caption fits its control in every window, with the fonts the
 // calculator is installed with: a label's text wraps inside its rectangle,
 // and button, check box and frame captions are not cut off. At 100 % every
-// control also keeps the rectangle its table gives. ctest runs this at 100 %,
-// 150 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X server, where
-// the window system's titles are checked too.
+// control also keeps the rectangle its table gives. Results show whole.
+// Captions and results are checked under Fusion, Qt's Windows style and a
+// style with a wide text-field frame; ctest runs this at 100 %, 125 %,
+// 150 %, 175 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X
+// server, where the window system's titles are checked too.
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "twips.h"
@@ -11,8 +13,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QStyleFactory>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <QtTest>
 
 #ifdef QUORVANE_HAVE_XCB
@@ -126,6 +132,128 @@ QByteArray x11Property(xcb_connection_t* connection, WId window, const char* nam
 }
 #endif
 
+// KDE's Breeze style draws a text field's frame six pixels wide, where
+// Fusion draws two: Fusion with that frame. Where room says so, the frame is
+// drawn only where the field is tall enough for it and its font, as Breeze
+// does; a field whose text is set smaller then loses room to its frame.
+class WideFrame : public QProxyStyle {
+public:
+    explicit WideFrame(bool whereRoom)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), whereRoom_(whereRoom)
+    {
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return metric == PM_DefaultFrameWidth ? frame : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (element != SE_LineEditContents)
+            return QProxyStyle::subElementRect(element, option, widget);
+        if (whereRoom_ && option->rect.height() < option->fontMetrics.height() + 2 * frame)
+            return option->rect;
+        return option->rect.adjusted(frame, frame, -frame, -frame);
+    }
+
+private:
+    static constexpr int frame = 6;
+    bool whereRoom_;
+};
+
+// The application's style for a test's run, and the style before it again after.
+class UsingStyle {
+public:
+    explicit UsingStyle(const QString& name) : before_(QApplication::style()->name())
+    {
+        if (name == QLatin1String("wide frame"))
+            QApplication::setStyle(new WideFrame(false));
+        else if (name == QLatin1String("wide frame where room"))
+            QApplication::setStyle(new WideFrame(true));
+        else
+            QApplication::setStyle(name);
+    }
+    ~UsingStyle() { QApplication::setStyle(before_); }
+    UsingStyle(const UsingStyle&) = delete;
+    UsingStyle& operator=(const UsingStyle&) = delete;
+
+private:
+    QString before_;
+};
+
+const QStringList styles{"Fusion", "Windows", "wide frame", "wide frame where room"};
+
+// A row for each window (the main window first, by an empty menu item) and
+// each of the variants.
+void windowRows(const char* column, const QStringList& variants)
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>(column);
+    for (const QString& variant : variants) {
+        QTest::addRow("frmquorvane, %s", qPrintable(variant)) << QString() << variant;
+        for (const qv::frame::CalculatorWindow* w : qv::windows::all())
+            QTest::addRow("%s, %s", w->design.name, qPrintable(variant)) << QString::fromLatin1(w->item.name) << variant;
+    }
+}
+
+// The protected part of a line edit a test reads: the style option it paints with.
+struct LineEditOptions : QLineEdit {
+    using QLineEdit::initStyleOption;
+};
+
+// What a field shows of its text that is cut off, or an empty string: the
+// text laid out in the field's font, as the line edit lays it out, must fit
+// the contents rectangle its style gives the field, less the line edit's
+// two pixels either side and its cursor's pixel.
+QString cutOff(QLineEdit* f)
+{
+    QStyleOptionFrame option;
+    (f->*&LineEditOptions::initStyleOption)(&option);
+    const QRect contents =
+        f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f).marginsRemoved(f->textMargins());
+    QTextLayout layout(f->text(), f->font(), f);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int needed = qRound(line.naturalTextWidth()) + 1;
+    if (needed <= contents.width() - 2 * 2)
+        return {};
+    return QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+        .arg(f->objectName(), f->text())
+        .arg(needed)
+        .arg(contents.width() - 4);
+}
+
+// A number as users type one: up to three digits, and up to two decimals.
+QString typedNumber(QRandomGenerator& random)
+{
+    const int whole = random.bounded(1, 1000);
+    switch (random.bounded(3)) {
+    case 0:
+        return QString::number(whole);
+    case 1:
+        return QStringLiteral("%1.%2").arg(whole).arg(random.bounded(1, 10));
+    default:
+        return QStringLiteral("%1.%2").arg(whole).arg(random.bounded(1, 100), 2, 10, QChar(u'0'));
+    }
+}
+
+// The window's input fields and its Calculate button; the main window's
+// are its panel's, every row ticked.
+std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& window, const QString& menuItem)
+{
+    if (!menuItem.isEmpty()) {
+        const qv::frame::CalculatorWindow& w = qvtest::describedWindow(window.objectName());
+        return {qv::frame::inputs(w), w.calculate.button};
+    }
+    std::vector<const char*> inputs;
+    for (const qv::app::PanelRow& row : frmquorvane::rows()) {
+        window.control<QCheckBox>(row.box)->setChecked(true);
+        inputs.insert(inputs.end(), row.fields.begin(), row.fields.end() - 1);
+    }
+    return {inputs, "cmdcal"};
+}
+
 } // namespace
 
 class Captions : public QObject {
@@ -142,15 +270,14 @@ private slots:
 
 void Captions::fitTheirControls_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::newRow("frmquorvane") << QString();
-    for (const qv::frame::CalculatorWindow* w : qv::windows::all())
-        QTest::newRow(w->design.name) << QString::fromLatin1(w->item.name);
+    windowRows("style", styles);
 }
 
 void Captions::fitTheirControls()
 {
     QFETCH(QString, menuItem);
+    QFETCH(QString, style);
+    const UsingStyle using_(style);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
     QWidget* window = windowFor(main, menuItem);
@@ -195,35 +322,50 @@ void Captions::blankTitlesAreBlankOnX11()
 
 void Captions::resultsShowWhole_data()
 {
-    fitTheirControls_data();
+    windowRows("style", styles);
 }
 
-// The longest texts the display rule makes show whole in every result field,
-// from their first character, and stay whole when selected for copying.
+// The longest texts the display rule makes, and the results of calculations
+// with numbers as users type them, show whole in every result field, from
+// their first character, and stay whole when selected for copying.
 void Captions::resultsShowWhole()
 {
     QFETCH(QString, menuItem);
+    QFETCH(QString, style);
+    const UsingStyle using_(style);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
     auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
     QVERIFY(window);
-    for (QLineEdit* f : window->findChildren<QLineEdit*>()) {
-        if (!f->isReadOnly())
-            continue;
+    QList<QLineEdit*> results;
+    for (QLineEdit* f : window->findChildren<QLineEdit*>())
+        if (f->isReadOnly())
+            results << f;
+    QStringList cut;
+    for (QLineEdit* f : results) {
         const QFont designed = f->font();
         for (const double value : {-1.2345678901234567e-308, -0.00012345678901234567, -888888888888888.0}) {
             window->write(qPrintable(f->objectName()), value);
             f->selectAll();
-            QStyleOptionFrame option;
-            option.initFrom(f);
-            const int room = f->width() - 2 * f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, f) - 4;
-            QVERIFY2(QFontMetrics(f->font()).horizontalAdvance(f->text()) < room,
-                     qPrintable(f->objectName() + ": " + f->text()));
+            cut << cutOff(f);
             QCOMPARE(f->toolTip(), f->text());
         }
         window->clear({qPrintable(f->objectName())});
         QCOMPARE(f->font(), designed); // an empty field is back in its own size
     }
+    const auto [inputs, calculate] = inputsOf(*window, menuItem);
+    QRandomGenerator random(19);
+    for (int i = 0; i < 13; ++i) {
+        for (const char* input : inputs)
+            window->field(input)->setText(typedNumber(random));
+        qvtest::press(*window, calculate);
+        for (QLineEdit* f : results) {
+            f->selectAll();
+            cut << cutOff(f);
+        }
+    }
+    cut.removeAll(QString());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(Captions)
