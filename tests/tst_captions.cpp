@@ -1,13 +1,15 @@
 // Every caption fits its control in every window, with the fonts the
 // calculator is installed with: a label's text wraps inside its rectangle,
 // and button, check box and frame captions are not cut off. At 100 % every
-// control also keeps the rectangle its table gives. Results show whole.
-// Captions and results are checked under Fusion, Qt's Windows style and a
-// style with a wide text-field frame; ctest runs this at 100 %, 125 %,
+// control also keeps the rectangle its table gives. Results show whole, and
+// every text is readable on its background under a dark and a high-contrast
+// palette. Captions and results are checked under Fusion, Qt's Windows style
+// and a style with a wide text-field frame; ctest runs this at 100 %, 125 %,
 // 150 %, 175 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X
 // server, where the window system's titles are checked too.
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "palettes.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -18,8 +20,11 @@
 #include <QRandomGenerator>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QTextLayout>
 #include <QtTest>
+
+#include <cmath>
 
 #ifdef QUORVANE_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
@@ -196,9 +201,12 @@ void windowRows(const char* column, const QStringList& variants)
     }
 }
 
-// The protected part of a line edit a test reads: the style option it paints with.
+// The protected parts of a widget a test reads: the style options it paints with.
 struct LineEditOptions : QLineEdit {
     using QLineEdit::initStyleOption;
+};
+struct GroupBoxOptions : QGroupBox {
+    using QGroupBox::initStyleOption;
 };
 
 // What a field shows of its text that is cut off, or an empty string: the
@@ -254,6 +262,66 @@ std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& windo
     return {inputs, "cmdcal"};
 }
 
+// WCAG 2's relative luminance of a colour, and the contrast of two.
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The application's palette for a test's run, as a desktop sets it.
+class UsingPalette {
+public:
+    explicit UsingPalette(const QPalette& palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the widgets take it up
+    }
+    ~UsingPalette() { QApplication::setPalette(QPalette()); }
+    UsingPalette(const UsingPalette&) = delete;
+    UsingPalette& operator=(const UsingPalette&) = delete;
+};
+
+// Each text a widget draws, with its colour and the colour behind it, as
+// the styles draw them: in the widget's foreground role on the background
+// of the nearest widget that paints one (itself where it fills its
+// background or its style gives it a panel of another role, as a field's
+// or a button's; else its container). A field's selected text is drawn in
+// the highlight colours; a frame's title in the text colour its style gives
+// it, or in the window text colour (Fusion).
+struct Colours {
+    QString what;
+    QColor text;
+    QColor background;
+};
+
+std::vector<Colours> textColours(QWidget* w, QPalette::ColorGroup group)
+{
+    const QWidget* back = w;
+    while (!back->isWindow() && !back->autoFillBackground()
+           && back->backgroundRole() == back->parentWidget()->backgroundRole())
+        back = back->parentWidget();
+    const QColor background = back->palette().color(group, back->backgroundRole());
+    std::vector<Colours> found{{w->objectName(), w->palette().color(group, w->foregroundRole()), background}};
+    if (qobject_cast<QLineEdit*>(w))
+        found.push_back({w->objectName() + " selected", w->palette().color(group, QPalette::HighlightedText),
+                         w->palette().color(group, QPalette::Highlight)});
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox option;
+        (frame->*&GroupBoxOptions::initStyleOption)(&option);
+        if (option.textColor.isValid())
+            found.push_back({w->objectName() + " title", option.textColor, background});
+    }
+    return found;
+}
+
 } // namespace
 
 class Captions : public QObject {
@@ -264,6 +332,8 @@ private slots:
     void fitTheirControls();
     void resultsShowWhole_data();
     void resultsShowWhole();
+    void textsAreReadable_data();
+    void textsAreReadable();
     void blankTitlesAreBlankOnX11_data();
     void blankTitlesAreBlankOnX11();
 };
@@ -366,6 +436,49 @@ void Captions::resultsShowWhole()
     }
     cut.removeAll(QString());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void Captions::textsAreReadable_data()
+{
+    windowRows("palette", {"dark", "high contrast"});
+}
+
+// Under a dark and a high-contrast palette, set while the program runs,
+// every text has a contrast of at least 4.5:1 with its background (WCAG's
+// least for text), a result in a smaller face too. The title keeps its
+// designed magenta on black.
+void Captions::textsAreReadable()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, palette);
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    const UsingPalette using_(qvtest::desktopPalette(palette));
+    auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
+    QVERIFY(window);
+    inputsOf(*window, menuItem); // the main window's rows shown
+    for (QLineEdit* f : window->findChildren<QLineEdit*>())
+        if (f->isReadOnly())
+            window->write(qPrintable(f->objectName()), -1.2345678901234567e-308);
+    QStringList unreadable;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || !w->isVisibleTo(window))
+            continue;
+        if (menuItem.isEmpty() && w->objectName() == QLatin1String("Label13")) {
+            QCOMPARE(w->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(0, 0, 0));
+            QVERIFY(w->autoFillBackground());
+            continue;
+        }
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            for (const Colours& c : textColours(w, group))
+                if (contrast(c.text, c.background) < 4.5)
+                    unreadable << QStringLiteral("%1%2: %3 on %4, %5:1")
+                                      .arg(c.what, group == QPalette::Inactive ? " (inactive)" : "",
+                                           c.text.name(), c.background.name())
+                                      .arg(contrast(c.text, c.background), 0, 'f', 2);
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(Captions)
