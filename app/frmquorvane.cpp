@@ -1,5 +1,6 @@
 #include "frmquorvane.h"
 
+#include "placement.h"
 #include "report.h"
 #include "windows.h"
 
@@ -11,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QScreen>
+#include <QStyle>
 
 #include <map>
 
@@ -174,6 +177,7 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     }, results);
     Form_Load();
     p.focusFirstTabStop();
+    keepTitleBarOnScreen();
 }
 
 void frmquorvane::buildMenus()
@@ -202,6 +206,18 @@ void frmquorvane::buildMenus()
                                         [this, window] { runReported(this, [&] { windows_.open(*window); }); });
         item->setObjectName(QString::fromLatin1(window->item.name));
     }
+}
+
+// A window larger than the screen (a large scale on a small screen) opens
+// at the screen's top-left corner, its title bar on the screen; one that
+// fits goes where the window manager puts it. Its frame is not known yet:
+// the style's title bar stands in for it.
+void frmquorvane::keepTitleBarOnScreen()
+{
+    if (const QScreen* s = screen())
+        if (const std::optional<QPoint> at = placeMain(
+                sizeHint(), style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), s->availableGeometry()))
+            move(*at);
 }
 
 // Hides the rows and the Calculate button and locks the result fields; no text changes.

@@ -42,6 +42,7 @@ public:
 
 private:
     void buildMenus();
+    void keepTitleBarOnScreen();
     void Form_Load();
 
     frame::Form* panel_; // owned by this window, as its central widget

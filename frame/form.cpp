@@ -116,7 +116,7 @@ void Form::setWhole(QLineEdit* f, const QString& text)
     for (const Control& row : design_.controls)
         if (f->objectName() == QLatin1String(row.name))
             c = &row;
-    const QFont font = fittedFont(text, shownFont(c ? fontOf(*c, design_) : windowFont(design_)).font, textRoom(*f));
+    const QFont font = fittedFont(text, shownFont(c ? fontOf(*c, design_) : windowFont(design_)).font, *f);
     if (f->font() != font)
         f->setFont(font);
     f->setText(text);

@@ -85,4 +85,11 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
     return available.topLeft();
 }
 
+std::optional<QPoint> placeMain(QSize window, int titleBar, const QRect& available)
+{
+    if (window.width() <= available.width() && window.height() + titleBar <= available.height())
+        return std::nullopt;
+    return available.topLeft() + QPoint(0, titleBar);
+}
+
 } // namespace qv::frame

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 namespace qv::frame {
@@ -22,5 +23,17 @@ namespace qv::frame {
 // and never where its title bar and another's would cover each other.
 //   placeBeside({480, 350}, {0, 0, 1920, 1080}, {{100, 100, 640, 580}}) == QPoint(748, 100)
 QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open);
+
+// Where the main window first opens, given its own size and the height of
+// the title bar its frame adds above it: where the window manager puts it
+// (nullopt) when the two fit the available area; else, as at a large scale
+// on a small screen, with its frame at the area's top-left corner, so that
+// the title bar is on the screen and can be taken hold of, where a window
+// manager might centre it with the title bar above the screen. The point is
+// the window's own top-left corner, inside its frame: before a window is
+// first shown its frame is not known, and Qt places the window itself.
+//   placeMain({622, 575}, 24, {0, 0, 1366, 768}) == std::nullopt
+//   placeMain({622, 575}, 24, {0, 32, 780, 406}) == QPoint(0, 56)
+std::optional<QPoint> placeMain(QSize window, int titleBar, const QRect& available);
 
 } // namespace qv::frame

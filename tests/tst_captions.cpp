@@ -1,19 +1,30 @@
 // Every caption fits its control in every window, with the fonts the
 // calculator is installed with: a label's text wraps inside its rectangle,
 // and button, check box and frame captions are not cut off. At 100 % every
-// control also keeps the rectangle its table gives. ctest runs this at 100 %,
-// 150 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X server, where
-// the window system's titles are checked too.
+// control also keeps the rectangle its table gives. Results show whole, and
+// every text is readable on its background under a dark and a high-contrast
+// palette. Captions and results are checked under Fusion, Qt's Windows style
+// and a style with a wide text-field frame; ctest runs this at 100 %, 125 %,
+// 150 %, 175 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X
+// server, where the window system's titles are checked too.
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "palettes.h"
 #include "twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QStyleFactory>
 #include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QTextLayout>
 #include <QtTest>
+
+#include <cmath>
 
 #ifdef QUORVANE_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
@@ -126,6 +137,191 @@ QByteArray x11Property(xcb_connection_t* connection, WId window, const char* nam
 }
 #endif
 
+// KDE's Breeze style draws a text field's frame six pixels wide, where
+// Fusion draws two: Fusion with that frame. Where room says so, the frame is
+// drawn only where the field is tall enough for it and its font, as Breeze
+// does; a field whose text is set smaller then loses room to its frame.
+class WideFrame : public QProxyStyle {
+public:
+    explicit WideFrame(bool whereRoom)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), whereRoom_(whereRoom)
+    {
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return metric == PM_DefaultFrameWidth ? frame : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (element != SE_LineEditContents)
+            return QProxyStyle::subElementRect(element, option, widget);
+        if (whereRoom_ && option->rect.height() < option->fontMetrics.height() + 2 * frame)
+            return option->rect;
+        return option->rect.adjusted(frame, frame, -frame, -frame);
+    }
+
+private:
+    static constexpr int frame = 6;
+    bool whereRoom_;
+};
+
+// The application's style for a test's run, and the style before it again after.
+class UsingStyle {
+public:
+    explicit UsingStyle(const QString& name) : before_(QApplication::style()->name())
+    {
+        if (name == QLatin1String("wide frame"))
+            QApplication::setStyle(new WideFrame(false));
+        else if (name == QLatin1String("wide frame where room"))
+            QApplication::setStyle(new WideFrame(true));
+        else
+            QApplication::setStyle(name);
+    }
+    ~UsingStyle() { QApplication::setStyle(before_); }
+    UsingStyle(const UsingStyle&) = delete;
+    UsingStyle& operator=(const UsingStyle&) = delete;
+
+private:
+    QString before_;
+};
+
+const QStringList styles{"Fusion", "Windows", "wide frame", "wide frame where room"};
+
+// A row for each window (the main window first, by an empty menu item) and
+// each of the variants.
+void windowRows(const char* column, const QStringList& variants)
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>(column);
+    for (const QString& variant : variants) {
+        QTest::addRow("frmquorvane, %s", qPrintable(variant)) << QString() << variant;
+        for (const qv::frame::CalculatorWindow* w : qv::windows::all())
+            QTest::addRow("%s, %s", w->design.name, qPrintable(variant)) << QString::fromLatin1(w->item.name) << variant;
+    }
+}
+
+// The protected parts of a widget a test reads: the style options it paints with.
+struct LineEditOptions : QLineEdit {
+    using QLineEdit::initStyleOption;
+};
+struct GroupBoxOptions : QGroupBox {
+    using QGroupBox::initStyleOption;
+};
+
+// What a field shows of its text that is cut off, or an empty string: the
+// text laid out in the field's font, as the line edit lays it out, must fit
+// the contents rectangle its style gives the field, less the line edit's
+// two pixels either side and its cursor's pixel.
+QString cutOff(QLineEdit* f)
+{
+    QStyleOptionFrame option;
+    (f->*&LineEditOptions::initStyleOption)(&option);
+    const QRect contents =
+        f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f).marginsRemoved(f->textMargins());
+    QTextLayout layout(f->text(), f->font(), f);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int needed = qRound(line.naturalTextWidth()) + 1;
+    if (needed <= contents.width() - 2 * 2)
+        return {};
+    return QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+        .arg(f->objectName(), f->text())
+        .arg(needed)
+        .arg(contents.width() - 4);
+}
+
+// A number as users type one: up to three digits, and up to two decimals.
+QString typedNumber(QRandomGenerator& random)
+{
+    const int whole = random.bounded(1, 1000);
+    switch (random.bounded(3)) {
+    case 0:
+        return QString::number(whole);
+    case 1:
+        return QStringLiteral("%1.%2").arg(whole).arg(random.bounded(1, 10));
+    default:
+        return QStringLiteral("%1.%2").arg(whole).arg(random.bounded(1, 100), 2, 10, QChar(u'0'));
+    }
+}
+
+// The window's input fields and its Calculate button; the main window's
+// are its panel's, every row ticked.
+std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& window, const QString& menuItem)
+{
+    if (!menuItem.isEmpty()) {
+        const qv::frame::CalculatorWindow& w = qvtest::describedWindow(window.objectName());
+        return {qv::frame::inputs(w), w.calculate.button};
+    }
+    std::vector<const char*> inputs;
+    for (const qv::app::PanelRow& row : frmquorvane::rows()) {
+        window.control<QCheckBox>(row.box)->setChecked(true);
+        inputs.insert(inputs.end(), row.fields.begin(), row.fields.end() - 1);
+    }
+    return {inputs, "cmdcal"};
+}
+
+// WCAG 2's relative luminance of a colour, and the contrast of two.
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The application's palette for a test's run, as a desktop sets it.
+class UsingPalette {
+public:
+    explicit UsingPalette(const QPalette& palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the widgets take it up
+    }
+    ~UsingPalette() { QApplication::setPalette(QPalette()); }
+    UsingPalette(const UsingPalette&) = delete;
+    UsingPalette& operator=(const UsingPalette&) = delete;
+};
+
+// Each text a widget draws, with its colour and the colour behind it, as
+// the styles draw them: in the widget's foreground role on the background
+// of the nearest widget that paints one (itself where it fills its
+// background or its style gives it a panel of another role, as a field's
+// or a button's; else its container). A field's selected text is drawn in
+// the highlight colours; a frame's title in the text colour its style gives
+// it, or in the window text colour (Fusion).
+struct Colours {
+    QString what;
+    QColor text;
+    QColor background;
+};
+
+std::vector<Colours> textColours(QWidget* w, QPalette::ColorGroup group)
+{
+    const QWidget* back = w;
+    while (!back->isWindow() && !back->autoFillBackground()
+           && back->backgroundRole() == back->parentWidget()->backgroundRole())
+        back = back->parentWidget();
+    const QColor background = back->palette().color(group, back->backgroundRole());
+    std::vector<Colours> found{{w->objectName(), w->palette().color(group, w->foregroundRole()), background}};
+    if (qobject_cast<QLineEdit*>(w))
+        found.push_back({w->objectName() + " selected", w->palette().color(group, QPalette::HighlightedText),
+                         w->palette().color(group, QPalette::Highlight)});
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox option;
+        (frame->*&GroupBoxOptions::initStyleOption)(&option);
+        if (option.textColor.isValid())
+            found.push_back({w->objectName() + " title", option.textColor, background});
+    }
+    return found;
+}
+
 } // namespace
 
 class Captions : public QObject {
@@ -136,21 +332,22 @@ private slots:
     void fitTheirControls();
     void resultsShowWhole_data();
     void resultsShowWhole();
+    void textsAreReadable_data();
+    void textsAreReadable();
     void blankTitlesAreBlankOnX11_data();
     void blankTitlesAreBlankOnX11();
 };
 
 void Captions::fitTheirControls_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::newRow("frmquorvane") << QString();
-    for (const qv::frame::CalculatorWindow* w : qv::windows::all())
-        QTest::newRow(w->design.name) << QString::fromLatin1(w->item.name);
+    windowRows("style", styles);
 }
 
 void Captions::fitTheirControls()
 {
     QFETCH(QString, menuItem);
+    QFETCH(QString, style);
+    const UsingStyle using_(style);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
     QWidget* window = windowFor(main, menuItem);
@@ -195,35 +392,93 @@ void Captions::blankTitlesAreBlankOnX11()
 
 void Captions::resultsShowWhole_data()
 {
-    fitTheirControls_data();
+    windowRows("style", styles);
 }
 
-// The longest texts the display rule makes show whole in every result field,
-// from their first character, and stay whole when selected for copying.
+// The longest texts the display rule makes, and the results of calculations
+// with numbers as users type them, show whole in every result field, from
+// their first character, and stay whole when selected for copying.
 void Captions::resultsShowWhole()
 {
     QFETCH(QString, menuItem);
+    QFETCH(QString, style);
+    const UsingStyle using_(style);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
     auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
     QVERIFY(window);
-    for (QLineEdit* f : window->findChildren<QLineEdit*>()) {
-        if (!f->isReadOnly())
-            continue;
+    QList<QLineEdit*> results;
+    for (QLineEdit* f : window->findChildren<QLineEdit*>())
+        if (f->isReadOnly())
+            results << f;
+    QStringList cut;
+    for (QLineEdit* f : results) {
         const QFont designed = f->font();
         for (const double value : {-1.2345678901234567e-308, -0.00012345678901234567, -888888888888888.0}) {
             window->write(qPrintable(f->objectName()), value);
             f->selectAll();
-            QStyleOptionFrame option;
-            option.initFrom(f);
-            const int room = f->width() - 2 * f->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, f) - 4;
-            QVERIFY2(QFontMetrics(f->font()).horizontalAdvance(f->text()) < room,
-                     qPrintable(f->objectName() + ": " + f->text()));
+            cut << cutOff(f);
             QCOMPARE(f->toolTip(), f->text());
         }
         window->clear({qPrintable(f->objectName())});
         QCOMPARE(f->font(), designed); // an empty field is back in its own size
     }
+    const auto [inputs, calculate] = inputsOf(*window, menuItem);
+    QRandomGenerator random(19);
+    for (int i = 0; i < 13; ++i) {
+        for (const char* input : inputs)
+            window->field(input)->setText(typedNumber(random));
+        qvtest::press(*window, calculate);
+        for (QLineEdit* f : results) {
+            f->selectAll();
+            cut << cutOff(f);
+        }
+    }
+    cut.removeAll(QString());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void Captions::textsAreReadable_data()
+{
+    windowRows("palette", {"dark", "high contrast"});
+}
+
+// Under a dark and a high-contrast palette, set while the program runs,
+// every text has a contrast of at least 4.5:1 with its background (WCAG's
+// least for text), a result in a smaller face too. The title keeps its
+// designed magenta on black.
+void Captions::textsAreReadable()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, palette);
+    frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    const UsingPalette using_(qvtest::desktopPalette(palette));
+    auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
+    QVERIFY(window);
+    inputsOf(*window, menuItem); // the main window's rows shown
+    for (QLineEdit* f : window->findChildren<QLineEdit*>())
+        if (f->isReadOnly())
+            window->write(qPrintable(f->objectName()), -1.2345678901234567e-308);
+    QStringList unreadable;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || !w->isVisibleTo(window))
+            continue;
+        if (menuItem.isEmpty() && w->objectName() == QLatin1String("Label13")) {
+            QCOMPARE(w->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(0, 0, 0));
+            QVERIFY(w->autoFillBackground());
+            continue;
+        }
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            for (const Colours& c : textColours(w, group))
+                if (contrast(c.text, c.background) < 4.5)
+                    unreadable << QStringLiteral("%1%2: %3 on %4, %5:1")
+                                      .arg(c.what, group == QPalette::Inactive ? " (inactive)" : "",
+                                           c.text.name(), c.background.name())
+                                      .arg(contrast(c.text, c.background), 0, 'f', 2);
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(Captions)

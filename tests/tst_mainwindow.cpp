@@ -32,6 +32,8 @@ private slots:
     void newWindowsGoBesideTheOthers_data();
     void newWindowsGoBesideTheOthers();
     void allNineteenWindowsStayOnTheScreen();
+    void aLargeMainWindowOpensWithItsTitleBarOnTheScreen_data();
+    void aLargeMainWindowOpensWithItsTitleBarOnTheScreen();
 };
 
 void MainWindow::startUpState()
@@ -301,6 +303,33 @@ void MainWindow::allNineteenWindowsStayOnTheScreen()
         QVERIFY2(screen.contains(frame), w->design.name);
         QVERIFY2(corners.insert({frame.x(), frame.y()}).second, w->design.name);
     }
+}
+
+void MainWindow::aLargeMainWindowOpensWithItsTitleBarOnTheScreen_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("titleBar");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QVariant>("expected"); // the window's corner, or nothing: the window manager's choice
+    const QSize main(622, 575);
+    QTest::newRow("fits: the window manager's choice") << main << 24 << QRect(0, 0, 1366, 768) << QVariant();
+    QTest::newRow("just fits") << main << 24 << QRect(0, 0, 622, 599) << QVariant();
+    QTest::newRow("its title bar does not: 100 % on 800x600") << main << 24 << QRect(0, 0, 800, 598)
+                                                             << QVariant(QPoint(0, 24));
+    QTest::newRow("175 % on 1366x768, below a panel") << main << 24 << QRect(0, 18, 780, 421)
+                                                     << QVariant(QPoint(0, 42));
+    QTest::newRow("wider, on a second screen") << main << 30 << QRect(1366, 0, 600, 800)
+                                              << QVariant(QPoint(1366, 30));
+}
+
+void MainWindow::aLargeMainWindowOpensWithItsTitleBarOnTheScreen()
+{
+    QFETCH(QSize, window);
+    QFETCH(int, titleBar);
+    QFETCH(QRect, screen);
+    QFETCH(QVariant, expected);
+    const std::optional<QPoint> at = qv::frame::placeMain(window, titleBar, screen);
+    QCOMPARE(at ? QVariant(*at) : QVariant(), expected);
 }
 
 QTEST_MAIN(MainWindow)

@@ -1,10 +1,13 @@
 // Saves a picture of each of the calculator's twenty windows: the main window
 // with every row ticked and calculated, and each calculator window opened from
 // its menu item with example numbers calculated. Run on a real display (an X
-// server, or Xvfb through tools/screenshots.sh); QT_SCALE_FACTOR scales them.
+// server, or Xvfb through tools/screenshots.sh); QT_SCALE_FACTOR scales them,
+// and --palette takes them in a dark or a high-contrast palette, as desktops
+// set it.
 //
-//   quorvane_screenshots [output directory]      (default: docs/screenshots)
+//   quorvane_screenshots [--palette dark|high-contrast] [output directory]   (default: docs/screenshots)
 #include "frmquorvane.h"
+#include "palettes.h"
 #include "windows.h"
 
 #include <QAbstractButton>
@@ -75,7 +78,16 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.size() >= 2 && args.front() == QLatin1String("--palette")) {
+        if (args[1] != QLatin1String("dark") && args[1] != QLatin1String("high-contrast")) {
+            std::fprintf(stderr, "screenshots: --palette is dark or high-contrast\n");
+            return 2;
+        }
+        QApplication::setPalette(qvtest::desktopPalette(args[1]));
+        args.remove(0, 2);
+    }
+    const QString out = args.isEmpty() ? QStringLiteral("docs/screenshots") : args.front();
     QDir dir;
     if (!dir.mkpath(out)) {
         std::fprintf(stderr, "screenshots: cannot create %s\n", qPrintable(out));
