@@ -1,12 +1,15 @@
 // What start-up needs before the main window: the window icon, whether a
-// display can be opened, and the words for a display that cannot.
+// display can be opened, the words for a display that cannot, and Qt's own
+// words in the user's language.
 #pragma once
 
 #include <QIcon>
+#include <QLocale>
 #include <QtGlobal>
 
 class QMessageLogContext;
 class QString;
+class QTranslator;
 
 namespace qv::app {
 
@@ -31,5 +34,17 @@ extern const char* const whereToStart;
 // it is printed with what to do, and the run ends with status 2 rather than
 // a core dump. Other messages are only printed.
 void startUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+// Installs Qt's own catalogue (qtbase_*.qm in Qt's translations directory,
+// Debian's qt6-translations-l10n) for the first of the locale's UI languages
+// that has one: the user's (LANGUAGE, else LC_MESSAGES or LANG) by default.
+// The words Qt itself writes then follow the desktop's language: the fields'
+// context menus (Copy, Select All) and the message box's button. The
+// calculator's captions and messages are its own and stay as they are, and so
+// does the direction of its windows: they are laid out left to right, while a
+// catalogue of a right-to-left language would turn Qt's layout direction
+// round. Returns the translator, owned by the application, or nullptr where
+// no catalogue is installed for those languages.
+QTranslator* installToolkitTranslation(const QLocale& locale = QLocale());
 
 } // namespace qv::app

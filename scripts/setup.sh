@@ -6,8 +6,9 @@ quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev 
 # What only the tests and fuzz targets need (test.sh and scripts/reliability.sh
 # install these, run.sh does not): GNU MPFR, the reference for the number
 # rules; xvfb-run (xvfb, xauth), for the test that reads the windows' titles
-# from a virtual X server.
-quorvane_test_packages=(libmpfr-dev xvfb xauth)
+# from a virtual X server; Qt's catalogues (qt6-translations-l10n), for the
+# test of Qt's own words under a German desktop.
+quorvane_test_packages=(libmpfr-dev xvfb xauth qt6-translations-l10n)
 
 quorvane_install() {
     local missing=() p
