@@ -37,9 +37,9 @@ void startUpMessage(QtMsgType type, const QMessageLogContext& context, const QSt
 
 // Installs Qt's own catalogue (qtbase_*.qm in Qt's translations directory,
 // Debian's qt6-translations-l10n) for the first of the locale's UI languages
-// that has one: the user's (LANGUAGE, else LC_MESSAGES or LANG) by default.
-// The words Qt itself writes then follow the desktop's language: the fields'
-// context menus (Copy, Select All) and the message box's button. The
+// that has one; by default the user's (LANGUAGE, else LC_ALL, LC_MESSAGES or
+// LANG). The words Qt itself writes then follow the desktop's language: the
+// fields' context menus (Copy, Select All) and the message box's button. The
 // calculator's captions and messages are its own and stay as they are, and so
 // does the direction of its windows: they are laid out left to right, while a
 // catalogue of a right-to-left language would turn Qt's layout direction
