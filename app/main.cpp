@@ -36,6 +36,7 @@ int main(int argc, char* argv[])
     // app id); under X11 they match WM_CLASS "quorvane", the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setStyle(new qv::app::Style);
+    installToolkitTranslation();
     qv::app::frmquorvane window(systemNumberLocale());
     window.show();
     // The icon is for the task bar: it can wait until the window is on its way.

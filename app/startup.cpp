@@ -2,10 +2,17 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace qv::app {
 
@@ -114,6 +121,18 @@ void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& me
         std::fprintf(stderr, "quorvane: cannot open a window on this display.\n%s", whereToStart);
         std::_Exit(2);
     }
+}
+
+QTranslator* installToolkitTranslation(const QLocale& locale)
+{
+    // Explicit, so that the catalogue's own direction is not taken.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    QCoreApplication::installTranslator(translator.get());
+    return translator.release();
 }
 
 } // namespace qv::app

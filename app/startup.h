@@ -1,10 +1,11 @@
 // What start-up needs before the main window: the window icon, what the
-// command line and the environment ask for, and the words for a display that
-// cannot be opened.
+// command line and the environment ask for, the words for a display that
+// cannot be opened, and Qt's own words in the user's language.
 #pragma once
 
 #include <QByteArray>
 #include <QIcon>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -13,6 +14,7 @@
 
 class QMessageLogContext;
 class QProcessEnvironment;
+class QTranslator;
 
 namespace qv::app {
 
@@ -62,5 +64,17 @@ extern const char* const whereToStart;
 // it is printed with what to do, and the run ends with status 2 rather than
 // a core dump. Other messages are only printed.
 void startUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+// Installs Qt's own catalogue (qtbase_*.qm in Qt's translations directory,
+// Debian's qt6-translations-l10n) for the first of the locale's UI languages
+// that has one; by default the user's (LANGUAGE, else LC_ALL, LC_MESSAGES or
+// LANG). The words Qt itself writes then follow the desktop's language: the
+// fields' context menus (Copy, Select All) and the message box's button. The
+// calculator's captions and messages are its own and stay as they are, and so
+// does the direction of its windows: they are laid out left to right, while a
+// catalogue of a right-to-left language would turn Qt's layout direction
+// round. Returns the translator, owned by the application, or nullptr where
+// no catalogue is installed for those languages.
+QTranslator* installToolkitTranslation(const QLocale& locale = QLocale());
 
 } // namespace qv::app

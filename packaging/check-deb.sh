@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Checks the Debian package the way a user meets it. Builds it with
-# packaging/build-deb.sh (DEB_BUILD_OPTIONS=nocheck skips the tests during the
-# build; the build's output is kept in build-deb/build.log), runs lintian on the .deb (no error, no warning), installs it with
-# apt-get, starts /usr/bin/quorvane on a virtual X server and waits for its
-# main window to map, checks that the launcher entry, icon, metainfo and
-# manual page are where a desktop and man look for them, then removes the
-# package with apt-get and checks that none of its files is left.
+# Checks the Debian package the way a user meets it. Builds the source package
+# and from it the binary package with packaging/build-deb.sh
+# (DEB_BUILD_OPTIONS=nocheck skips the tests during the build; the build's
+# output is kept in build-deb/build.log), runs lintian at its pedantic level,
+# information tags shown, on the .dsc and the .deb (no tag at all; an
+# override would give its reason), installs the package with apt-get, starts
+# /usr/bin/quorvane on a virtual X server and waits for its main window to
+# map, checks that the launcher entry, icon, metainfo and manual page are
+# where a desktop and man look for them, then removes the package with
+# apt-get and checks that none of its files is left.
 # Installs what it needs itself; runs as root, since it installs and removes
 # a package on this machine (CI is root). Usage: packaging/check-deb.sh
 set -euo pipefail
@@ -34,13 +37,22 @@ if ! packaging/build-deb.sh >"$log" 2>&1; then
 fi
 mv "$log" build-deb/build.log
 tail -n 1 build-deb/build.log
-deb=build-deb/quorvane_$(dpkg-parsechangelog -S Version)_$(dpkg-architecture -qDEB_HOST_ARCH).deb
+version=$(dpkg-parsechangelog -S Version)
+dsc=build-deb/quorvane_$version.dsc
+deb=build-deb/quorvane_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
 failures=0
 fail() { echo "check-deb: $*" >&2; failures=$((failures + 1)); }
 
-echo "check-deb: lintian $deb"
-lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+for package in "$dsc" "$deb"; do
+    echo "check-deb: lintian --pedantic --display-info $package"
+    lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$package" \
+        || fail "lintian reports tags on $package"
+done
+# Qt's X11 platform plugin comes with a library the package depends on.
+xcb=$(dpkg-query -S '*/qt6/plugins/platforms/libqxcb.so' 2>/dev/null | cut -d: -f1) || true
+[ "$xcb" = libqt6gui6 ] || fail "libqxcb.so is in '$xcb', not in libqt6gui6"
+dpkg-deb -f "$deb" Depends | grep -qw libqt6gui6 || fail "the package does not depend on libqt6gui6"
 
 # The package's directories that exist before it is installed stay after it
 # is removed; everything else it brings must go.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the built calculator into a temporary prefix and checks that each
 # file lands where a desktop (or man) looks for it, that the launcher entry and the
-# AppStream description validate, and that they name the program, the icon
-# and each other consistently. Needs desktop-file-validate (desktop-file-utils)
-# and appstreamcli (appstream). Usage: packaging/check-install.sh [build dir]
+# AppStream description validate (appstreamcli at its pedantic level), and that
+# they name the program, the icon and each other consistently. Needs
+# desktop-file-validate (desktop-file-utils) and appstreamcli (appstream).
+# Usage: packaging/check-install.sh [build dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-${QUORVANE_BUILD_DIR:-build}}
@@ -44,7 +45,20 @@ if [ -f "$desktop" ]; then
     entry Categories | grep -qx 'Utility;Calculator;' || fail "Categories are not Utility;Calculator;"
 fi
 if [ -f "$metainfo" ]; then
-    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $id.metainfo.xml"
+    # At its pedantic level appstreamcli may say one thing only: that the id
+    # has capitals. The id stays as it is: it names the desktop file, the icon
+    # and the Wayland app id. AppStream before 1.0 (Debian 12 has 0.16) also
+    # does not know the developer tag that 1.0 brought; the metainfo carries
+    # developer_name beside it for those versions.
+    report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "appstreamcli rejects $id.metainfo.xml"
+    echo "$report"
+    expected=' cid-contains-uppercase-letter '
+    appstream=$(appstreamcli --version | sed -n 's/^AppStream version: //p')
+    if dpkg --compare-versions "${appstream:-0}" lt 1.0; then
+        expected="$expected| unknown-tag developer$"
+    fi
+    others=$(grep -E '^[EWIP]: ' <<<"$report" | grep -vE "$expected") || true
+    [ -z "$others" ] || fail "appstreamcli --pedantic says more than that the id has capitals: $others"
     grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
         || fail "the metainfo does not launch $id.desktop"

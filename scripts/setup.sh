@@ -8,8 +8,10 @@ quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev 
 # rules; xvfb-run (xvfb, xauth), for the test that reads the windows' titles
 # from a virtual X server; a headless Wayland compositor with its X server and
 # Qt's Wayland plugin (weston, xwayland, qt6-wayland) and xwininfo (x11-utils),
-# for the tests that start the calculator on a Wayland desktop.
-quorvane_test_packages=(libmpfr-dev xvfb xauth weston xwayland qt6-wayland x11-utils)
+# for the tests that start the calculator on a Wayland desktop; Qt's
+# catalogues (qt6-translations-l10n), for the test of Qt's own words under a
+# German desktop.
+quorvane_test_packages=(libmpfr-dev xvfb xauth weston xwayland qt6-wayland x11-utils qt6-translations-l10n)
 
 quorvane_install() {
     local missing=() p

@@ -2,20 +2,62 @@
 // fonts resolved to one family and shared between controls, text fields given
 // their font before their text, and the menu bar's overflow arrow drawn from a
 // deferred icon. And what the command line and the environment decide before
-// Qt starts: help, the version, the platform, or no display.
+// Qt starts: help, the version, the platform, or no display; and Qt's own
+// words follow the desktop's language.
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "startup.h"
 #include "style.h"
 
+#include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRawFont>
 #include <QStyleFactory>
+#include <QTranslator>
+
+#include <memory>
 
 using qv::NumberLocale;
+
+namespace {
+
+// Qt's catalogue as start-up installs it, for a test's length: the
+// translator is removed and the layout direction restored after.
+class ToolkitTranslation {
+public:
+    explicit ToolkitTranslation(const QLocale& locale = QLocale())
+        : translator_(qv::app::installToolkitTranslation(locale))
+    {
+    }
+    ~ToolkitTranslation()
+    {
+        if (translator_)
+            QCoreApplication::removeTranslator(translator_);
+        delete translator_;
+        QGuiApplication::setLayoutDirection(direction_);
+    }
+    ToolkitTranslation(const ToolkitTranslation&) = delete;
+    ToolkitTranslation& operator=(const ToolkitTranslation&) = delete;
+    bool installed() const { return translator_ != nullptr; }
+
+private:
+    const Qt::LayoutDirection direction_ = QGuiApplication::layoutDirection(); // before the install
+    QTranslator* const translator_;
+};
+
+QString catalogue(const QString& language)
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_%1.qm").arg(language);
+}
+
+} // namespace
 
 class StartUp : public QObject {
     Q_OBJECT
@@ -33,6 +75,9 @@ private slots:
     void theCommandLineAndTheEnvironmentDecideTheRun();
     void theProgramAnswersWithoutAWindow_data();
     void theProgramAnswersWithoutAWindow();
+    void toolkitWordsInTheDesktopsLanguage();
+    void windowsStayLeftToRightUnderAnyCatalogue_data();
+    void windowsStayLeftToRightUnderAnyCatalogue();
 };
 
 void StartUp::controlFonts_data()
@@ -296,6 +341,48 @@ void StartUp::theProgramAnswersWithoutAWindow()
     QVERIFY2(program.exitCode() == status, qPrintable(error));
     QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), out);
     QVERIFY2(error.contains(err), qPrintable(error));
+}
+
+// Under a German desktop a field's context menu is German. ctest runs this
+// once more as tst_startup_de, with LANGUAGE=de and LANG=C.UTF-8: the
+// language comes from LANGUAGE, as on a desktop that lists its languages.
+void StartUp::toolkitWordsInTheDesktopsLanguage()
+{
+    if (qEnvironmentVariable("LANGUAGE") != QLatin1String("de"))
+        QSKIP("runs under LANGUAGE=de, as tst_startup_de");
+    QVERIFY2(QFile::exists(catalogue("de")), qPrintable(catalogue("de") + " is missing: install qt6-translations-l10n"));
+    const ToolkitTranslation german;
+    QVERIFY(german.installed());
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    const std::unique_ptr<QMenu> menu(main.panel().field("txt1")->createStandardContextMenu());
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << action->text().section(u'\t', 0, 0).remove(u'&');
+    QVERIFY2(items.contains(QStringLiteral("Kopieren")), qPrintable(items.join(u'|')));
+    QVERIFY2(!items.contains(QStringLiteral("Copy")), qPrintable(items.join(u'|')));
+}
+
+void StartUp::windowsStayLeftToRightUnderAnyCatalogue_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Hebrew") << QLocale(QLocale::Hebrew);
+    QTest::newRow("Arabic") << QLocale(QLocale::Arabic);
+}
+
+// The windows are laid out left to right with English captions: a catalogue
+// of a right-to-left language must not mirror them.
+void StartUp::windowsStayLeftToRightUnderAnyCatalogue()
+{
+    QFETCH(QLocale, locale);
+    const QString language = locale.name().section(u'_', 0, 0);
+    QVERIFY2(QFile::exists(catalogue(language)),
+             qPrintable(catalogue(language) + " is missing: install qt6-translations-l10n"));
+    const ToolkitTranslation translation(locale);
+    QVERIFY(translation.installed());
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(main.layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(main.panel().field("txt1")->layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(StartUp)
