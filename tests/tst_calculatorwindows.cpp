@@ -66,8 +66,9 @@ private slots:
     void cone() { runCase(); }
     void volumes_data();
     void volumes() { runCase(); }
-    void reset_data();
-    void reset();
+    void everyWindowListedOnce();
+    void buttonsLocksAndReset_data();
+    void buttonsLocksAndReset();
 
 private:
     void runCase();
@@ -81,8 +82,7 @@ void CalculatorWindows::runCase()
     QFETCH(QStringList, expected);
     QFETCH(QString, failure);
 
-    const CalculatorWindow& described = describedWindow(window);
-    auto form = qv::frame::load(described, locale == "comma" ? NumberLocale::comma() : NumberLocale::fullStop());
+    auto form = loadWindow(window, locale == "comma" ? NumberLocale::comma() : NumberLocale::fullStop());
     form->show();
     for (const QString& e : expected)
         form->field(splitAssignment(e).first)->setText("old");
@@ -95,7 +95,7 @@ void CalculatorWindows::runCase()
     // Pressed twice: a handler keeps nothing between presses and never
     // rewrites its inputs, so the second press shows the same.
     for (int pass = 0; pass < 2; ++pass) {
-        const QString message = press(*form, described.calculate.button);
+        const QString message = press(*form, expectedWindow(window).calculate.name);
         QVERIFY2(isFailure(message, failure), qPrintable(message));
         for (const QString& e : expected) {
             const auto [field, text] = splitAssignment(e);
@@ -318,42 +318,78 @@ void CalculatorWindows::volumes_data()
     addCase("vcyl: 1E+153, 10 overflows", "frmvcyl", {"txt1=1E+153", "txt2=10"}, {"txt3="}, "overflow");
 }
 
-void CalculatorWindows::reset_data()
+void CalculatorWindows::everyWindowListedOnce()
 {
-    QTest::addColumn<QString>("window");
+    QStringList listed;
     for (const CalculatorWindow* w : qv::windows::all())
-        QTest::newRow(w->design.name) << QString::fromLatin1(w->design.name);
+        listed << QString::fromLatin1(w->design.name);
+    QStringList expected;
+    for (const ExpectedWindow& w : expectedWindows)
+        expected << QString::fromLatin1(w.form);
+    QCOMPARE(expected.size(), 19);
+    QCOMPARE(listed, expected);
 }
 
-// Form_Load locks what Calculate writes and nothing else; Reset empties every
-// field, leaves the locks as they are, and fails nothing on empty fields.
-void CalculatorWindows::reset()
+void CalculatorWindows::buttonsLocksAndReset_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const ExpectedWindow& w : expectedWindows)
+        QTest::newRow(w.form) << QString::fromLatin1(w.form);
+}
+
+// Calculate and Reset are the buttons of those names and captions. The
+// window's fields are its inputs and its results: Form_Load locks the
+// results and nothing else. Reset empties every field in its order, leaves
+// the locks as they are, and on empty fields changes nothing and fails
+// nothing.
+void CalculatorWindows::buttonsLocksAndReset()
 {
     QFETCH(QString, window);
-    const CalculatorWindow& described = describedWindow(window);
-    auto form = qv::frame::load(described, NumberLocale::fullStop());
+    const ExpectedWindow& expected = expectedWindow(window);
+    QStringList emptied; // by Reset, as the fields' texts change
+    auto form = loadWindow(window, NumberLocale::fullStop());
     form->show();
-    QSet<QLineEdit*> locked;
-    for (QLineEdit* f : fieldsOf(*form)) {
-        QTest::keyClicks(f, "2");
-        if (f->text().isEmpty())
-            locked << f;
-    }
-    QVERIFY(!locked.isEmpty());
-    for (const char* input : qv::frame::inputs(described))
-        QVERIFY2(!locked.contains(form->field(input)), input);
-    QCOMPARE(press(*form, described.calculate.button), QString());
-    for (QLineEdit* f : fieldsOf(*form)) // the locked fields got results, the others kept their input
-        QVERIFY2(locked.contains(f) ? !f->text().isEmpty() : f->text() == "2", qPrintable(f->objectName()));
+    for (const ExpectedButton& b : {expected.calculate, expected.reset})
+        QCOMPARE(form->control<QAbstractButton>(b.name)->text(), QString::fromUtf8(b.caption));
 
-    for (int pass = 0; pass < 2; ++pass) {
-        QCOMPARE(press(*form, described.reset.button), QString());
-        for (QLineEdit* f : fieldsOf(*form)) {
-            QVERIFY2(f->text().isEmpty(), qPrintable(f->objectName()));
-            QTest::keyClicks(f, "2");
-            QCOMPARE(f->text().isEmpty(), locked.contains(f));
+    QStringList fields;
+    for (QLineEdit* f : fieldsOf(*form))
+        fields << f->objectName();
+    QStringList named;
+    for (const auto& list : {expected.inputs, expected.results})
+        for (const char* f : list)
+            named << QString::fromLatin1(f);
+    fields.sort();
+    named.sort();
+    QCOMPARE(fields, named);
+    const auto typeIntoEach = [&] {
+        for (const char* r : expected.results) {
+            QTest::keyClicks(form->field(r), "2");
+            QVERIFY2(textOf(*form, r).isEmpty(), r);
         }
-    }
+        for (const char* i : expected.inputs) {
+            QTest::keyClicks(form->field(i), "2");
+            QVERIFY2(textOf(*form, i) == "2", i);
+        }
+    };
+    typeIntoEach();
+    QCOMPARE(press(*form, expected.calculate.name), QString());
+    for (const char* r : expected.results)
+        QVERIFY2(!textOf(*form, r).isEmpty(), r);
+
+    for (QLineEdit* f : fieldsOf(*form))
+        connect(f, &QLineEdit::textChanged, form.get(), [&emptied, f](const QString& text) {
+            emptied << f->objectName() + (text.isEmpty() ? QString() : "=" + text);
+        });
+    QStringList order;
+    for (const char* f : expected.emptied)
+        order << QString::fromLatin1(f);
+    QCOMPARE(press(*form, expected.reset.name), QString());
+    QCOMPARE(emptied, order);
+    emptied.clear();
+    QCOMPARE(press(*form, expected.reset.name), QString());
+    QCOMPARE(emptied, QStringList());
+    typeIntoEach();
 }
 
 QTEST_MAIN(CalculatorWindows)

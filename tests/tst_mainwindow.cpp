@@ -94,27 +94,35 @@ void MainWindow::menuTree()
 void MainWindow::everyMenuItemOpensItsOwnWindow_data()
 {
     QTest::addColumn<QString>("form");
-    for (const CalculatorWindow* w : qv::windows::all())
-        QTest::newRow(w->item.name) << QString::fromLatin1(w->design.name);
+    for (const ExpectedWindow& w : expectedWindows)
+        QTest::newRow(w.item) << QString::fromLatin1(w.form);
 }
 
-// The item opens its window alone, modeless, with its title and client size,
-// and the focus on the tab stop with the lowest tab index; the window
-// calculates (ctest runs this on Wayland and XWayland too).
+// The item, in its menu and with its caption, opens its window alone,
+// modeless, with its title and client size, and the focus on the tab stop
+// with the lowest tab index; the window calculates (ctest runs this on
+// Wayland and XWayland too).
 void MainWindow::everyMenuItemOpensItsOwnWindow()
 {
     QFETCH(QString, form);
-    const CalculatorWindow& described = describedWindow(form);
+    const ExpectedWindow& expected = expectedWindow(form);
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    choose(&main, described.item.name);
+    auto* item = main.findChild<QAction*>(QLatin1String(expected.item));
+    QVERIFY(item);
+    QCOMPARE(item->text(), QString::fromUtf8(expected.itemCaption));
+    const auto* menu = qobject_cast<QMenu*>(item->parent());
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), QString::fromLatin1(expected.menu.name));
+    QCOMPARE(menu->title(), QString::fromUtf8(expected.menu.caption));
+    item->trigger();
     Form* w = findWindow(qPrintable(form));
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QString::fromUtf8(described.design.caption));
-    QCOMPARE(w->size(), qv::frame::twipsSize(described.design.width, described.design.height));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8(expected.title));
+    QCOMPARE(w->size(), qv::frame::twipsSize(expected.twips.width(), expected.twips.height()));
     QVERIFY(!w->isModal());
     const qv::frame::Control* first = nullptr;
-    for (const auto& c : described.design.controls)
+    for (const auto& c : w->design().controls)
         if (c.kind != qv::frame::Label && c.kind != qv::frame::Frame && (!first || c.tabIndex < first->tabIndex))
             first = &c;
     QCOMPARE(w->focusWidget()->objectName(), QString::fromLatin1(first->name));
@@ -125,12 +133,11 @@ void MainWindow::everyMenuItemOpensItsOwnWindow()
     QCOMPARE(calculators, 1);
     // 7, 5 and 4 typed in turn make a case every formula calculates (a triangle, a room).
     const char* const examples[] = {"7", "5", "4"};
-    const std::vector<const char*> inputs = qv::frame::inputs(described);
-    QVERIFY(inputs.size() <= std::size(examples));
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        type(*w, inputs[i], examples[i]);
-    QCOMPARE(press(*w, described.calculate.button), QString());
-    for (const char* result : described.results)
+    QVERIFY(expected.inputs.size() <= std::size(examples));
+    for (std::size_t i = 0; i < expected.inputs.size(); ++i)
+        type(*w, expected.inputs[i], examples[i]);
+    QCOMPARE(press(*w, expected.calculate.name), QString());
+    for (const char* result : expected.results)
         QVERIFY2(!textOf(*w, result).isEmpty(), result);
 }
 
