@@ -26,8 +26,8 @@ private slots:
     void everyMenuItemOpensItsOwnWindow();
     void openingTwiceKeepsTheWindow();
     void closedWindowComesBackEmpty();
-    void closingTheMainWindowLeavesCalculatorsRunning();
-    void fileExitEndsTheRun();
+    void theRunEnds_data();
+    void theRunEnds();
     void aFailureKeepsTheProgramRunning();
     void newWindowsGoBesideTheOthers_data();
     void newWindowsGoBesideTheOthers();
@@ -190,40 +190,55 @@ void MainWindow::closedWindowComesBackEmpty()
     QVERIFY(again->field("txt3")->isReadOnly());
 }
 
-void MainWindow::closingTheMainWindowLeavesCalculatorsRunning()
+void MainWindow::theRunEnds_data()
 {
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    choose(&main, "mnudiv");
-    Form* w = findWindow("frmdiv");
-    QVERIFY(main.close());
-    QVERIFY(w->isVisible());
-    type(*w, "txt1", "1");
-    type(*w, "txt2", "3");
-    QCOMPARE(press(*w, "Command2"), QString());
-    QCOMPARE(textOf(*w, "txt3"), QString("0.333333333333333"));
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("File, Exit with two windows open") << QStringList{"open mnudiv", "open mnucir", "exit"};
+    QTest::newRow("the main window closed first, then the calculators")
+        << QStringList{"open mnudiv", "open mnucir", "close main", "close frmcir", "close frmdiv"};
+    QTest::newRow("the calculator closed first, then the main window")
+        << QStringList{"open mnudiv", "close frmdiv", "close main"};
 }
 
-void MainWindow::fileExitEndsTheRun()
+// The run ends with File, Exit, whatever windows are open, or when the last
+// window, main or calculator, is closed; not before. The steps are taken in
+// the event loop, each a few passes of the loop after the one before: the
+// run must last until the last step, and end in the passes after it.
+void MainWindow::theRunEnds()
 {
+    QFETCH(QStringList, steps);
+    constexpr int passes = 20;
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    choose(&main, "mnudiv");
-    choose(&main, "mnucir");
-    bool ran = false;
-    QTimer::singleShot(0, &main, [&] {
-        ran = true;
-        choose(&main, "mnuexit");
+    qsizetype taken = 0;
+    QString missing; // a window a step would close that is not open
+    int idle = 0;
+    QTimer pass; // times out once in each pass of the loop
+    QObject::connect(&pass, &QTimer::timeout, [&] {
+        if (++idle < passes)
+            return;
+        idle = 0;
+        if (taken == steps.size()) { // the run goes on after the last step
+            QApplication::exit(1);
+            return;
+        }
+        const QStringList step = steps[taken++].split(u' ');
+        if (step[0] == "open")
+            choose(&main, qPrintable(step[1]));
+        else if (step[0] == "exit")
+            choose(&main, "mnuexit");
+        else if (QWidget* w = step[1] == "main" ? static_cast<QWidget*>(&main) : findWindow(qPrintable(step[1])); w && w->isVisible())
+            w->close();
+        else {
+            missing = step[1];
+            QApplication::exit(2);
+        }
     });
-    // A safety net: should Exit not end the loop, this does, and the test fails.
-    bool timedOut = false;
-    QTimer::singleShot(5000, &main, [&] {
-        timedOut = true;
-        QApplication::exit(1);
-    });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(ran);
-    QVERIFY(!timedOut);
+    pass.start();
+    const int status = QApplication::exec();
+    QVERIFY2(missing.isEmpty(), qPrintable(missing + " was closed before its step"));
+    QCOMPARE(taken, steps.size()); // the run lasted until the last step,
+    QCOMPARE(status, 0);           // and ended then
 }
 
 // A failed calculation is reported, and the windows go on working.
