@@ -139,10 +139,12 @@ inline bool isFailure(const QString& message, const QString& expected)
     return expected.isEmpty() ? message.isEmpty() : message.startsWith(failureHeading(expected));
 }
 
-// Runs action. A modal message box it opens is read and dismissed at once;
-// the box's text is returned, or an empty string when no box appeared, and
-// where it stood on the screen.
-inline QString messageFrom(const std::function<void()>& action, QRect* where = nullptr)
+// Runs action. A modal message box it opens is read, whileUp runs while it
+// stands (a test looks at the windows then), and it is dismissed; the box's
+// text is returned, or an empty string when no box appeared, and where it
+// stood on the screen.
+inline QString messageFrom(const std::function<void()>& action, QRect* where = nullptr,
+                           const std::function<void()>& whileUp = {})
 {
     QString text;
     QTimer poll;
@@ -152,6 +154,8 @@ inline QString messageFrom(const std::function<void()>& action, QRect* where = n
             text = box->text();
             if (where)
                 *where = box->frameGeometry();
+            if (whileUp)
+                whileUp();
             box->done(QMessageBox::Ok);
         }
     });
@@ -193,10 +197,12 @@ inline void type(Form& form, const char* field, const QString& text)
 
 inline QString textOf(Form& form, const char* field) { return form.field(field)->text(); }
 
-// Presses a button with the mouse; returns the text of a failure message, if any.
-inline QString press(Form& form, const char* button)
+// Presses a button with the mouse; returns the text of a failure message, if
+// any, after whileUp has run while the message stood.
+inline QString press(Form& form, const char* button, const std::function<void()>& whileUp = {})
 {
-    return messageFrom([&] { QTest::mouseClick(form.control<QAbstractButton>(button), Qt::LeftButton); });
+    return messageFrom([&] { QTest::mouseClick(form.control<QAbstractButton>(button), Qt::LeftButton); }, nullptr,
+                       whileUp);
 }
 
 // A label's caption as it reads. A label whose lines are set closer than its

@@ -14,7 +14,8 @@
 // the press reports ("" for none, else its kind: "conversion", "overflow",
 // "division by zero", "invalid argument", or the whole message). Before the
 // press every result field holds the text "old", as if left by an earlier
-// calculation: a failure keeps the results it wrote and empties the others.
+// calculation: a failure keeps the results it wrote and empties the others,
+// before its message is shown.
 #include "guitest.h"
 
 #include <QTest>
@@ -99,8 +100,16 @@ void CalculatorWindows::runCase()
     // Pressed twice: a handler keeps nothing between presses and never
     // rewrites its inputs, so the second press shows the same.
     for (int pass = 0; pass < 2; ++pass) {
-        const QString message = press(*form, expectedWindow(window).calculate.name);
+        QStringList whileUp; // the results while the message stands
+        const QString message = press(*form, expectedWindow(window).calculate.name, [&] {
+            for (const QString& e : expected) {
+                const QByteArray field = splitAssignment(e).first;
+                whileUp << field + "=" + textOf(*form, field);
+            }
+        });
         QVERIFY2(isFailure(message, failure), qPrintable(message));
+        if (!failure.isEmpty())
+            QCOMPARE(whileUp, expected);
         for (const QString& e : expected) {
             const auto [field, text] = splitAssignment(e);
             QCOMPARE(textOf(*form, field), text);
