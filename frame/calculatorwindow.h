@@ -1,7 +1,8 @@
 // A calculator window said once: its design table, its menu item, the button
 // that calculates with its formula, and the button that resets with the
-// fields it empties. The menus, the window slots, the tests, the screenshots
-// and the benchmark all read this description.
+// fields it empties. The menus, the window slots, the screenshots and the
+// benchmark read this description; the tests find the windows by it, and
+// write down apart from it what each must do.
 #pragma once
 
 #include "form.h"

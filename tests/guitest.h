@@ -16,7 +16,11 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include <QSize>
+
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace qvtest {
 
@@ -24,13 +28,93 @@ using qv::NumberLocale;
 using qv::frame::CalculatorWindow;
 using qv::frame::Form;
 
-// The description of the calculator window of that form name (frmcir).
-inline const CalculatorWindow& describedWindow(const QString& form)
+// A calculator window as a user opens it: made from its declaration, found
+// by its form name (frmcir) in the list of windows, and loaded.
+inline std::unique_ptr<Form> loadWindow(const QString& form, const NumberLocale& locale)
 {
     for (const CalculatorWindow* w : qv::windows::all())
         if (form == QLatin1String(w->design.name))
-            return *w;
+            return qv::frame::load(*w, locale);
     qFatal("no calculator window %s", qPrintable(form));
+}
+
+// What each calculator window must do, written down here apart from the
+// windows' declarations, so that a fault in a declaration shows.
+struct ExpectedMenu {
+    const char* name;
+    const char* caption;
+};
+inline constexpr ExpectedMenu Calculation{"mnucal", "Calculation"}, Area{"mnuarea", "Area"}, Volume{"mnuvol", "Volume"};
+
+struct ExpectedButton {
+    const char* name;
+    const char* caption;
+};
+
+struct ExpectedWindow {
+    const char* form;
+    const char* title;
+    QSize twips; // the client area
+    ExpectedMenu menu; // the menu and its item that open the window
+    const char* item;
+    const char* itemCaption;
+    ExpectedButton calculate;
+    ExpectedButton reset;
+    std::vector<const char*> inputs;  // in the order Calculate reads them; not locked
+    std::vector<const char*> results; // in the order Calculate writes them; locked
+    std::vector<const char*> emptied; // by Reset, in this order
+};
+
+// The nineteen windows, in the order of the menus.
+inline const ExpectedWindow expectedWindows[] = {
+    {"frmdiv", "", {7200, 4875}, Calculation, "mnudiv", "Division", {"Command2", "Calculate"}, {"Command1", "Reset"},
+     {"txt1", "txt2"}, {"txt3"}, {"txt1", "txt2", "txt3"}},
+    {"frmsqroot", "Square root", {6990, 4635}, Calculation, "mnusqroot", "Square root", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+    {"frmcroot", "Cube root", {6930, 4800}, Calculation, "mnucroot", "Cube root", {"Command1", "Calculate"},
+     {"Command2", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+    {"frmsquare", "Area of a square", {7215, 4005}, Area, "mnusq", "Square", {"Command1", "Calculate"},
+     {"Command2", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+    {"frmrect", "Area of a rectangle", {7230, 5310}, Area, "mnurect", "Rectangle", {"cmd2", "Calculate"},
+     {"cmd1", "Reset"}, {"txt1", "txt2"}, {"txt3"}, {"txt1", "txt2", "txt3"}},
+    {"frmtri", "Area of a triangle", {5670, 3870}, Area, "mnutri", "Triangle", {"Command1", "Calculate"},
+     {"Command2", "Reset"}, {"txt1", "txt2", "txt3"}, {"txt4"}, {"txt1", "txt2", "txt3", "txt4"}},
+    {"frmcir", "Area of a circle", {6735, 4335}, Area, "mnucir", "Circle", {"Command1", "Calculate"},
+     {"Command2", "Reset"}, {"txt1"}, {"txt2", "txt3"}, {"txt1", "txt2", "txt3"}},
+    // The diagonal's Reset empties its fields as every other window's does.
+    {"frmdia", "Length of the diagnol", {5640, 3960}, Area, "mnudia", "Length of diagnol", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1", "txt2"}, {"txt3"}, {"txt1", "txt2", "txt3"}},
+    {"frmcube", "Area of cube", {5955, 3375}, Area, "mnucube", "Cube", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+    {"frmcyl", "Area of cylinder", {6660, 4845}, Area, "mnucyl", "Cylinder", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1", "txt2"}, {"txt3", "txt4"}, {"txt1", "txt2", "txt3", "txt4"}},
+    {"frmsph", "Area os sphere", {6390, 3285}, Area, "mnusph", "Sphere", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+    {"frmhemi", "Area of hemi-sphere", {7140, 5280}, Area, "mnuhemi", "Hemi-sphere", {"Command3", "Calculate"},
+     {"Command1", "Reset"}, {"txt1"}, {"txt2", "txt3"}, {"txt1", "txt2", "txt3"}},
+    {"frmcone", " ", {5970, 5670}, Area, "mnucone", "Cone", {"cmdcal", "Calculate"}, {"cmdre", "Reset"},
+     {"txt1", "txt2"}, {"txt3", "txt4", "txt5"}, {"txt1", "txt5", "txt4", "txt3", "txt2"}},
+    {"frmvcube", "Volume of a cube", {5925, 3705}, Volume, "mnucube1", "Cube", {"Command2", "Calcuate"},
+     {"Command1", "Reset"}, {"txt1"}, {"txt4"}, {"txt1", "txt4"}},
+    {"frmvroom", "", {6930, 4800}, Volume, "mnuroom1", "Room", {"Command1", "Calculate"}, {"Command2", "Reset"},
+     {"txt1", "txt2", "txt3"}, {"txt4"}, {"txt1", "txt2", "txt3", "txt4"}},
+    {"frmvcone", "Volume of a cone", {5490, 4065}, Volume, "mnucone1", "Cone", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1", "txt2"}, {"txt3"}, {"txt1", "txt2", "txt3"}},
+    {"frmvcyl", "Volume of a cylinder", {6795, 4875}, Volume, "mnucyl1", "Cylinder", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1", "txt2"}, {"txt3"}, {"txt1", "txt2", "txt3"}},
+    {"frmvsph", "Volume of a sphere", {6075, 3660}, Volume, "mnusph1", "Sphere", {"Command2", "Calculate"},
+     {"Command1", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+    {"frmvhemi", "Volume of a hemi-sphere", {6900, 4935}, Volume, "mnuhemi1", "Hemi-sphere",
+     {"Command2", "Calculate"}, {"Command1", "Reset"}, {"txt1"}, {"txt2"}, {"txt1", "txt2"}},
+};
+
+// What the window of that form name must do.
+inline const ExpectedWindow& expectedWindow(const QString& form)
+{
+    for (const ExpectedWindow& w : expectedWindows)
+        if (form == QLatin1String(w.form))
+            return w;
+    qFatal("no calculator window %s is expected", qPrintable(form));
 }
 
 // The first words of a failure message, which name its kind ("Overflow:"),
@@ -55,10 +139,12 @@ inline bool isFailure(const QString& message, const QString& expected)
     return expected.isEmpty() ? message.isEmpty() : message.startsWith(failureHeading(expected));
 }
 
-// Runs action. A modal message box it opens is read and dismissed at once;
-// the box's text is returned, or an empty string when no box appeared, and
-// where it stood on the screen.
-inline QString messageFrom(const std::function<void()>& action, QRect* where = nullptr)
+// Runs action. A modal message box it opens is read, whileUp runs while it
+// stands (a test looks at the windows then), and it is dismissed; the box's
+// text is returned, or an empty string when no box appeared, and where it
+// stood on the screen.
+inline QString messageFrom(const std::function<void()>& action, QRect* where = nullptr,
+                           const std::function<void()>& whileUp = {})
 {
     QString text;
     QTimer poll;
@@ -68,6 +154,8 @@ inline QString messageFrom(const std::function<void()>& action, QRect* where = n
             text = box->text();
             if (where)
                 *where = box->frameGeometry();
+            if (whileUp)
+                whileUp();
             box->done(QMessageBox::Ok);
         }
     });
@@ -109,10 +197,12 @@ inline void type(Form& form, const char* field, const QString& text)
 
 inline QString textOf(Form& form, const char* field) { return form.field(field)->text(); }
 
-// Presses a button with the mouse; returns the text of a failure message, if any.
-inline QString press(Form& form, const char* button)
+// Presses a button with the mouse; returns the text of a failure message, if
+// any, after whileUp has run while the message stood.
+inline QString press(Form& form, const char* button, const std::function<void()>& whileUp = {})
 {
-    return messageFrom([&] { QTest::mouseClick(form.control<QAbstractButton>(button), Qt::LeftButton); });
+    return messageFrom([&] { QTest::mouseClick(form.control<QAbstractButton>(button), Qt::LeftButton); }, nullptr,
+                       whileUp);
 }
 
 // A label's caption as it reads. A label whose lines are set closer than its

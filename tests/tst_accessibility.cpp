@@ -38,7 +38,7 @@ QWidget* open(frmquorvane& main, const QString& form)
         tickAllRows(main);
         return QTest::currentTestFailed() ? nullptr : &main;
     }
-    qvtest::choose(&main, qvtest::describedWindow(form).item.name);
+    qvtest::choose(&main, qvtest::expectedWindow(form).item);
     return qvtest::findWindow(qPrintable(form));
 }
 
@@ -251,7 +251,7 @@ void Accessibility::enterPressesTheFocusedButton()
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(QString, quotient);
-    auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
+    auto w = qvtest::loadWindow("frmdiv", NumberLocale::fullStop());
     w->show();
     qvtest::type(*w, "txt1", "1");
     qvtest::type(*w, "txt2", "2");

@@ -251,8 +251,8 @@ QString typedNumber(QRandomGenerator& random)
 std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& window, const QString& menuItem)
 {
     if (!menuItem.isEmpty()) {
-        const qv::frame::CalculatorWindow& w = qvtest::describedWindow(window.objectName());
-        return {qv::frame::inputs(w), w.calculate.button};
+        const qvtest::ExpectedWindow& w = qvtest::expectedWindow(window.objectName());
+        return {w.inputs, w.calculate.name};
     }
     std::vector<const char*> inputs;
     for (const qv::app::PanelRow& row : frmquorvane::rows()) {

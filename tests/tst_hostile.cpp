@@ -86,7 +86,7 @@ void Hostile::throughAField()
     QFETCH(QString, stop);
     QFETCH(QString, comma);
     for (const NumberLocale& locale : {NumberLocale::fullStop(), NumberLocale::comma()}) {
-        auto w = frame::load(describedWindow("frmdiv"), locale);
+        auto w = loadWindow("frmdiv", locale);
         w->show();
         paste(*w, "txt1", text);
         QCOMPARE(textOf(*w, "txt1"), text);
@@ -108,7 +108,7 @@ void Hostile::throughAField()
 
         // The circle window reads its radius strictly: an unreadable radius is
         // reported before anything is written; a readable one gives both results.
-        auto circle = frame::load(describedWindow("frmcir"), locale);
+        auto circle = loadWindow("frmcir", locale);
         circle->show();
         paste(*circle, "txt1", text);
         QCOMPARE(textOf(*circle, "txt1"), text);
@@ -129,7 +129,7 @@ void Hostile::throughAField()
 // A result field refuses a paste as it refuses typing.
 void Hostile::lockedFieldRefusesPaste()
 {
-    auto w = frame::load(describedWindow("frmdiv"), NumberLocale::fullStop());
+    auto w = loadWindow("frmdiv", NumberLocale::fullStop());
     w->show();
     type(*w, "txt1", "1");
     type(*w, "txt2", "4");

@@ -26,8 +26,8 @@ private slots:
     void everyMenuItemOpensItsOwnWindow();
     void openingTwiceKeepsTheWindow();
     void closedWindowComesBackEmpty();
-    void closingTheMainWindowLeavesCalculatorsRunning();
-    void fileExitEndsTheRun();
+    void theRunEnds_data();
+    void theRunEnds();
     void aFailureKeepsTheProgramRunning();
     void newWindowsGoBesideTheOthers_data();
     void newWindowsGoBesideTheOthers();
@@ -94,27 +94,35 @@ void MainWindow::menuTree()
 void MainWindow::everyMenuItemOpensItsOwnWindow_data()
 {
     QTest::addColumn<QString>("form");
-    for (const CalculatorWindow* w : qv::windows::all())
-        QTest::newRow(w->item.name) << QString::fromLatin1(w->design.name);
+    for (const ExpectedWindow& w : expectedWindows)
+        QTest::newRow(w.item) << QString::fromLatin1(w.form);
 }
 
-// The item opens its window alone, modeless, with its title and client size,
-// and the focus on the tab stop with the lowest tab index; the window
-// calculates (ctest runs this on Wayland and XWayland too).
+// The item, in its menu and with its caption, opens its window alone,
+// modeless, with its title and client size, and the focus on the tab stop
+// with the lowest tab index; the window calculates (ctest runs this on
+// Wayland and XWayland too).
 void MainWindow::everyMenuItemOpensItsOwnWindow()
 {
     QFETCH(QString, form);
-    const CalculatorWindow& described = describedWindow(form);
+    const ExpectedWindow& expected = expectedWindow(form);
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    choose(&main, described.item.name);
+    auto* item = main.findChild<QAction*>(QLatin1String(expected.item));
+    QVERIFY(item);
+    QCOMPARE(item->text(), QString::fromUtf8(expected.itemCaption));
+    const auto* menu = qobject_cast<QMenu*>(item->parent());
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), QString::fromLatin1(expected.menu.name));
+    QCOMPARE(menu->title(), QString::fromUtf8(expected.menu.caption));
+    item->trigger();
     Form* w = findWindow(qPrintable(form));
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QString::fromUtf8(described.design.caption));
-    QCOMPARE(w->size(), qv::frame::twipsSize(described.design.width, described.design.height));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8(expected.title));
+    QCOMPARE(w->size(), qv::frame::twipsSize(expected.twips.width(), expected.twips.height()));
     QVERIFY(!w->isModal());
     const qv::frame::Control* first = nullptr;
-    for (const auto& c : described.design.controls)
+    for (const auto& c : w->design().controls)
         if (c.kind != qv::frame::Label && c.kind != qv::frame::Frame && (!first || c.tabIndex < first->tabIndex))
             first = &c;
     QCOMPARE(w->focusWidget()->objectName(), QString::fromLatin1(first->name));
@@ -125,12 +133,11 @@ void MainWindow::everyMenuItemOpensItsOwnWindow()
     QCOMPARE(calculators, 1);
     // 7, 5 and 4 typed in turn make a case every formula calculates (a triangle, a room).
     const char* const examples[] = {"7", "5", "4"};
-    const std::vector<const char*> inputs = qv::frame::inputs(described);
-    QVERIFY(inputs.size() <= std::size(examples));
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        type(*w, inputs[i], examples[i]);
-    QCOMPARE(press(*w, described.calculate.button), QString());
-    for (const char* result : described.results)
+    QVERIFY(expected.inputs.size() <= std::size(examples));
+    for (std::size_t i = 0; i < expected.inputs.size(); ++i)
+        type(*w, expected.inputs[i], examples[i]);
+    QCOMPARE(press(*w, expected.calculate.name), QString());
+    for (const char* result : expected.results)
         QVERIFY2(!textOf(*w, result).isEmpty(), result);
 }
 
@@ -183,40 +190,55 @@ void MainWindow::closedWindowComesBackEmpty()
     QVERIFY(again->field("txt3")->isReadOnly());
 }
 
-void MainWindow::closingTheMainWindowLeavesCalculatorsRunning()
+void MainWindow::theRunEnds_data()
 {
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    choose(&main, "mnudiv");
-    Form* w = findWindow("frmdiv");
-    QVERIFY(main.close());
-    QVERIFY(w->isVisible());
-    type(*w, "txt1", "1");
-    type(*w, "txt2", "3");
-    QCOMPARE(press(*w, "Command2"), QString());
-    QCOMPARE(textOf(*w, "txt3"), QString("0.333333333333333"));
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("File, Exit with two windows open") << QStringList{"open mnudiv", "open mnucir", "exit"};
+    QTest::newRow("the main window closed first, then the calculators")
+        << QStringList{"open mnudiv", "open mnucir", "close main", "close frmcir", "close frmdiv"};
+    QTest::newRow("the calculator closed first, then the main window")
+        << QStringList{"open mnudiv", "close frmdiv", "close main"};
 }
 
-void MainWindow::fileExitEndsTheRun()
+// The run ends with File, Exit, whatever windows are open, or when the last
+// window, main or calculator, is closed; not before. The steps are taken in
+// the event loop, each a few passes of the loop after the one before: the
+// run must last until the last step, and end in the passes after it.
+void MainWindow::theRunEnds()
 {
+    QFETCH(QStringList, steps);
+    constexpr int passes = 20;
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    choose(&main, "mnudiv");
-    choose(&main, "mnucir");
-    bool ran = false;
-    QTimer::singleShot(0, &main, [&] {
-        ran = true;
-        choose(&main, "mnuexit");
+    qsizetype taken = 0;
+    QString missing; // a window a step would close that is not open
+    int idle = 0;
+    QTimer pass; // times out once in each pass of the loop
+    QObject::connect(&pass, &QTimer::timeout, [&] {
+        if (++idle < passes)
+            return;
+        idle = 0;
+        if (taken == steps.size()) { // the run goes on after the last step
+            QApplication::exit(1);
+            return;
+        }
+        const QStringList step = steps[taken++].split(u' ');
+        if (step[0] == "open")
+            choose(&main, qPrintable(step[1]));
+        else if (step[0] == "exit")
+            choose(&main, "mnuexit");
+        else if (QWidget* w = step[1] == "main" ? static_cast<QWidget*>(&main) : findWindow(qPrintable(step[1])); w && w->isVisible())
+            w->close();
+        else {
+            missing = step[1];
+            QApplication::exit(2);
+        }
     });
-    // A safety net: should Exit not end the loop, this does, and the test fails.
-    bool timedOut = false;
-    QTimer::singleShot(5000, &main, [&] {
-        timedOut = true;
-        QApplication::exit(1);
-    });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(ran);
-    QVERIFY(!timedOut);
+    pass.start();
+    const int status = QApplication::exec();
+    QVERIFY2(missing.isEmpty(), qPrintable(missing + " was closed before its step"));
+    QCOMPARE(taken, steps.size()); // the run lasted until the last step,
+    QCOMPARE(status, 0);           // and ended then
 }
 
 // A failed calculation is reported, and the windows go on working.

@@ -120,7 +120,7 @@ void StartUp::controlFonts()
     QFETCH(bool, italic);
 
     qv::app::frmquorvane main(NumberLocale::fullStop());
-    const auto window = form == "frmquorvane" ? nullptr : qv::frame::load(qvtest::describedWindow(form), NumberLocale::fullStop());
+    const auto window = form == "frmquorvane" ? nullptr : qvtest::loadWindow(form, NumberLocale::fullStop());
     const QFont font = (window ? *window : main.panel()).control(qPrintable(control))->font();
     const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
     const QString expected = installed ? family : standIn;
