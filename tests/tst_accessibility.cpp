@@ -103,8 +103,10 @@ private slots:
     void tabFollowsTheTabIndices_data();
     void tabFollowsTheTabIndices();
     void menusOpenFromTheKeyboard();
-    void enterPressesTheFocusedButton_data();
-    void enterPressesTheFocusedButton();
+    void enterPresses_data();
+    void enterPresses();
+    void leavingAFieldShowsItsStart_data();
+    void leavingAFieldShowsItsStart();
 };
 
 void Accessibility::everyControlIsNamed_data()
@@ -235,31 +237,122 @@ void Accessibility::menusOpenFromTheKeyboard()
     QTRY_VERIFY(qvtest::findWindow("frmdiv"));
 }
 
-void Accessibility::enterPressesTheFocusedButton_data()
+void Accessibility::enterPresses_data()
 {
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("quotient"); // what the division window shows after the key
-    QTest::newRow("Enter on Calculate") << "Command2" << int(Qt::Key_Return) << "0.5";
-    QTest::newRow("keypad Enter on Calculate") << "Command2" << int(Qt::Key_Enter) << "0.5";
-    QTest::newRow("Enter on Reset") << "Command1" << int(Qt::Key_Return) << "";
-    QTest::newRow("Enter in a field: no default button") << "txt2" << int(Qt::Key_Return) << "old";
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("repeat");   // a repeat of a key held down
+    QTest::addColumn<QString>("result"); // what the result field shows after the key ("old": nothing ran)
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    const int enter = Qt::Key_Return;
+    const int padEnter = Qt::Key_Enter;
+    // The division window, 1 and 2: Calculate shows 0.5, Reset empties it.
+    QTest::newRow("Enter on Calculate") << "frmdiv" << "Command2" << enter << none << false << "0.5";
+    QTest::newRow("keypad Enter on Calculate") << "frmdiv" << "Command2" << padEnter << keypad << false << "0.5";
+    QTest::newRow("Enter on Reset") << "frmdiv" << "Command1" << enter << none << false << "";
+    QTest::newRow("Enter in a field presses Calculate") << "frmdiv" << "txt2" << enter << none << false << "0.5";
+    QTest::newRow("keypad Enter in a field") << "frmdiv" << "txt1" << padEnter << keypad << false << "0.5";
+    QTest::newRow("Shift+Enter in a field") << "frmdiv" << "txt2" << enter << int(Qt::ShiftModifier) << false
+                                            << "0.5";
+    QTest::newRow("Enter in the result field") << "frmdiv" << "txt3" << enter << none << false << "0.5";
+    QTest::newRow("Ctrl+Enter in a field: nothing") << "frmdiv" << "txt2" << enter << int(Qt::ControlModifier)
+                                                    << false << "old";
+    QTest::newRow("Alt+Enter on Calculate: nothing") << "frmdiv" << "Command2" << enter << int(Qt::AltModifier)
+                                                     << false << "old";
+    QTest::newRow("Enter held down in a field: no repeat")
+        << "frmdiv" << "txt2" << enter << none << true << "old";
+    QTest::newRow("keypad Enter held down on Calculate: no repeat")
+        << "frmdiv" << "Command2" << padEnter << keypad << true << "old";
+    // The main window, its multiplication row 6 and 7: Calculate shows 42.
+    QTest::newRow("main: Enter in a panel field presses Calculate")
+        << "frmquorvane" << "txt8" << enter << none << false << "42";
+    QTest::newRow("main: keypad Enter in a result field") << "frmquorvane" << "txt9" << padEnter << keypad << false
+                                                          << "42";
+    QTest::newRow("main: Enter on Calculate") << "frmquorvane" << "cmdcal" << enter << none << false << "42";
+    QTest::newRow("main: Ctrl+keypad Enter: nothing")
+        << "frmquorvane" << "txt7" << padEnter << int(Qt::ControlModifier | Qt::KeypadModifier) << false << "old";
 }
 
-void Accessibility::enterPressesTheFocusedButton()
+// Enter presses a focused button, and in a text field the window's
+// Calculate; not when the key repeats, nor with Ctrl or Alt.
+void Accessibility::enterPresses()
 {
+    QFETCH(QString, window);
     QFETCH(QString, focus);
     QFETCH(int, key);
-    QFETCH(QString, quotient);
-    auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
-    w->show();
-    qvtest::type(*w, "txt1", "1");
-    qvtest::type(*w, "txt2", "2");
-    w->field("txt3")->setText("old");
+    QFETCH(int, modifiers);
+    QFETCH(bool, repeat);
+    QFETCH(QString, result);
+    frmquorvane main(NumberLocale::fullStop());
+    std::unique_ptr<Form> div;
+    Form* w = nullptr;
+    const char* shown = nullptr;
+    if (window == "frmquorvane") {
+        main.show();
+        w = &main.panel();
+        QTest::mouseClick(w->control("chk3"), Qt::LeftButton);
+        qvtest::type(*w, "txt7", "6");
+        qvtest::type(*w, "txt8", "7");
+        shown = "txt9";
+    } else {
+        div = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
+        div->show();
+        w = div.get();
+        qvtest::type(*w, "txt1", "1");
+        qvtest::type(*w, "txt2", "2");
+        shown = "txt3";
+    }
+    w->field(shown)->setText("old");
     QWidget* target = w->control(qPrintable(focus));
     target->setFocus();
-    QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(qvtest::textOf(*w, "txt3"), quotient);
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    QKeyEvent press(QEvent::KeyPress, key, mods, QStringLiteral("\r"), repeat);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, QStringLiteral("\r"), repeat);
+    const QString message = qvtest::messageFrom([&] {
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    });
+    QCOMPARE(message, QString());
+    QCOMPARE(qvtest::textOf(*w, shown), result);
+}
+
+void Accessibility::leavingAFieldShowsItsStart_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Tab") << "tab";
+    QTest::newRow("Shift+Tab") << "backtab";
+    QTest::newRow("a click on another field") << "click";
+}
+
+// A number wider than its field, typed or pasted, shows from its sign once
+// the focus moves on; while the field has the focus, its cursor stays.
+void Accessibility::leavingAFieldShowsItsStart()
+{
+    QFETCH(QString, how);
+    auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QLineEdit* f = w->field("txt2");
+    f->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(f, "-1.11111111111111e-100");
+    QCOMPARE(f->cursorPosition(), 22);
+    if (how == "tab")
+        QTest::keyClick(f, Qt::Key_Tab);
+    else if (how == "backtab")
+        QTest::keyClick(f, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::mouseClick(w->field("txt1"), Qt::LeftButton);
+    QVERIFY(!f->hasFocus());
+    QCOMPARE(f->text(), QString("-1.11111111111111e-100"));
+    f->grab(); // lays the text out as it is drawn
+    // The cursor, at the first character, stands at the left of the field.
+    QCOMPARE(f->cursorPosition(), 0);
+    const int left = f->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    QVERIFY2(left < 10, qPrintable(QString::number(left)));
 }
 
 QTEST_MAIN(Accessibility)
