@@ -23,24 +23,40 @@ std::int64_t overlap(const QRect& a, const QRect& b)
     return both.isEmpty() ? 0 : std::int64_t(both.width()) * both.height();
 }
 
+// The widest stretch of the strip that none of the rectangles covers.
+int widestUncovered(const QRect& strip, std::vector<std::pair<int, int>>& covered)
+{
+    std::sort(covered.begin(), covered.end());
+    int widest = 0;
+    int from = strip.left();
+    for (const auto& [left, right] : covered) {
+        widest = std::max(widest, left - from);
+        from = std::max(from, right);
+    }
+    return std::max(widest, strip.right() + 1 - from);
+}
+
 // How the windows of the stack (the main window first, the top one last)
 // keep their bars in sight: how many have them out of sight (the main
 // window's title and menu bar covered at all, another's title bar covered
-// but for pieces narrower than four times its height), and how much of the
-// main window's bars is covered.
+// but for pieces narrower than six times its height); how many more would,
+// were the main window raised over the others, as a click on its menus
+// raises it; and how much of the main window's bars is covered.
 struct Sight {
     int hidden = 0;
+    int hiddenUnderMain = 0;
     std::int64_t mainCovered = 0;
 };
 
 Sight sight(const std::vector<QRect>& stack, Bars bars)
 {
     Sight out;
+    std::vector<std::pair<int, int>> covered;
     for (std::size_t i = 0; i < stack.size(); ++i) {
         const bool main = i == 0;
         const QRect strip(stack[i].topLeft(), QSize(stack[i].width(), main ? bars.mainHead : bars.title));
-        // The stretches of the strip that windows above it cover, left to right.
-        std::vector<std::pair<int, int>> covered;
+        // The stretches of the strip that windows above it cover.
+        covered.clear();
         for (std::size_t j = i + 1; j < stack.size(); ++j)
             if (const QRect c = strip.intersected(stack[j]); !c.isEmpty()) {
                 covered.emplace_back(c.left(), c.right() + 1);
@@ -51,16 +67,14 @@ Sight sight(const std::vector<QRect>& stack, Bars bars)
             out.hidden += covered.empty() ? 0 : 1;
             continue;
         }
-        std::sort(covered.begin(), covered.end());
-        int widest = 0;
-        int from = strip.left();
-        for (const auto& [left, right] : covered) {
-            widest = std::max(widest, left - from);
-            from = std::max(from, right);
-        }
-        widest = std::max(widest, strip.right() + 1 - from);
-        if (widest < std::min(strip.width(), 3 * bars.title))
+        const int enough = std::min(strip.width(), 6 * bars.title);
+        if (widestUncovered(strip, covered) < enough) {
             ++out.hidden;
+        } else if (const QRect c = strip.intersected(stack.front()); !c.isEmpty()) {
+            covered.emplace_back(c.left(), c.right() + 1);
+            if (widestUncovered(strip, covered) < enough)
+                ++out.hiddenUnderMain;
+        }
     }
     return out;
 }
@@ -92,7 +106,7 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
     // Beside: to the right of an open window, at the top of one or just
     // below one; the right side of the main window first, then its left;
     // then below the main window, then above it.
-    std::vector<int> tops{main.top()};
+    std::vector<int> tops{std::max(main.top(), available.top())};
     for (const QRect& o : open) {
         tops.push_back(o.top());
         tops.push_back(o.bottom() + 1 + gap);
@@ -130,11 +144,12 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
     const std::vector<int> ys =
         positions(available.top(), lastY, step, {lastY, main.bottom() + 1 + gap, main.top() - gap - size.height()});
     // The best place by, in turn: fewest bars hidden; least of the main
-    // window's bars covered; clear of the main window; clear of the others;
-    // then, over the main window alone, where it covers least of it, and
-    // over others, the first from the top down (a cascade that keeps room
-    // for title bars below it), from the side with more room inward.
-    using Key = std::tuple<int, std::int64_t, bool, bool, std::int64_t>;
+    // window's bars covered; fewest title bars hidden were the main window
+    // raised; clear of the main window; clear of the others; then, over the
+    // main window alone, where it covers least of it, and over others, the
+    // first from the top down (a cascade that keeps room for title bars
+    // below it), from the side with more room inward.
+    using Key = std::tuple<int, std::int64_t, int, bool, bool, std::int64_t>;
     std::vector<QRect> stack = open;
     stack.emplace_back();
     Key best{};
@@ -147,7 +162,8 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
             const bool overOthers = std::any_of(open.begin() + 1, open.end(), [&r](const QRect& o) { return o.intersects(r); });
             const std::int64_t onMain = overlap(r, main);
             const Sight seen = sight(stack, bars);
-            const Key key{seen.hidden, seen.mainCovered, onMain > 0, overOthers, overOthers ? 0 : onMain};
+            const Key key{seen.hidden, seen.mainCovered, seen.hiddenUnderMain, onMain > 0, overOthers,
+                          overOthers ? 0 : onMain};
             if (first || key < best) {
                 best = key;
                 bestAt = r.topLeft();

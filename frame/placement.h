@@ -12,8 +12,8 @@ namespace qv::frame {
 // The bars at the top of a window's frame that must stay in sight.
 struct Bars {
     // A window's title bar, from the top of its frame: a part of it at least
-    // three times as wide as it is high stays uncovered, to read the start of
-    // the title and to take the window by.
+    // six times as wide as it is high stays uncovered, with room for the
+    // window's buttons and to take it by.
     int title = 24;
     // The main window's title and menu bar, which stay wholly uncovered.
     int mainHead = 48;
@@ -27,12 +27,14 @@ struct Bars {
 //    a window beside it, or below one there) where there is room, else to
 //    the left, else below or above the main window.
 //  - Else over the others, with every window's title bar still in sight and
-//    the main window's title and menu bar wholly uncovered: clear of the
-//    main window where any such place is left; else, where it would cover
-//    the main window alone, where it covers least of it (a lower corner);
-//    else the first such place from the top down, from the side of the main
-//    window with more room inward: a cascade, each window a title bar below
-//    or beside the ones it covers, which leaves room for the next.
+//    the main window's title and menu bar wholly uncovered, the title bars
+//    in sight even with the main window raised over the others (a click on
+//    its menus raises it) wherever that can be: clear of the main window
+//    where any such place is left; else, where it would cover the main
+//    window alone, where it covers least of it (a lower corner); else the
+//    first such place from the top down, from the side of the main window
+//    with more room inward: a cascade, each window a title bar below or
+//    beside the ones it covers, which leaves room for the next.
 //  - Where every place would hide a title bar, the place that hides fewest,
 //    and least of the main window's bars.
 //   placeBeside({480, 350}, {0, 0, 1920, 1080}, {{100, 100, 640, 580}}) == QPoint(748, 100)

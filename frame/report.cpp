@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,9 +27,20 @@ public:
           window_(window->window())
     {
         setWindowModality(Qt::ApplicationModal);
+        for (QAbstractButton* b : buttons())
+            b->installEventFilter(this);
     }
 
 protected:
+    // An Enter held down since the press that failed repeats: its repeats
+    // leave the box open, so that it is read, not closed at once.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            return true;
+        return QMessageBox::eventFilter(watched, event);
+    }
+
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event); // lays the box out and fixes its size
@@ -42,9 +54,10 @@ protected:
         for (const QWidget* c : window_->findChildren<QWidget*>())
             if ((qobject_cast<const QLineEdit*>(c) || qobject_cast<const QAbstractButton*>(c)) && c->isVisible())
                 controls.emplace_back(c->mapToGlobal(QPoint(0, 0)), c->size());
-        // The frame's top-left corner, given for the window's geometry.
         const QPoint corner = placeMessage(outer, screen->availableGeometry(), frame, controls);
-        move(corner);
+        // The box exists on the screen by now, so a move places its client
+        // area, whose frame the window system then puts around it.
+        move(corner + window_->geometry().topLeft() - frame.topLeft());
     }
 
 private:

@@ -12,6 +12,8 @@
 #include <QStyleOptionMenuItem>
 #include <QtTest>
 
+#include <memory>
+
 using qv::NumberLocale;
 using qv::app::frmquorvane;
 using qv::frame::Form;
@@ -105,6 +107,7 @@ private slots:
     void menusOpenFromTheKeyboard();
     void enterPresses_data();
     void enterPresses();
+    void aHeldEnterLeavesItsMessageOpen();
     void leavingAFieldShowsItsStart_data();
     void leavingAFieldShowsItsStart();
 };
@@ -317,6 +320,46 @@ void Accessibility::enterPresses()
     });
     QCOMPARE(message, QString());
     QCOMPARE(qvtest::textOf(*w, shown), result);
+}
+
+// Enter held down on a failing Calculate: one message, which its repeats
+// leave open until Enter is pressed anew.
+void Accessibility::aHeldEnterLeavesItsMessageOpen()
+{
+    auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
+    w->show();
+    qvtest::type(*w, "txt1", "1");
+    qvtest::type(*w, "txt2", "0");
+    QLineEdit* f = w->field("txt2");
+    f->setFocus();
+    int boxes = 0;
+    bool openAfterRepeats = false;
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        ++boxes;
+        QWidget* focused = QApplication::focusWidget();
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(focused ? focused : box, &held);
+        }
+        openAfterRepeats = box->isVisible();
+        QTest::keyClick(focused ? focused : box, Qt::Key_Return); // pressed anew
+    });
+    poll.start();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(f, &press);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(f, &held);
+    }
+    poll.stop();
+    QCOMPARE(boxes, 1);
+    QVERIFY(openAfterRepeats);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void Accessibility::leavingAFieldShowsItsStart_data()
