@@ -12,8 +12,6 @@
 #include <QStyleOptionMenuItem>
 #include <QtTest>
 
-#include <memory>
-
 using qv::NumberLocale;
 using qv::app::frmquorvane;
 using qv::frame::Form;
@@ -108,7 +106,6 @@ private slots:
     void enterPresses_data();
     void enterPresses();
     void aHeldEnterLeavesItsMessageOpen();
-    void leavingAFieldShowsItsStart_data();
     void leavingAFieldShowsItsStart();
 };
 
@@ -242,160 +239,107 @@ void Accessibility::menusOpenFromTheKeyboard()
 
 void Accessibility::enterPresses_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("focus");  // in the division window, or the main window's panel (main.)
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("repeat");   // a repeat of a key held down
-    QTest::addColumn<QString>("result"); // what the result field shows after the key ("old": nothing ran)
-    const int none = Qt::NoModifier;
-    const int keypad = Qt::KeypadModifier;
-    const int enter = Qt::Key_Return;
-    const int padEnter = Qt::Key_Enter;
+    QTest::addColumn<bool>("repeat");    // a repeat of a key held down
+    QTest::addColumn<QString>("result"); // after the key ("old": nothing ran)
+    const int none = Qt::NoModifier, keypad = Qt::KeypadModifier, enter = Qt::Key_Return, padEnter = Qt::Key_Enter;
     // The division window, 1 and 2: Calculate shows 0.5, Reset empties it.
-    QTest::newRow("Enter on Calculate") << "frmdiv" << "Command2" << enter << none << false << "0.5";
-    QTest::newRow("keypad Enter on Calculate") << "frmdiv" << "Command2" << padEnter << keypad << false << "0.5";
-    QTest::newRow("Enter on Reset") << "frmdiv" << "Command1" << enter << none << false << "";
-    QTest::newRow("Enter in a field presses Calculate") << "frmdiv" << "txt2" << enter << none << false << "0.5";
-    QTest::newRow("keypad Enter in a field") << "frmdiv" << "txt1" << padEnter << keypad << false << "0.5";
-    QTest::newRow("Shift+Enter in a field") << "frmdiv" << "txt2" << enter << int(Qt::ShiftModifier) << false
-                                            << "0.5";
-    QTest::newRow("Enter in the result field") << "frmdiv" << "txt3" << enter << none << false << "0.5";
-    QTest::newRow("Ctrl+Enter in a field: nothing") << "frmdiv" << "txt2" << enter << int(Qt::ControlModifier)
-                                                    << false << "old";
-    QTest::newRow("Alt+Enter on Calculate: nothing") << "frmdiv" << "Command2" << enter << int(Qt::AltModifier)
-                                                     << false << "old";
-    QTest::newRow("Enter held down in a field: no repeat")
-        << "frmdiv" << "txt2" << enter << none << true << "old";
-    QTest::newRow("keypad Enter held down on Calculate: no repeat")
-        << "frmdiv" << "Command2" << padEnter << keypad << true << "old";
+    QTest::newRow("Enter on Calculate") << "Command2" << enter << none << false << "0.5";
+    QTest::newRow("keypad Enter on Reset") << "Command1" << padEnter << keypad << false << "";
+    QTest::newRow("Enter in a field presses Calculate") << "txt2" << enter << none << false << "0.5";
+    QTest::newRow("keypad Enter in the result field") << "txt3" << padEnter << keypad << false << "0.5";
+    QTest::newRow("Ctrl+Enter: nothing") << "txt2" << enter << int(Qt::ControlModifier) << false << "old";
+    QTest::newRow("Alt+Enter on Calculate: nothing") << "Command2" << enter << int(Qt::AltModifier) << false << "old";
+    QTest::newRow("Enter held down: no repeat") << "txt2" << enter << none << true << "old";
     // The main window, its multiplication row 6 and 7: Calculate shows 42.
-    QTest::newRow("main: Enter in a panel field presses Calculate")
-        << "frmquorvane" << "txt8" << enter << none << false << "42";
-    QTest::newRow("main: keypad Enter in a result field") << "frmquorvane" << "txt9" << padEnter << keypad << false
-                                                          << "42";
-    QTest::newRow("main: Enter on Calculate") << "frmquorvane" << "cmdcal" << enter << none << false << "42";
+    QTest::newRow("main: Enter in a panel field") << "main.txt8" << enter << none << false << "42";
     QTest::newRow("main: Ctrl+keypad Enter: nothing")
-        << "frmquorvane" << "txt7" << padEnter << int(Qt::ControlModifier | Qt::KeypadModifier) << false << "old";
+        << "main.txt7" << padEnter << int(Qt::ControlModifier | Qt::KeypadModifier) << false << "old";
 }
 
 // Enter presses a focused button, and in a text field the window's
 // Calculate; not when the key repeats, nor with Ctrl or Alt.
 void Accessibility::enterPresses()
 {
-    QFETCH(QString, window);
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, repeat);
     QFETCH(QString, result);
     frmquorvane main(NumberLocale::fullStop());
-    std::unique_ptr<Form> div;
-    Form* w = nullptr;
-    const char* shown = nullptr;
-    if (window == "frmquorvane") {
-        main.show();
-        w = &main.panel();
-        QTest::mouseClick(w->control("chk3"), Qt::LeftButton);
-        qvtest::type(*w, "txt7", "6");
-        qvtest::type(*w, "txt8", "7");
-        shown = "txt9";
-    } else {
-        div = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
-        div->show();
-        w = div.get();
-        qvtest::type(*w, "txt1", "1");
-        qvtest::type(*w, "txt2", "2");
-        shown = "txt3";
-    }
-    w->field(shown)->setText("old");
-    QWidget* target = w->control(qPrintable(focus));
+    auto div = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
+    const bool inMain = focus.startsWith("main.");
+    Form& w = inMain ? main.panel() : *div;
+    const char* shown = inMain ? "txt9" : "txt3";
+    (inMain ? static_cast<QWidget&>(main) : w).show();
+    if (inMain)
+        QTest::mouseClick(w.control("chk3"), Qt::LeftButton);
+    qvtest::type(w, inMain ? "txt7" : "txt1", inMain ? "6" : "1");
+    qvtest::type(w, inMain ? "txt8" : "txt2", inMain ? "7" : "2");
+    w.field(shown)->setText("old");
+    QWidget* target = w.control(qPrintable(focus.mid(inMain ? 5 : 0)));
     target->setFocus();
-    const auto mods = Qt::KeyboardModifiers(modifiers);
-    QKeyEvent press(QEvent::KeyPress, key, mods, QStringLiteral("\r"), repeat);
-    QKeyEvent release(QEvent::KeyRelease, key, mods, QStringLiteral("\r"), repeat);
-    const QString message = qvtest::messageFrom([&] {
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
-    });
-    QCOMPARE(message, QString());
-    QCOMPARE(qvtest::textOf(*w, shown), result);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QStringLiteral("\r"), repeat);
+    QCOMPARE(qvtest::messageFrom([&] { QApplication::sendEvent(target, &press); }), QString());
+    QCOMPARE(qvtest::textOf(w, shown), result);
 }
 
-// Enter held down on a failing Calculate: one message, which its repeats
-// leave open until Enter is pressed anew.
+// Enter held down on a failing Calculate: one message, which the key's
+// repeats leave open until Enter is pressed anew.
 void Accessibility::aHeldEnterLeavesItsMessageOpen()
 {
     auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
     w->show();
-    qvtest::type(*w, "txt1", "1");
     qvtest::type(*w, "txt2", "0");
-    QLineEdit* f = w->field("txt2");
-    f->setFocus();
     int boxes = 0;
     bool openAfterRepeats = false;
+    const auto hold = [](QWidget* target) {
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(target, &held);
+        }
+    };
     QTimer poll;
     poll.setInterval(5);
     connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        ++boxes;
-        QWidget* focused = QApplication::focusWidget();
-        for (int repeat = 0; repeat < 3; ++repeat) {
-            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-            QApplication::sendEvent(focused ? focused : box, &held);
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+            ++boxes;
+            hold(QApplication::focusWidget());
+            openAfterRepeats = box->isVisible();
+            if (openAfterRepeats)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
-        openAfterRepeats = box->isVisible();
-        QTest::keyClick(focused ? focused : box, Qt::Key_Return); // pressed anew
     });
     poll.start();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(f, &press);
-    for (int repeat = 0; repeat < 3; ++repeat) {
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-        QApplication::sendEvent(f, &held);
-    }
-    poll.stop();
+    QTest::keyClick(w->field("txt2"), Qt::Key_Return);
+    hold(w->field("txt2"));
     QCOMPARE(boxes, 1);
     QVERIFY(openAfterRepeats);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void Accessibility::leavingAFieldShowsItsStart_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Tab") << "tab";
-    QTest::newRow("Shift+Tab") << "backtab";
-    QTest::newRow("a click on another field") << "click";
 }
 
 // A number wider than its field, typed or pasted, shows from its sign once
-// the focus moves on; while the field has the focus, its cursor stays.
+// the focus moves on, by Tab or by a click.
 void Accessibility::leavingAFieldShowsItsStart()
 {
-    QFETCH(QString, how);
     auto w = qv::frame::load(qvtest::describedWindow("frmdiv"), NumberLocale::fullStop());
     w->show();
     QApplication::setActiveWindow(w.get());
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QLineEdit* f = w->field("txt2");
-    f->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(f, "-1.11111111111111e-100");
-    QCOMPARE(f->cursorPosition(), 22);
-    if (how == "tab")
-        QTest::keyClick(f, Qt::Key_Tab);
-    else if (how == "backtab")
-        QTest::keyClick(f, Qt::Key_Backtab, Qt::ShiftModifier);
-    else
-        QTest::mouseClick(w->field("txt1"), Qt::LeftButton);
-    QVERIFY(!f->hasFocus());
-    QCOMPARE(f->text(), QString("-1.11111111111111e-100"));
-    f->grab(); // lays the text out as it is drawn
-    // The cursor, at the first character, stands at the left of the field.
-    QCOMPARE(f->cursorPosition(), 0);
-    const int left = f->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
-    QVERIFY2(left < 10, qPrintable(QString::number(left)));
+    for (const bool byTab : {true, false}) {
+        f->setFocus(Qt::OtherFocusReason);
+        qvtest::type(*w, "txt2", "-1.11111111111111e-100");
+        if (byTab)
+            QTest::keyClick(f, Qt::Key_Tab);
+        else
+            QTest::mouseClick(w->field("txt1"), Qt::LeftButton);
+        QVERIFY(!f->hasFocus());
+        f->grab(); // lays the text out as it is drawn
+        // The cursor, at the first character, stands at the left of the field.
+        QCOMPARE(f->cursorPosition(), 0);
+        QVERIFY(f->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 10);
+    }
 }
 
 QTEST_MAIN(Accessibility)
