@@ -142,6 +142,7 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     setWindowTitle(QString::fromUtf8(design.caption));
     setCentralWidget(panel_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    offerNoMaximise(*this);
 
     auto* title = panel_->control<QLabel>("Label13");
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -175,6 +176,8 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
         for (const PanelRow& row : panelRows)
             row.formula(p);
     }, results);
+    // Enter in any field of the panel presses Calculate.
+    p.setDefaultButton("cmdcal");
     Form_Load();
     p.focusFirstTabStop();
     keepTitleBarOnScreen();

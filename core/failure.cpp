@@ -1,12 +1,20 @@
 #include "failure.h"
 
+#include "numbertext.h"
+
 #include <string>
 #include <utility>
 
 namespace qv {
 
-Failure::Failure(FailureKind kind, std::string field)
-    : std::runtime_error(describe(kind, field)), kind_(kind), field_(std::move(field))
+Failure::Failure(Cause cause, std::string field)
+    : std::runtime_error(std::string(heading(kindOf(cause)))), cause_(cause), field_(std::move(field))
+{
+}
+
+Failure::Failure(Cause cause, Operation operation, double left, double right)
+    : std::runtime_error(std::string(heading(kindOf(cause)))), cause_(cause), operation_(operation), left_(left),
+      right_(right)
 {
 }
 
@@ -25,23 +33,85 @@ std::string_view name(FailureKind kind) noexcept
     return "failure";
 }
 
-std::string describe(FailureKind kind, std::string_view field)
+std::string_view heading(FailureKind kind) noexcept
 {
-    const std::string quoted = "the field \u201c" + std::string(field) + "\u201d";
     switch (kind) {
     case FailureKind::Conversion:
-        return "Conversion failure: " + (field.empty() ? std::string("a field") : quoted)
-               + " is empty or holds text that is not a number.";
+        return "Conversion failure";
     case FailureKind::DivisionByZero:
-        return "Division by zero: a number cannot be divided by 0.";
+        return "Division by zero";
     case FailureKind::Overflow:
-        if (!field.empty())
-            return "Overflow: the number in " + quoted + " is too large for the calculator.";
-        return "Overflow: the result is too large for the calculator, or has no value (0 divided by 0).";
+        return "Overflow";
     case FailureKind::InvalidArgument:
-        return "Invalid argument: a negative number has no real power with a fractional exponent.";
+        return "Invalid argument";
     }
-    return "Calculation failure.";
+    return "Calculation failure";
+}
+
+namespace {
+
+// The step as the user would write it: 1E+200 × 1E+200, 10 to the power 400.
+std::string step(const Failure& f, const NumberLocale& locale)
+{
+    const std::string a = displayText(f.left(), locale);
+    const std::string b = displayText(f.right(), locale);
+    switch (f.operation()) {
+    case Operation::Add:
+        return a + " + " + b;
+    case Operation::Subtract:
+        return a + " \u2212 " + b;
+    case Operation::Multiply:
+        return a + " \u00d7 " + b;
+    case Operation::Divide:
+        return a + " \u00f7 " + b;
+    case Operation::Power:
+        return a + " to the power " + b;
+    }
+    return a + ", " + b;
+}
+
+// What happened, without the heading and the place.
+std::string happened(const Failure& f, const NumberLocale& locale, const std::string& field)
+{
+    switch (f.cause()) {
+    case Cause::NotANumber:
+        return field + " is empty or holds text that is not a number";
+    case Cause::NumberTooLarge:
+        return "the number in " + field + " is too large for the calculator";
+    case Cause::TooLarge:
+        return step(f, locale) + " is too large for the calculator";
+    case Cause::NoValue:
+        return step(f, locale) + " has no value";
+    case Cause::DividedByZero:
+        return displayText(f.left(), locale) + " cannot be divided by 0";
+    case Cause::ZeroToNegativePower:
+        return displayText(f.left(), locale) + " to the negative power " + displayText(f.right(), locale)
+               + " has no value";
+    case Cause::NegativeToFractionalPower:
+        return displayText(f.left(), locale) + " to the fractional power " + displayText(f.right(), locale)
+               + " has no real value";
+    }
+    return "the calculation failed";
+}
+
+} // namespace
+
+std::string describe(const Failure& failure, const NumberLocale& locale, const FailurePlace& place)
+{
+    const std::string quoted = "\u201c" + place.name + "\u201d";
+    std::string words = std::string(heading(failure.kind())) + ": ";
+    if (failure.reading()) {
+        // The field read is named within the sentence.
+        std::string field = place.name.empty() ? std::string("a field") : "the field " + quoted;
+        if (!place.name.empty() && place.hidden)
+            field += ", which is hidden,";
+        words += place.because.empty() ? happened(failure, locale, field) : place.because;
+    } else {
+        words += place.because.empty() ? happened(failure, locale, {}) : place.because;
+        if (!place.name.empty())
+            words += " (computing " + quoted + (place.hidden ? ", which is hidden)" : ")");
+    }
+    return words + ".";
 }
 
 } // namespace qv

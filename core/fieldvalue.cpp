@@ -8,10 +8,11 @@
 namespace qv {
 namespace {
 
-double checked(double result)
+// The result of left operation right, which is an overflow where it is not finite.
+double checked(double result, Operation operation, double left, double right)
 {
     if (!std::isfinite(result))
-        throw Failure(FailureKind::Overflow);
+        throw Failure(Cause::TooLarge, operation, left, right);
     return result;
 }
 
@@ -28,7 +29,7 @@ FieldValue fromInteger(std::int64_t value)
 
 // Rules 2 to 4 and 8 for + - *: integers stay integers, anything else is double.
 template <class IntOp, class DoubleOp>
-FieldValue arithmetic(const FieldValue& a, const FieldValue& b, IntOp intOp, DoubleOp doubleOp)
+FieldValue arithmetic(const FieldValue& a, const FieldValue& b, Operation operation, IntOp intOp, DoubleOp doubleOp)
 {
     const bool aInt = a.kind() == Kind::Empty || isInteger(a.kind());
     const bool bInt = b.kind() == Kind::Empty || isInteger(b.kind());
@@ -39,7 +40,7 @@ FieldValue arithmetic(const FieldValue& a, const FieldValue& b, IntOp intOp, Dou
     }
     const double x = a.toDouble();
     const double y = b.toDouble();
-    return FieldValue(checked(doubleOp(x, y)));
+    return FieldValue(checked(doubleOp(x, y), operation, x, y));
 }
 
 } // namespace
@@ -82,7 +83,7 @@ double FieldValue::toDouble() const
         try {
             return readStrict(t.text, t.locale);
         } catch (const Failure& failure) {
-            throw Failure(failure.kind(), t.field);
+            throw failure.from(t.field);
         }
     }
     }
@@ -130,19 +131,19 @@ FieldValue operator+(const FieldValue& a, const FieldValue& b)
         return b;
     if (a.kind() == Kind::Text && b.kind() == Kind::Empty)
         return a;
-    return arithmetic(a, b, [](std::int64_t x, std::int64_t y) { return x + y; },
+    return arithmetic(a, b, Operation::Add, [](std::int64_t x, std::int64_t y) { return x + y; },
                       [](double x, double y) { return x + y; });
 }
 
 FieldValue operator-(const FieldValue& a, const FieldValue& b)
 {
-    return arithmetic(a, b, [](std::int64_t x, std::int64_t y) { return x - y; },
+    return arithmetic(a, b, Operation::Subtract, [](std::int64_t x, std::int64_t y) { return x - y; },
                       [](double x, double y) { return x - y; });
 }
 
 FieldValue operator*(const FieldValue& a, const FieldValue& b)
 {
-    return arithmetic(a, b, [](std::int64_t x, std::int64_t y) { return x * y; },
+    return arithmetic(a, b, Operation::Multiply, [](std::int64_t x, std::int64_t y) { return x * y; },
                       [](double x, double y) { return x * y; });
 }
 
@@ -151,8 +152,8 @@ FieldValue operator/(const FieldValue& a, const FieldValue& b)
     const double x = a.toDouble();
     const double y = b.toDouble();
     if (y == 0)
-        throw Failure(x == 0 ? FailureKind::Overflow : FailureKind::DivisionByZero);
-    return FieldValue(checked(x / y));
+        throw Failure(x == 0 ? Cause::NoValue : Cause::DividedByZero, Operation::Divide, x, y);
+    return FieldValue(checked(x / y, Operation::Divide, x, y));
 }
 
 FieldValue power(const FieldValue& base, const FieldValue& exponent)
@@ -162,13 +163,13 @@ FieldValue power(const FieldValue& base, const FieldValue& exponent)
     if (b == 0 && e == 0)
         return FieldValue(1.0);
     if (b == 0 && e < 0)
-        throw Failure(FailureKind::DivisionByZero);
+        throw Failure(Cause::ZeroToNegativePower, Operation::Power, b, e);
     if (b < 0 && std::trunc(e) != e)
-        throw Failure(FailureKind::InvalidArgument);
+        throw Failure(Cause::NegativeToFractionalPower, Operation::Power, b, e);
     const double result = std::pow(b, e);
     if (std::isnan(result))
-        throw Failure(FailureKind::InvalidArgument);
-    return FieldValue(checked(result));
+        throw Failure(Cause::NegativeToFractionalPower, Operation::Power, b, e);
+    return FieldValue(checked(result, Operation::Power, b, e));
 }
 
 bool lessOrEqual(const FieldValue& counter, const FieldValue& end)

@@ -24,11 +24,14 @@ enum class Kind { Empty, Integer16, Integer32, Double, Text };
 //     integer32, else double:                 32767 + 1 == integer32 32768
 //  4. + - * with a double operand give a double.
 //  5. / always divides doubles:               1 / 3 shows 0.333333333333333
-//     a zero divisor fails: division by zero, or overflow for 0 / 0.
+//     a zero divisor fails: division by zero (Cause::DividedByZero), or
+//     overflow for 0 / 0 (Cause::NoValue).
 //  6. power(base, exponent) gives a double; power(0, 0) == 1; a negative base
-//     with a fractional exponent is an invalid argument; power(-3, 2) == 9;
-//     power(0, negative) is a division by zero.
-//  7. any infinite double result is an overflow.
+//     with a fractional exponent is an invalid argument
+//     (Cause::NegativeToFractionalPower); power(-3, 2) == 9; power(0, negative)
+//     is a division by zero (Cause::ZeroToNegativePower).
+//  7. any infinite double result is an overflow (Cause::TooLarge).
+// A failure carries the operator and its two operands as doubles, left first.
 //  8. empty acts as integer 0; empty + text gives the text.
 class FieldValue {
 public:

@@ -89,7 +89,7 @@ double toDouble(const Parts& p)
             const std::int64_t intDigits = std::int64_t(mantissaEnd - nonzero);
             const bool large = p.radix != 10 || intDigits + p.exponent > 0;
             if (large)
-                throw Failure(FailureKind::Overflow);
+                throw Failure(Cause::NumberTooLarge);
             value = 0;
         }
     } else if (ec != std::errc() || ptr != end) {
@@ -284,11 +284,11 @@ double readStrict(std::string_view text, const NumberLocale& locale)
     }
     if (readRadix(s, i, rules, p)) {
         if (p.digits.empty() || i != s.size())
-            throw Failure(FailureKind::Conversion);
+            throw Failure(Cause::NotANumber);
         return toDouble(p);
     }
     if (readDecimal(s, i, rules, p) != Decimal::Number || i != s.size())
-        throw Failure(FailureKind::Conversion);
+        throw Failure(Cause::NotANumber);
     return toDouble(p);
 }
 

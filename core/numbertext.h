@@ -17,11 +17,12 @@ namespace qv {
 //    digits, an optional exponent: E or D (any case), optional sign, digits;
 //  - reading stops at the first character that cannot continue the number.
 // No digit at all reads as 0. A number too small for a double reads as the
-// nearest double; one too large throws Failure(Overflow). Nothing else fails.
+// nearest double; one too large throws a Failure of cause NumberTooLarge (an
+// overflow). Nothing else fails.
 //   readLenient("12abc") == 12      readLenient("1,5") == 1     readLenient("") == 0
 //   readLenient(" 5 ") == 5         readLenient("&H10") == 16   readLenient("abc") == 0
 //   readLenient("2.5") == 2.5       readLenient("1D3") == 1000  readLenient(".5") == 0.5
-//   readLenient("1E400") throws Failure(Overflow)
+//   readLenient("1E400") throws Failure(Cause::NumberTooLarge)
 double readLenient(std::string_view text);
 
 // Strict number coercion: the whole text must be a number in the locale.
@@ -32,13 +33,14 @@ double readLenient(std::string_view text);
 //  - optionally the locale's decimal separator and digits (".5" and "5." read);
 //  - optionally an exponent: E or D (any case), optional sign, digits;
 //  - or, after the sign, &H hexadecimal or &O octal digits.
-// Anything else, the empty text included, throws Failure(Conversion); a number
-// too large throws Failure(Overflow); one too small reads as the nearest double.
+// Anything else, the empty text included, throws Failure(Cause::NotANumber), a
+// conversion failure; a number too large throws Failure(Cause::NumberTooLarge),
+// an overflow; one too small reads as the nearest double.
 //   readStrict(" 5 ", fullStop) == 5          readStrict("1,000", fullStop) == 1000
 //   readStrict("2,5", comma) == 2.5           readStrict("1.000", comma) == 1000
-//   readStrict("12abc", fullStop) throws Failure(Conversion)
-//   readStrict("1,5", fullStop) throws Failure(Conversion)
-//   readStrict("", fullStop) throws Failure(Conversion)
+//   readStrict("12abc", fullStop) throws Failure(Cause::NotANumber)
+//   readStrict("1,5", fullStop) throws Failure(Cause::NotANumber)
+//   readStrict("", fullStop) throws Failure(Cause::NotANumber)
 double readStrict(std::string_view text, const NumberLocale& locale);
 
 // Number display text of a double: rounded to 15 significant digits; positional

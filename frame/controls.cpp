@@ -3,6 +3,7 @@
 
 #include "controls.h"
 
+#include "field.h"
 #include "fontface.h"
 #include "twips.h"
 
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <cstring>
@@ -40,10 +40,10 @@ QWidget* makeWidget(const Control& c, QWidget* parent, int lineHeight)
     }
     case ControlKind::TextField: {
         // Its font before its text: a text field lays its text out at once.
-        auto* field = new QLineEdit(parent);
+        auto* field = new Field(parent);
         if (c.font)
             field->setFont(shownFont(*c.font).font);
-        field->setText(caption);
+        field->setInitialText(caption);
         return field;
     }
     case ControlKind::Button:

@@ -14,7 +14,7 @@ namespace qv::frame {
 
 // The control's widget, made in its container: a label (wrapping, its
 // caption in plain text, or in a paragraph where its face's lines are set
-// closer), a line edit with its initial text, a push button, a check box
+// closer), a text field (a Field) with its initial text, a push button, a check box
 // or a group box, with its font (its own, or its window's), its designed
 // rectangle in pixels, its objectName and its accessible name.
 QWidget* makeControl(const Control& control, const FormDesign& design, QWidget* container);

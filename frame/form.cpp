@@ -23,7 +23,7 @@
 namespace qv::frame {
 
 Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
-    : QWidget(parent), design_(design), locale_(std::move(locale)), pressOnEnter_(new PressOnEnter(this)),
+    : QWidget(parent), design_(design), locale_(std::move(locale)), enterKeys_(new EnterKeys(this)),
       fieldClicks_(new FieldClicks(this))
 {
     static const bool accessibleWindows = (announceAsWindows(staticMetaObject.className()), true);
@@ -45,10 +45,23 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
         if (c.names)
             control<QLabel>(c.name)->setBuddy(control(c.names));
     followTabIndices(design, [this](const char* name) { return control(name); });
-    for (const Control& c : design.controls)
+    for (const Control& c : design.controls) {
         if (c.kind == ControlKind::Button)
-            pressOnEnter_->watch(control(c.name));
+            enterKeys_->watchButton(control<QAbstractButton>(c.name));
+        if (c.kind == ControlKind::TextField)
+            enterKeys_->watchField(field(c.name));
+    }
 }
+
+void offerNoMaximise(QWidget& window)
+{
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
+void Form::setDefaultButton(const char* button) { enterKeys_->setDefaultButton(control<QAbstractButton>(button)); }
+
+void Form::explain(Cause cause, const char* words) { explanations_.emplace_back(cause, words); }
 
 void Form::focusFirstTabStop()
 {
@@ -89,7 +102,7 @@ double Form::lenient(const char* name) const
     try {
         return readLenient(field(name)->text().toStdString());
     } catch (const Failure& failure) {
-        throw Failure(failure.kind(), name);
+        throw failure.from(name);
     }
 }
 
@@ -112,6 +125,8 @@ void Form::clear(Names names)
 // first character: a number cut at its end rather than its start.
 void Form::setWhole(QLineEdit* f, const QString& text)
 {
+    if (f->text() == text)
+        return;
     const Control* c = nullptr;
     for (const Control& row : design_.controls)
         if (f->objectName() == QLatin1String(row.name))
@@ -131,11 +146,38 @@ void Form::run(const std::vector<QLineEdit*>& results, const std::function<void(
     // A failure leaves the results written so far (they belong to the
     // input), and empties the others: no answer stays beside input it was
     // not computed from.
-    runReported(this, handler, [this, &results] {
+    runReported(this, handler, [this, &results](const Failure& failure) {
+        const QString words = message(failure, results);
         for (QLineEdit* result : results)
             if (std::find(written_.begin(), written_.end(), result) == written_.end())
                 setWhole(result, QString());
+        return words;
     });
+}
+
+// A failure to read names the field read; one in the arithmetic the first
+// result not written yet, the one the formula was computing.
+QString Form::message(const Failure& failure, const std::vector<QLineEdit*>& results) const
+{
+    const QLineEdit* named = nullptr;
+    if (failure.reading()) {
+        named = qobject_cast<const QLineEdit*>(find(failure.field().c_str()));
+    } else {
+        for (const QLineEdit* result : results)
+            if (std::find(written_.begin(), written_.end(), result) == written_.end()) {
+                named = result;
+                break;
+            }
+    }
+    FailurePlace place;
+    if (named) {
+        place.name = fieldName(this, named->objectName().toStdString()).toStdString();
+        place.hidden = !named->isVisibleTo(this);
+    }
+    for (const auto& [cause, words] : explanations_)
+        if (cause == failure.cause())
+            place.because = words;
+    return QString::fromStdString(describe(failure, locale_, place));
 }
 
 void Form::lock(Names names)

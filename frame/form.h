@@ -2,6 +2,7 @@
 // the field operations its handlers are written in.
 #pragma once
 
+#include "failure.h"
 #include "fieldvalue.h"
 #include "formdesign.h"
 #include "numberlocale.h"
@@ -13,13 +14,14 @@
 
 #include <functional>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace qv::frame {
 
+class EnterKeys;
 class FieldClicks;
-class PressOnEnter;
 
 class Form : public QWidget {
     Q_OBJECT
@@ -52,7 +54,8 @@ public:
     double lenient(const char* field) const;
     // Writes the value's number display text into the field, whole: a text
     // wider than the field shows in a smaller size of its face (and in its
-    // tooltip), from its first character.
+    // tooltip), from its first character. A field that already shows that
+    // text is left as it is, its selection too.
     void write(const char* field, const FieldValue& value);
     // Writes the empty text into each field, in order.
     void clear(Names fields);
@@ -65,11 +68,20 @@ public:
     // Enter is pressed, too), a check box being ticked or unticked, or a
     // click on a text field (locked ones too). Every handler runs through
     // runReported: a failure stops it and is reported, the window lives on.
-    // results: the fields a calculation writes; when it fails, those it has
-    // written keep their new text and the others are emptied.
+    // results: the fields a calculation writes, in the order it writes
+    // them; when it fails, those it has written keep their new text and the
+    // others are emptied, and the message of a failure in the arithmetic
+    // names the first it had not written, the result it was computing
+    // ("which is hidden" where that is out of sight).
     void onClick(const char* button, std::function<void()> handler, const std::vector<const char*>& results = {});
     void onToggle(const char* checkBox, std::function<void()> handler);
     void onFieldClick(const char* field, std::function<void()> handler, const std::vector<const char*>& results = {});
+
+    // The button that Enter in any text field of the window presses: its Calculate.
+    void setDefaultButton(const char* button);
+    // The window's own words for a failure of that cause, in place of the
+    // arithmetic's, in the message that reports it.
+    void explain(Cause cause, const char* words);
 
 private:
     QWidget* find(const char* name) const;
@@ -77,13 +89,20 @@ private:
     std::vector<QLineEdit*> fields(std::span<const char* const> names) const;
     void setWhole(QLineEdit* field, const QString& text);
     void run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler);
+    QString message(const Failure& failure, const std::vector<QLineEdit*>& results) const;
 
     FormDesign design_;
     NumberLocale locale_;
     std::vector<std::pair<const char*, QWidget*>> controls_; // names from the design table
-    PressOnEnter* pressOnEnter_;
+    EnterKeys* enterKeys_;
     FieldClicks* fieldClicks_;
     std::vector<const QLineEdit*> written_; // by the handler running now
+    std::vector<std::pair<Cause, std::string>> explanations_;
 };
+
+// Makes a window of fixed size offer no maximise button, which would do
+// nothing; it keeps its title, system menu, minimise and close buttons.
+// Before the window is shown.
+void offerNoMaximise(QWidget& window);
 
 } // namespace qv::frame

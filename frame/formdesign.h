@@ -87,6 +87,7 @@ void noButtonNamed(const char* name);
 void noCheckBoxNamed(const char* name);
 void noLabelNamed(const char* name);
 void sameButtonCalculatesAndResets(const char* name);
+void writesAreNotTheResults(const char* name);
 } // namespace declarationError
 
 namespace detail {

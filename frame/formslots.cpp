@@ -2,6 +2,7 @@
 
 #include "placement.h"
 
+#include <QMainWindow>
 #include <QRect>
 #include <QScreen>
 
@@ -28,20 +29,37 @@ Form* FormSlots::open(const CalculatorWindow& window)
             // Beside the main window and the windows open, wholly on the
             // screen. A window's frame is not known before it is shown; it
             // is taken to be as thick as the main window's.
-            std::vector<QRect> open{beside_.frameGeometry()};
+            std::vector<const Slot*> shown;
             for (const Slot& s : slots_)
                 if (s.form && s.form->isVisible())
-                    open.push_back(s.form->frameGeometry());
+                    shown.push_back(&s);
+            std::sort(shown.begin(), shown.end(), [](const Slot* a, const Slot* b) { return a->raised < b->raised; });
+            std::vector<QRect> open{beside_.frameGeometry()};
+            for (const Slot* s : shown)
+                open.push_back(s->form->frameGeometry());
             const QSize frame = it->form->size() + open.front().size() - beside_.size();
-            it->form->move(placeBeside(frame, screen->availableGeometry(), open));
+            it->form->move(placeBeside(frame, screen->availableGeometry(), open, bars()));
         }
     }
+    it->raised = ++raises_;
     // A minimised window is restored: choosing its menu item means wanting to see it.
     it->form->setWindowState(it->form->windowState() & ~Qt::WindowMinimized);
     it->form->show();
     it->form->raise();
     it->form->activateWindow();
     return it->form.get();
+}
+
+// The bars of the main window, as its frame and menu bar stand: the title
+// bar as high as the window manager draws it (a floor where the platform
+// does not say), and the menu bar below it.
+Bars FormSlots::bars() const
+{
+    const int title = std::max(beside_.geometry().top() - beside_.frameGeometry().top(), 16);
+    int head = title;
+    if (const auto* main = qobject_cast<const QMainWindow*>(&beside_); main && main->centralWidget())
+        head += main->centralWidget()->geometry().top();
+    return {title, head};
 }
 
 Form* FormSlots::openWindow(const CalculatorWindow& window) const

@@ -4,6 +4,7 @@
 #include "calculatorwindow.h"
 #include "form.h"
 #include "numberlocale.h"
+#include "placement.h"
 
 #include <memory>
 #include <vector>
@@ -28,13 +29,17 @@ public:
     Form* openWindow(const CalculatorWindow& window) const;
 
 private:
+    Bars bars() const;
+
     struct Slot {
         const CalculatorWindow* window;
         std::unique_ptr<Form> form;
+        unsigned long raised = 0; // when Open last brought it to the front
     };
     NumberLocale locale_;
     QWidget& beside_;
     std::vector<Slot> slots_;
+    unsigned long raises_ = 0;
 };
 
 } // namespace qv::frame

@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -39,17 +41,30 @@ const Control* firstTabStop(const FormDesign& design, const std::function<bool(c
     return first;
 }
 
-void PressOnEnter::watch(QWidget* button) { button->installEventFilter(this); }
+void EnterKeys::watchButton(QAbstractButton* button) { button->installEventFilter(this); }
 
-bool PressOnEnter::eventFilter(QObject* watched, QEvent* event)
+void EnterKeys::watchField(QLineEdit* field) { field->installEventFilter(this); }
+
+bool EnterKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (auto* button = qobject_cast<QAbstractButton*>(watched);
-            button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button)
+            button = default_; // in a text field
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (button && plain && !key->isAutoRepeat() && button->isEnabled() && button->isVisibleTo(button->window()))
             button->click();
-            return true;
-        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // A window left, or a menu opened over the field, keeps its selection.
+        if (auto* field = qobject_cast<QLineEdit*>(watched);
+            field && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            field->setCursorPosition(0);
     }
     return false;
 }

@@ -1,27 +1,15 @@
 #include "placement.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdint>
+#include <initializer_list>
+#include <tuple>
+#include <utility>
 
 namespace qv::frame {
 namespace {
 
-constexpr int gap = 8;     // between windows placed side by side
-constexpr int step = 32;   // one step of a cascade, about a title bar's height
-
-// Corners this close are the same place to the eye (and a window manager
-// may shift a frame by a few pixels from where it was asked to go).
-bool near(const QPoint& a, const QPoint& b)
-{
-    return std::abs(a.x() - b.x()) < step / 2 && std::abs(a.y() - b.y()) < step / 2;
-}
-
-// Whether a window placed at r would cover the title bar of the open window
-// o, or o its: their tops within half a step, side by side in part.
-bool hidesTitle(const QRect& o, const QRect& r)
-{
-    return std::abs(o.top() - r.top()) < step / 2 && o.left() <= r.right() && r.left() <= o.right();
-}
+constexpr int gap = 8; // between windows placed side by side
 
 bool isFree(const QRect& r, const QRect& available, const std::vector<QRect>& open)
 {
@@ -29,17 +17,96 @@ bool isFree(const QRect& r, const QRect& available, const std::vector<QRect>& op
            && std::none_of(open.begin(), open.end(), [&r](const QRect& o) { return o.intersects(r); });
 }
 
+std::int64_t overlap(const QRect& a, const QRect& b)
+{
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : std::int64_t(both.width()) * both.height();
+}
+
+// The widest stretch of the strip that none of the rectangles covers.
+int widestUncovered(const QRect& strip, std::vector<std::pair<int, int>>& covered)
+{
+    std::sort(covered.begin(), covered.end());
+    int widest = 0;
+    int from = strip.left();
+    for (const auto& [left, right] : covered) {
+        widest = std::max(widest, left - from);
+        from = std::max(from, right);
+    }
+    return std::max(widest, strip.right() + 1 - from);
+}
+
+// How the windows of the stack (the main window first, the top one last)
+// keep their bars in sight: how many have them out of sight (the main
+// window's title and menu bar covered at all, another's title bar covered
+// but for pieces narrower than six times its height); how many more would,
+// were the main window raised over the others, as a click on its menus
+// raises it; and how much of the main window's bars is covered.
+struct Sight {
+    int hidden = 0;
+    int hiddenUnderMain = 0;
+    std::int64_t mainCovered = 0;
+};
+
+Sight sight(const std::vector<QRect>& stack, Bars bars)
+{
+    Sight out;
+    std::vector<std::pair<int, int>> covered;
+    for (std::size_t i = 0; i < stack.size(); ++i) {
+        const bool main = i == 0;
+        const QRect strip(stack[i].topLeft(), QSize(stack[i].width(), main ? bars.mainHead : bars.title));
+        // The stretches of the strip that windows above it cover.
+        covered.clear();
+        for (std::size_t j = i + 1; j < stack.size(); ++j)
+            if (const QRect c = strip.intersected(stack[j]); !c.isEmpty()) {
+                covered.emplace_back(c.left(), c.right() + 1);
+                if (main)
+                    out.mainCovered += std::int64_t(c.width()) * c.height();
+            }
+        if (main) {
+            out.hidden += covered.empty() ? 0 : 1;
+            continue;
+        }
+        const int enough = std::min(strip.width(), 6 * bars.title);
+        if (widestUncovered(strip, covered) < enough) {
+            ++out.hidden;
+        } else if (const QRect c = strip.intersected(stack.front()); !c.isEmpty()) {
+            covered.emplace_back(c.left(), c.right() + 1);
+            if (widestUncovered(strip, covered) < enough)
+                ++out.hiddenUnderMain;
+        }
+    }
+    return out;
+}
+
+// Positions from first to last in steps, and the extra ones given; each once.
+std::vector<int> positions(int first, int last, int step, std::initializer_list<int> extra)
+{
+    std::vector<int> out;
+    const int from = std::min(first, last);
+    const int to = std::max(first, last);
+    for (int p = first; p >= from && p <= to; p += first <= last ? step : -step)
+        out.push_back(p);
+    for (int p : extra)
+        if (p >= from && p <= to && std::find(out.begin(), out.end(), p) == out.end())
+            out.push_back(p);
+    return out;
+}
+
 } // namespace
 
-QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open)
+bool barsInSight(const std::vector<QRect>& stack, Bars bars) { return sight(stack, bars).hidden == 0; }
+
+QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open, Bars bars)
 {
     if (open.empty())
         return available.topLeft();
     const QRect& main = open.front();
 
     // Beside: to the right of an open window, at the top of one or just
-    // below one; the right side of the main window first, then its left.
-    std::vector<int> tops{main.top()};
+    // below one; the right side of the main window first, then its left;
+    // then below the main window, then above it.
+    std::vector<int> tops{std::max(main.top(), available.top())};
     for (const QRect& o : open) {
         tops.push_back(o.top());
         tops.push_back(o.bottom() + 1 + gap);
@@ -59,30 +126,91 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
             for (int y : tops)
                 if (const QRect r({x, y}, size); isFree(r, available, open))
                     return r.topLeft();
+    for (const int y : {main.bottom() + 1 + gap, main.top() - gap - size.height()})
+        if (const QRect r({main.left(), y}, size); isFree(r, available, open))
+            return r.topLeft();
 
-    // No free place: a cascade down the screen's edge on the side of the
-    // main window with more room, then down the other edge, each next
-    // column a step further in, so that the windows cover as little of the
-    // main window as they can and each keeps its title bar in sight.
+    // No free place: over the others.
     if (size.width() > available.width() || size.height() > available.height())
         return available.topLeft();
-    const bool rightFirst = available.right() - main.right() >= main.left() - available.left();
     const int lastX = available.right() + 1 - size.width();
     const int lastY = available.bottom() + 1 - size.height();
-    const int firstY = std::clamp(main.top(), available.top(), lastY);
-    // Where every title bar is taken, a place on no open window's corner will do.
-    for (const bool titlesClear : {true, false})
-        for (int column = 0; column * step <= lastX - available.left(); ++column)
-            for (const bool right : {rightFirst, !rightFirst})
-                for (int y = firstY; y <= lastY; y += step) {
-                    const QRect r({right ? lastX - column * step : available.left() + column * step, y}, size);
-                    const auto taken = [&](const QRect& o) {
-                        return near(o.topLeft(), r.topLeft()) || (titlesClear && &o != &main && hidesTitle(o, r));
-                    };
-                    if (std::none_of(open.begin(), open.end(), taken))
-                        return r.topLeft();
+    const bool rightFirst = available.right() - main.right() >= main.left() - available.left();
+    const int step = std::max(bars.title, 8);
+    const std::vector<int> xs = positions(rightFirst ? lastX : available.left(), rightFirst ? available.left() : lastX,
+                                          step,
+                                          {rightFirst ? available.left() : lastX, main.right() + 1 + gap,
+                                           main.left() - gap - size.width()});
+    const std::vector<int> ys =
+        positions(available.top(), lastY, step, {lastY, main.bottom() + 1 + gap, main.top() - gap - size.height()});
+    // The best place by, in turn: fewest bars hidden; least of the main
+    // window's bars covered; fewest title bars hidden were the main window
+    // raised; clear of the main window; clear of the others; then, over the
+    // main window alone, where it covers least of it, and over others, the
+    // first from the top down (a cascade that keeps room for title bars
+    // below it), from the side with more room inward.
+    using Key = std::tuple<int, std::int64_t, int, bool, bool, std::int64_t>;
+    std::vector<QRect> stack = open;
+    stack.emplace_back();
+    Key best{};
+    QPoint bestAt = available.topLeft();
+    bool first = true;
+    for (int y : ys)
+        for (int x : xs) {
+            const QRect r({x, y}, size);
+            stack.back() = r;
+            const bool overOthers = std::any_of(open.begin() + 1, open.end(), [&r](const QRect& o) { return o.intersects(r); });
+            const std::int64_t onMain = overlap(r, main);
+            const Sight seen = sight(stack, bars);
+            const Key key{seen.hidden, seen.mainCovered, seen.hiddenUnderMain, onMain > 0, overOthers,
+                          overOthers ? 0 : onMain};
+            if (first || key < best) {
+                best = key;
+                bestAt = r.topLeft();
+                first = false;
+            }
+        }
+    return bestAt;
+}
+
+QPoint placeMessage(QSize size, const QRect& available, const QRect& window, const std::vector<QRect>& controls)
+{
+    if (size.width() > available.width() || size.height() > available.height())
+        return available.topLeft();
+    const int lastX = available.right() + 1 - size.width();
+    const int lastY = available.bottom() + 1 - size.height();
+    // Beside the window, at its top or as near it as the screen allows; below or above it.
+    const int y = std::clamp(window.top(), available.top(), lastY);
+    const int x = std::clamp(window.left(), available.left(), lastX);
+    for (const QPoint at : {QPoint(window.right() + 1 + gap, y), QPoint(window.left() - gap - size.width(), y),
+                            QPoint(x, window.bottom() + 1 + gap), QPoint(x, window.top() - gap - size.height())})
+        if (const QRect r(at, size); available.contains(r) && !r.intersects(window))
+            return at;
+
+    // Over the window: where it covers fewest of its controls, then least of
+    // them, then nearest the window's middle.
+    constexpr int fine = 8;
+    std::tuple<int, std::int64_t, std::int64_t> best{-1, 0, 0};
+    QPoint bestAt = available.topLeft();
+    for (const int bx : positions(available.left(), lastX, fine, {lastX}))
+        for (const int by : positions(available.top(), lastY, fine, {lastY})) {
+            const QRect r({bx, by}, size);
+            int count = 0;
+            std::int64_t covered = 0;
+            for (const QRect& c : controls)
+                if (const std::int64_t o = overlap(r, c); o > 0) {
+                    ++count;
+                    covered += o;
                 }
-    return available.topLeft();
+            const QPoint d = r.center() - window.center();
+            const std::tuple<int, std::int64_t, std::int64_t> key{count, covered,
+                                                                  std::int64_t(d.x()) * d.x() + std::int64_t(d.y()) * d.y()};
+            if (std::get<0>(best) < 0 || key < best) {
+                best = key;
+                bestAt = r.topLeft();
+            }
+        }
+    return bestAt;
 }
 
 std::optional<QPoint> placeMain(QSize window, int titleBar, const QRect& available)

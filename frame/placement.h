@@ -1,4 +1,4 @@
-// Where a new window goes on the screen.
+// Where a new window goes on the screen, and where a message box goes.
 #pragma once
 
 #include <QPoint>
@@ -10,19 +10,50 @@
 
 namespace qv::frame {
 
+// The bars at the top of a window's frame that must stay in sight.
+struct Bars {
+    // A window's title bar, from the top of its frame: a part of it at least
+    // six times as wide as it is high stays uncovered, with room for the
+    // window's buttons and to take it by.
+    int title = 24;
+    // The main window's title and menu bar, which stay wholly uncovered.
+    int mainHead = 48;
+};
+
 // The top-left corner for a new window whose frame has the given size.
 // open: the frames of the windows already on the screen, the main window
-// first. The window goes beside them, wholly inside the available area:
-// to the right of the main window (or of a window beside it, or below one
-// there) where there is room, else to the left; where no such place is
-// free it cascades down the screen's edge on the side of the main window
-// with more room, from the main window's top, then down the other edge,
-// each column a step further in: inside the area (or at its top-left
-// corner when larger than it), covering as little of the main window as
-// it can, never on (or within a few pixels of) the main window's corner,
-// and never where its title bar and another's would cover each other.
+// first, then the others from the bottom of the stack to its top; the new
+// window goes on top of them all, wholly inside the available area.
+//  - Beside them where that is free: to the right of the main window (or of
+//    a window beside it, or below one there) where there is room, else to
+//    the left, else below or above the main window.
+//  - Else over the others, with every window's title bar still in sight and
+//    the main window's title and menu bar wholly uncovered, the title bars
+//    in sight even with the main window raised over the others (a click on
+//    its menus raises it) wherever that can be: clear of the main window
+//    where any such place is left; else, where it would cover the main
+//    window alone, where it covers least of it (a lower corner); else the
+//    first such place from the top down, from the side of the main window
+//    with more room inward: a cascade, each window a title bar below or
+//    beside the ones it covers, which leaves room for the next.
+//  - Where every place would hide a title bar, the place that hides fewest,
+//    and least of the main window's bars.
 //   placeBeside({480, 350}, {0, 0, 1920, 1080}, {{100, 100, 640, 580}}) == QPoint(748, 100)
-QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open);
+QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open, Bars bars = {});
+
+// Whether, with the windows stacked in this order (the main window first,
+// the top one last), every window keeps its title bar in sight and the main
+// window its title and menu bar: the test placeBeside keeps to.
+bool barsInSight(const std::vector<QRect>& stack, Bars bars = {});
+
+// The top-left corner for a message box whose frame has the given size,
+// about the window whose frame is given: beside the window (right, then
+// left, at its top), else below or above it, wholly inside the available
+// area; where none of those is free, the place that covers fewest of the
+// window's controls (its fields and buttons, in screen coordinates), then
+// as little of them as it can, nearest the window.
+//   placeMessage({300, 120}, {0, 0, 1280, 1024}, {100, 100, 480, 350}, {}) == QPoint(588, 100)
+QPoint placeMessage(QSize size, const QRect& available, const QRect& window, const std::vector<QRect>& controls);
 
 // Where the main window first opens, given its own size and the height of
 // the title bar its frame adds above it: where the window manager puts it

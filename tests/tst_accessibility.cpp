@@ -103,8 +103,10 @@ private slots:
     void tabFollowsTheTabIndices_data();
     void tabFollowsTheTabIndices();
     void menusOpenFromTheKeyboard();
-    void enterPressesTheFocusedButton_data();
-    void enterPressesTheFocusedButton();
+    void enterPresses_data();
+    void enterPresses();
+    void aHeldEnterLeavesItsMessageOpen();
+    void leavingAFieldShowsItsStart();
 };
 
 void Accessibility::everyControlIsNamed_data()
@@ -235,31 +237,109 @@ void Accessibility::menusOpenFromTheKeyboard()
     QTRY_VERIFY(qvtest::findWindow("frmdiv"));
 }
 
-void Accessibility::enterPressesTheFocusedButton_data()
+void Accessibility::enterPresses_data()
 {
-    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("focus");  // in the division window, or the main window's panel (main.)
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("quotient"); // what the division window shows after the key
-    QTest::newRow("Enter on Calculate") << "Command2" << int(Qt::Key_Return) << "0.5";
-    QTest::newRow("keypad Enter on Calculate") << "Command2" << int(Qt::Key_Enter) << "0.5";
-    QTest::newRow("Enter on Reset") << "Command1" << int(Qt::Key_Return) << "";
-    QTest::newRow("Enter in a field: no default button") << "txt2" << int(Qt::Key_Return) << "old";
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("repeat");    // a repeat of a key held down
+    QTest::addColumn<QString>("result"); // after the key ("old": nothing ran)
+    const int none = Qt::NoModifier, keypad = Qt::KeypadModifier, enter = Qt::Key_Return, padEnter = Qt::Key_Enter;
+    // The division window, 1 and 2: Calculate shows 0.5, Reset empties it.
+    QTest::newRow("Enter on Calculate") << "Command2" << enter << none << false << "0.5";
+    QTest::newRow("keypad Enter on Reset") << "Command1" << padEnter << keypad << false << "";
+    QTest::newRow("Enter in a field presses Calculate") << "txt2" << enter << none << false << "0.5";
+    QTest::newRow("keypad Enter in the result field") << "txt3" << padEnter << keypad << false << "0.5";
+    QTest::newRow("Ctrl+Enter: nothing") << "txt2" << enter << int(Qt::ControlModifier) << false << "old";
+    QTest::newRow("Alt+Enter on Calculate: nothing") << "Command2" << enter << int(Qt::AltModifier) << false << "old";
+    QTest::newRow("Enter held down: no repeat") << "txt2" << enter << none << true << "old";
+    // The main window, its multiplication row 6 and 7: Calculate shows 42.
+    QTest::newRow("main: Enter in a panel field") << "main.txt8" << enter << none << false << "42";
+    QTest::newRow("main: Ctrl+keypad Enter: nothing")
+        << "main.txt7" << padEnter << int(Qt::ControlModifier | Qt::KeypadModifier) << false << "old";
 }
 
-void Accessibility::enterPressesTheFocusedButton()
+// Enter presses a focused button, and in a text field the window's
+// Calculate; not when the key repeats, nor with Ctrl or Alt.
+void Accessibility::enterPresses()
 {
     QFETCH(QString, focus);
     QFETCH(int, key);
-    QFETCH(QString, quotient);
+    QFETCH(int, modifiers);
+    QFETCH(bool, repeat);
+    QFETCH(QString, result);
+    frmquorvane main(NumberLocale::fullStop());
+    auto div = qvtest::loadWindow("frmdiv", NumberLocale::fullStop());
+    const bool inMain = focus.startsWith("main.");
+    Form& w = inMain ? main.panel() : *div;
+    const char* shown = inMain ? "txt9" : "txt3";
+    (inMain ? static_cast<QWidget&>(main) : w).show();
+    if (inMain)
+        QTest::mouseClick(w.control("chk3"), Qt::LeftButton);
+    qvtest::type(w, inMain ? "txt7" : "txt1", inMain ? "6" : "1");
+    qvtest::type(w, inMain ? "txt8" : "txt2", inMain ? "7" : "2");
+    w.field(shown)->setText("old");
+    QWidget* target = w.control(qPrintable(focus.mid(inMain ? 5 : 0)));
+    target->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QStringLiteral("\r"), repeat);
+    QCOMPARE(qvtest::messageFrom([&] { QApplication::sendEvent(target, &press); }), QString());
+    QCOMPARE(qvtest::textOf(w, shown), result);
+}
+
+// Enter held down on a failing Calculate: one message, which the key's
+// repeats leave open until Enter is pressed anew.
+void Accessibility::aHeldEnterLeavesItsMessageOpen()
+{
     auto w = qvtest::loadWindow("frmdiv", NumberLocale::fullStop());
     w->show();
-    qvtest::type(*w, "txt1", "1");
-    qvtest::type(*w, "txt2", "2");
-    w->field("txt3")->setText("old");
-    QWidget* target = w->control(qPrintable(focus));
-    target->setFocus();
-    QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(qvtest::textOf(*w, "txt3"), quotient);
+    qvtest::type(*w, "txt2", "0");
+    int boxes = 0;
+    bool openAfterRepeats = false;
+    const auto hold = [](QWidget* target) {
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(target, &held);
+        }
+    };
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+            ++boxes;
+            hold(QApplication::focusWidget());
+            openAfterRepeats = box->isVisible();
+            if (openAfterRepeats)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+    });
+    poll.start();
+    QTest::keyClick(w->field("txt2"), Qt::Key_Return);
+    hold(w->field("txt2"));
+    QCOMPARE(boxes, 1);
+    QVERIFY(openAfterRepeats);
+}
+
+// A number wider than its field, typed or pasted, shows from its sign once
+// the focus moves on, by Tab or by a click.
+void Accessibility::leavingAFieldShowsItsStart()
+{
+    auto w = qvtest::loadWindow("frmdiv", NumberLocale::fullStop());
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QLineEdit* f = w->field("txt2");
+    for (const bool byTab : {true, false}) {
+        f->setFocus(Qt::OtherFocusReason);
+        qvtest::type(*w, "txt2", "-1.11111111111111e-100");
+        if (byTab)
+            QTest::keyClick(f, Qt::Key_Tab);
+        else
+            QTest::mouseClick(w->field("txt1"), Qt::LeftButton);
+        QVERIFY(!f->hasFocus());
+        f->grab(); // lays the text out as it is drawn
+        // The cursor, at the first character, stands at the left of the field.
+        QCOMPARE(f->cursorPosition(), 0);
+        QVERIFY(f->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 10);
+    }
 }
 
 QTEST_MAIN(Accessibility)

@@ -113,9 +113,16 @@ void CalculatorWindows::runCase()
         for (const QString& e : expected) {
             const auto [field, text] = splitAssignment(e);
             QCOMPARE(textOf(*form, field), text);
-            // A written result shows from its first digit, also when it is wider than the field.
-            if (!text.isEmpty())
-                QCOMPARE(form->field(field)->cursorPosition(), 0);
+            // A written result shows from its first digit, also when it is
+            // wider than the field, and a double-click selects all of it.
+            if (!text.isEmpty()) {
+                QLineEdit* f = form->field(field);
+                QCOMPARE(f->cursorPosition(), 0);
+                if (pass == 1) {
+                    QTest::mouseDClick(f, Qt::LeftButton, {}, QPoint(f->width() / 3, f->height() / 2));
+                    QCOMPARE(f->selectedText(), text);
+                }
+            }
         }
         for (const QString& input : inputs) {
             const auto [field, text] = splitAssignment(input);
@@ -137,9 +144,10 @@ void CalculatorWindows::division_data()
     addCase("div: empty dividend", "frmdiv", {"txt1=", "txt2=5"}, {"txt3=0"});
     addCase("div: small quotient", "frmdiv", {"txt1=1", "txt2=100000"}, {"txt3=1E-05"});
     addCase("div: large quotient", "frmdiv", {"txt1=1E20", "txt2=1"}, {"txt3=1E+20"});
-    addCase("div: by zero", "frmdiv", {"txt1=1", "txt2=0"}, {"txt3="}, "division by zero");
+    addCase("div: by zero", "frmdiv", {"txt1=1", "txt2=0"}, {"txt3="},
+            "Division by zero: 1 cannot be divided by 0 (computing \u201cThe Quotient\u201d).");
     addCase("div: empty by empty", "frmdiv", {"txt1=", "txt2="}, {"txt3="},
-            "Overflow: the result is too large for the calculator, or has no value (0 divided by 0).");
+            "Overflow: 0 \u00f7 0 has no value (computing \u201cThe Quotient\u201d).");
     addCase("div: a number beyond reading names its field", "frmdiv", {"txt1=5", "txt2=1E400"}, {"txt3="},
             "Overflow: the number in the field \u201cEnter the second number\u201d is too large for the calculator.");
     addCase("div: beyond the range", "frmdiv", {"txt1=1E300", "txt2=1E-10"}, {"txt3="}, "overflow");
@@ -166,7 +174,9 @@ void CalculatorWindows::roots_data()
     addCase("croot: 27", "frmcroot", {"txt1=27"}, {"txt2=3"});
     addCase("croot: 2", "frmcroot", {"txt1=2"}, {"txt2=1.25992104989487"});
     addCase("croot: comma locale", "frmcroot", {"txt1=2"}, {"txt2=1,25992104989487"}, "", "comma");
-    addCase("croot: -8 keeps the old text", "frmcroot", {"txt1=-8"}, {"txt2="}, "invalid argument");
+    addCase("croot: -8 names the number and the power", "frmcroot", {"txt1=-8"}, {"txt2="},
+            "Invalid argument: -8 to the fractional power 0.333333333333333 has no real value (computing \u201cThe "
+            "cube root\u201d).");
 }
 
 // Square, rectangle, circle and diagonal: the field texts take part in the
@@ -183,7 +193,9 @@ void CalculatorWindows::strictAreas_data()
     addCase("square: comma locale 2,5", "frmsquare", {"txt1=2,5"}, {"txt2=6,25"}, "", "comma");
     addCase("square: empty is no 0", "frmsquare", {"txt1="}, {"txt2="}, "conversion");
     addCase("square: 12abc", "frmsquare", {"txt1=12abc"}, {"txt2="}, "conversion");
-    addCase("square: 1E200 overflows", "frmsquare", {"txt1=1E200"}, {"txt2="}, "overflow");
+    addCase("square: 1E200 overflows", "frmsquare", {"txt1=1E200"}, {"txt2="},
+            "Overflow: 1E+200 \u00d7 1E+200 is too large for the calculator (computing \u201cThe area of the square "
+            "in sq cm\u201d).");
 
     addCase("rect: 4 by 2.5", "frmrect", {"txt1=4", "txt2=2.5"}, {"txt3=10"});
     addCase("rect: comma locale groups thousands", "frmrect", {"txt1=1.000", "txt2=2,5"}, {"txt3=2500"}, "", "comma");
@@ -229,7 +241,9 @@ void CalculatorWindows::triangle_data()
     addCase("tri: degenerate 1, 2, 3", "frmtri", {"txt1=1", "txt2=2", "txt3=3"}, {"txt4=0"});
     addCase("tri: 2,5 reads 2", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2"}, {"txt4=1.73205080756888"});
     addCase("tri: comma locale", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2.5"}, {"txt4=1,9515618744995"}, "", "comma");
-    addCase("tri: 1, 1, 3 is no triangle", "frmtri", {"txt1=1", "txt2=1", "txt3=3"}, {"txt4="}, "invalid argument");
+    addCase("tri: 1, 1, 3 is no triangle", "frmtri", {"txt1=1", "txt2=1", "txt3=3"}, {"txt4="},
+            "Invalid argument: these three sides make no triangle, as one is longer than the other two together "
+            "(computing \u201cThe area of the triangle\u201d).");
     addCase("tri: a side beyond reading is named", "frmtri", {"txt1=3", "txt2=1E999", "txt3=5"}, {"txt4="},
             "Overflow: the number in the field \u201cSecond side of the triangle in m\u201d is too large for the "
             "calculator.");
@@ -260,14 +274,18 @@ void CalculatorWindows::solidAreas_data()
     addCase("cyl: empty reads 0", "frmcyl", {"txt1=", "txt2=abc"}, {"txt3=0", "txt4=0"});
     addCase("cyl: comma locale", "frmcyl", {"txt1=1", "txt2=1"}, {"txt3=12,5714285714286", "txt4=6,28571428571429"}, "", "comma");
     addCase("cyl: overflow in the total", "frmcyl", {"txt1=1", "txt2=1E155"}, {"txt3=", "txt4="}, "overflow");
-    addCase("cyl: overflow in the lateral area keeps the total", "frmcyl", {"txt1=1E307", "txt2=1E-300"}, {"txt3=62857142.8571429", "txt4="}, "overflow");
+    addCase("cyl: overflow in the lateral area keeps the total", "frmcyl", {"txt1=1E307", "txt2=1E-300"}, {"txt3=62857142.8571429", "txt4="},
+            "Overflow: 44 \u00d7 1E+307 is too large for the calculator (computing \u201cThe lateral surface "
+            "area\u201d).");
 
     // txt2 is the total, txt3 the lateral area.
     addCase("hemi: 7", "frmhemi", {"txt1=7"}, {"txt2=462", "txt3=308"});
     addCase("hemi: 9.6 in written order", "frmhemi", {"txt1=9.6"}, {"txt2=868.937142857143", "txt3=579.291428571428"});
     addCase("hemi: 20.4 in written order", "frmhemi", {"txt1=20.4"}, {"txt2=3923.79428571428", "txt3=2615.86285714286"});
     addCase("hemi: comma locale", "frmhemi", {"txt1=1"}, {"txt2=9,42857142857143", "txt3=6,28571428571429"}, "", "comma");
-    addCase("hemi: overflow", "frmhemi", {"txt1=1E155"}, {"txt2=", "txt3="}, "overflow");
+    addCase("hemi: overflow names the total, written first", "frmhemi", {"txt1=1E155"}, {"txt2=", "txt3="},
+            "Overflow: 6.6E+156 \u00d7 1E+155 is too large for the calculator (computing \u201cThe Total surface "
+            "area\u201d).");
 }
 
 // The cone's slant height, curved and total area, each written before the next.

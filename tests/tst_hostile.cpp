@@ -11,6 +11,8 @@
 #include "numbertext.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QGuiApplication>
 
 using namespace qv;
@@ -50,6 +52,8 @@ private slots:
     void throughAField_data() { readings_data(); }
     void throughAField();
     void lockedFieldRefusesPaste();
+    void pasteDropsBlanksAround_data();
+    void pasteDropsBlanksAround();
 };
 
 void Hostile::readings_data()
@@ -78,7 +82,9 @@ void Hostile::readings()
 // Pasted into the division window's first field: the field keeps the text as
 // pasted, Calculate divides its lenient reading by 1 or reports the overflow,
 // and the same field's text read strictly gives the strict outcome. Pasted
-// as the circle's radius, it is read strictly by a real handler.
+// as the circle's radius, it is read strictly by a real handler. (A text
+// with blanks around it loses them in the paste, and is read as what is
+// left: pasteDropsBlanksAround.)
 void Hostile::throughAField()
 {
     QFETCH(QString, text);
@@ -89,7 +95,9 @@ void Hostile::throughAField()
         auto w = loadWindow("frmdiv", locale);
         w->show();
         paste(*w, "txt1", text);
-        QCOMPARE(textOf(*w, "txt1"), text);
+        QCOMPARE(textOf(*w, "txt1"), text.trimmed());
+        if (text != text.trimmed())
+            continue;
         type(*w, "txt2", "1");
         const QString message = press(*w, "Command2");
         if (lenient.startsWith('!')) {
@@ -139,6 +147,64 @@ void Hostile::lockedFieldRefusesPaste()
     QTest::keyClick(w->field("txt3"), Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(w->field("txt3"), Qt::Key_Backspace);
     QCOMPARE(textOf(*w, "txt3"), QString("0.25"));
+}
+
+void Hostile::pasteDropsBlanksAround_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("before"); // the field's text, the cursor at its end
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("side"); // what the square window's side then shows
+    QTest::addColumn<QString>("area"); // its area, or the failure's kind
+    QTest::newRow("a terminal line by Ctrl+V") << "ctrl+v" << "" << "12\n" << "12" << "144";
+    QTest::newRow("a spreadsheet cell by Shift+Insert") << "shift+insert" << "" << "\t2.5\r\n" << "2.5" << "6.25";
+    QTest::newRow("spaces around, by the field's menu") << "menu" << "" << "  -3  " << "-3" << "9";
+    QTest::newRow("the X11 selection by the middle button") << "middle" << "" << " 7\n" << "7" << "49";
+    QTest::newRow("after the cursor, the text before kept") << "ctrl+v" << "1" << "\t2\n" << "12" << "144";
+    QTest::newRow("blanks inside stay") << "ctrl+v" << "" << "1 2\n" << "1 2" << "conversion";
+}
+
+// Whichever way text is pasted into a field, the spaces, tabs and line
+// breaks around it are dropped, so that what the field shows is what is read.
+void Hostile::pasteDropsBlanksAround()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    QFETCH(QString, side);
+    QFETCH(QString, area);
+    auto w = loadWindow("frmsquare", NumberLocale::fullStop());
+    w->show();
+    QLineEdit* f = w->field("txt1");
+    f->setFocus();
+    f->setText(before);
+    QGuiApplication::clipboard()->setText(text);
+    if (how == "ctrl+v") {
+        QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == "shift+insert") {
+        QTest::keyClick(f, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (how == "menu") {
+        QTimer::singleShot(0, f, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->findChild<QAction*>("edit-paste")->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), f->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(f, &event);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    } else {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("no X11 selection on this platform (ctest runs this on a virtual X server too)");
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+        QTest::mouseClick(f, Qt::MiddleButton);
+    }
+    QCOMPARE(f->text(), side);
+    const QString message = press(*w, "Command1");
+    if (area.front().isDigit())
+        QCOMPARE(textOf(*w, "txt2"), area);
+    else
+        QVERIFY2(message.startsWith(failureHeading(area)), qPrintable(message));
 }
 
 QTEST_MAIN(Hostile)

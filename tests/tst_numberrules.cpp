@@ -50,6 +50,10 @@ private slots:
     void operators();
     void kinds();
     void countedLoop();
+    // The words of each failure: the kind first, then what happened to which
+    // numbers, then where.
+    void messages_data();
+    void messages();
     // Hard numbers against GNU MPFR: each plain text reads, by either rule, as
     // the double MPFR rounds its digits to, or overflows where MPFR's rounding
     // does; that double shows as MPFR rounds it to 15 digits, ties to even.
@@ -315,6 +319,64 @@ void NumberRules::countedLoop()
                  return std::string();
              }),
              QString("!conversion"));
+}
+
+void NumberRules::messages_data()
+{
+    // The step: "left op right" with operands as in operators_data, or
+    // "read text" for a lenient reading; a comma: the comma locale.
+    QTest::addColumn<QString>("step");
+    // The place named ("-" first for a hidden one), and "|" the window's own words.
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("expected");
+    // The contract examples of failure.h, through the operations that fail.
+    QTest::newRow("not a number, named") << "t: * t:" << "Length"
+        << "Conversion failure: the field \u201cLength\u201d is empty or holds text that is not a number.";
+    QTest::newRow("a number too large to read") << "read 1E400" << "Breadth"
+        << "Overflow: the number in the field \u201cBreadth\u201d is too large for the calculator.";
+    QTest::newRow("a product too large") << "d:1E200 * d:1E200" << "Area"
+        << "Overflow: 1E+200 \u00d7 1E+200 is too large for the calculator (computing \u201cArea\u201d).";
+    QTest::newRow("a sum too large, hidden") << "d:1E308 + d:1E308" << "-Addition: answer"
+        << "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing \u201cAddition: answer\u201d, "
+           "which is hidden).";
+    QTest::newRow("a power too large") << "d:10 ^ d:400" << ""
+        << "Overflow: 10 to the power 400 is too large for the calculator.";
+    QTest::newRow("0 / 0 has no value") << "d:0 / d:0" << "" << "Overflow: 0 \u00f7 0 has no value.";
+    QTest::newRow("divided by 0, comma locale") << "d:1.5 / d:0 ," << ""
+        << "Division by zero: 1,5 cannot be divided by 0.";
+    QTest::newRow("0 to a negative power") << "d:0 ^ d:-1" << ""
+        << "Division by zero: 0 to the negative power -1 has no value.";
+    QTest::newRow("a negative number to a fractional power") << "d:-8 ^ d:0.5" << ""
+        << "Invalid argument: -8 to the fractional power 0.5 has no real value.";
+    QTest::newRow("the window's own words") << "d:-1.75 ^ d:0.5" << "Area|these sides make no triangle"
+        << "Invalid argument: these sides make no triangle (computing \u201cArea\u201d).";
+    QTest::newRow("a difference, from a text") << "t:-1E308 - d:1E308" << ""
+        << "Overflow: -1E+308 \u2212 1E+308 is too large for the calculator.";
+}
+
+void NumberRules::messages()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, where);
+    QFETCH(QString, expected);
+    const QStringList s = step.split(' ');
+    const NumberLocale& l = localeNamed(s.size() > 3 ? "comma" : "stop");
+    const QString name = where.section('|', 0, 0);
+    const FailurePlace place{name.mid(name.startsWith('-') ? 1 : 0).toStdString(), name.startsWith('-'),
+                             where.section('|', 1).toStdString()};
+    try {
+        if (s[0] == "read") {
+            readLenient(s[1].toStdString());
+        } else {
+            const FieldValue a = operand(s[0], l);
+            const FieldValue b = operand(s[2], l);
+            const QString& op = s[1];
+            (void)(op == "+" ? a + b : op == "-" ? a - b : op == "*" ? a * b : op == "/" ? a / b : power(a, b));
+        }
+        QFAIL("no failure");
+    } catch (const Failure& failure) {
+        QCOMPARE(QString::fromStdString(describe(failure, l, place)), expected);
+    }
 }
 
 void NumberRules::reference_data()

@@ -13,7 +13,6 @@
 #include <iterator>
 #include <vector>
 
-using qv::FailureKind;
 using qv::app::frmquorvane;
 using qv::frame::Form;
 
@@ -46,12 +45,6 @@ const Row& rowOf(const QString& box)
 const char* const allFields[] = {"txt1", "txt2",  "txt3",  "txt4",  "txt5",  "txt6",  "txt7",
                                  "txt8", "txt9", "txt13", "txt14", "txt15", "txt16", "txt17"};
 const char* const resultFields[] = {"txt3", "txt6", "txt9", "txt15", "txt17"};
-
-QString message(FailureKind kind)
-{
-    const auto words = qv::describe(kind);
-    return QString::fromUtf8(words.data(), qsizetype(words.size()));
-}
 
 // A freshly started main window, shown.
 struct Started {
@@ -100,11 +93,13 @@ private slots:
     void failingPressKeepsEarlierRows_data();
     void failingPressKeepsEarlierRows();
     void accessKeyPressesCalculate();
+    void clickIntoAPlaceholderSelectsIt();
 
     // File, Reset and the clicks on result fields.
     void resetEmptiesEveryField();
     void resetRightAfterStart();
     void clickComputesOneRow();
+    void resultSelectionSurvivesItsClick();
 };
 
 // ---------------------------------------------------------------- choosing rows
@@ -196,20 +191,32 @@ void Panel::rowFormula_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("expected"); // result text, or the failure message
 
-    const QString overflow = message(FailureKind::Overflow);
     // name                                        box      first          second      expected
     QTest::newRow("sum adds numbers, never joins") << "chk1" << "2" << "3" << "5";
     QTest::newRow("sum reads leading numbers") << "chk1" << "12abc" << "3" << "15";
     QTest::newRow("sum of empty fields") << "chk1" << "" << "" << "0";
-    QTest::newRow("sum beyond the double range") << "chk1" << "1E308" << "1E308" << overflow;
+    QTest::newRow("sum beyond the double range")
+        << "chk1" << "1E308" << "1E308"
+        << "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing \u201cAddition: answer\u201d).";
+    QTest::newRow("a number beyond reading names its field")
+        << "chk2" << "5" << "1E400"
+        << "Overflow: the number in the field \u201cSubtraction: number to subtract\u201d is too large for the "
+           "calculator.";
     QTest::newRow("difference first minus second") << "chk2" << "4" << "10" << "-6";
     QTest::newRow("product") << "chk3" << "2.5" << "4" << "10";
     QTest::newRow("power: exponent first, base second") << "chk5" << "3" << "2" << "8";
     QTest::newRow("power with a fractional exponent") << "chk5" << "0.5" << "2" << "1.4142135623731";
     QTest::newRow("power of a negative base") << "chk5" << "2" << "-3" << "9";
     QTest::newRow("power of the placeholders is 0^0") << "chk5" << "Power of" << "Power of" << "1";
-    QTest::newRow("power beyond the double range") << "chk5" << "400" << "10" << overflow;
-    QTest::newRow("power with no real value") << "chk5" << "0.5" << "-8" << message(FailureKind::InvalidArgument);
+    QTest::newRow("power beyond the double range")
+        << "chk5" << "400" << "10"
+        << "Overflow: 10 to the power 400 is too large for the calculator (computing \u201cPower: answer\u201d).";
+    QTest::newRow("power with no real value")
+        << "chk5" << "0.5" << "-8"
+        << "Invalid argument: -8 to the fractional power 0.5 has no real value (computing \u201cPower: answer\u201d).";
+    QTest::newRow("0 to a negative power, nothing divided")
+        << "chk5" << "-1" << ""
+        << "Division by zero: 0 to the negative power -1 has no value (computing \u201cPower: answer\u201d).";
     QTest::newRow("factorial of 5") << "chk6" << "5" << "" << "120";
     QTest::newRow("factorial of 0") << "chk6" << "0" << "" << "1";
     QTest::newRow("factorial below 1") << "chk6" << "-3" << "" << "1";
@@ -219,7 +226,10 @@ void Panel::rowFormula_data()
     QTest::newRow("factorial of 17, positional") << "chk6" << "17" << "" << "355687428096000";
     QTest::newRow("factorial of 18, scientific") << "chk6" << "18" << "" << "6.402373705728E+15";
     QTest::newRow("factorial of 170, the largest") << "chk6" << "170" << "" << "7.25741561530799E+306";
-    QTest::newRow("factorial of 171 overflows") << "chk6" << "171" << "" << overflow;
+    QTest::newRow("factorial of 171 overflows")
+        << "chk6" << "171" << ""
+        << "Overflow: 7.25741561530799E+306 \u00d7 171 is too large for the calculator (computing "
+           "\u201cFactorial: answer\u201d).";
 }
 
 // The row's click gives what Calculate gives; a failure empties the row's
@@ -277,9 +287,18 @@ void Panel::failingPressKeepsEarlierRows_data()
     QTest::addColumn<bool>("hideIt");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("factorial of 171, shown") << "chk6" << "171" << "" << false << message(FailureKind::Overflow);
+    QTest::newRow("factorial of 171, shown")
+        << "chk6" << "171" << "" << false
+        << "Overflow: 7.25741561530799E+306 \u00d7 171 is too large for the calculator (computing "
+           "\u201cFactorial: answer\u201d).";
     QTest::newRow("root of -8 in a hidden power row")
-        << "chk5" << "0.5" << "-8" << true << message(FailureKind::InvalidArgument);
+        << "chk5" << "0.5" << "-8" << true
+        << "Invalid argument: -8 to the fractional power 0.5 has no real value (computing \u201cPower: answer\u201d, "
+           "which is hidden).";
+    QTest::newRow("1E308 twice in a hidden addition row")
+        << "chk1" << "1E308" << "1E308" << true
+        << "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing \u201cAddition: answer\u201d, which "
+           "is hidden).";
 }
 
 // The press stops at the failing row: rows before it hold their new results,
@@ -356,6 +375,28 @@ void Panel::accessKeyPressesCalculate()
     QTRY_COMPARE(s.text("txt9"), QString("42")); // the button shows itself pressed first
     QCOMPARE(s.text("txt8"), QString("7"));
     QCOMPARE(s.text("txt3"), QString("0"));
+}
+
+// A field that still holds its placeholder ("Subtraction") is selected
+// whole by the first click into it, as by Tab, so that what is typed
+// replaces it; once the user has typed, a click places the cursor.
+void Panel::clickIntoAPlaceholderSelectsIt()
+{
+    Started s;
+    s.tick("chk2");
+    QApplication::setActiveWindow(&s.main);
+    for (const auto& [field, text] : {std::pair{"txt4", "10"}, std::pair{"txt5", "4"}}) {
+        QLineEdit* f = s.p.field(field);
+        QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->width() / 2, f->height() / 2));
+        QTest::keyClicks(f, text);
+        QCOMPARE(f->text(), QString(text));
+    }
+    QCOMPARE(s.calculate(), QString());
+    QCOMPARE(s.text("txt6"), QString("6"));
+    QLineEdit* f = s.p.field("txt4");
+    QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->width() - 4, f->height() / 2));
+    QTest::keyClicks(f, "0");
+    QCOMPARE(f->text(), QString("100"));
 }
 
 // ---------------------------------------------------------------- reset and clicks
@@ -436,6 +477,28 @@ void Panel::clickComputesOneRow()
 
     QCOMPARE(s.clickField("txt4"), QString());
     QCOMPARE(s.text("txt6"), QString("Answer"));
+}
+
+// A result field's click computes its row again; where the text stays the
+// same, the field is left as it is, so that a selection made with the mouse
+// (by a drag, or a double-click, which selects the whole number) can be copied.
+void Panel::resultSelectionSurvivesItsClick()
+{
+    Started s;
+    s.tick("chk2");
+    s.fill(rowOf("chk2"), "0.0001", "1.1E-5");
+    QLineEdit* f = s.p.field("txt6");
+    QCOMPARE(s.clickField("txt6"), QString());
+    QCOMPARE(f->text(), QString("8.9E-05"));
+    const int y = f->height() / 2;
+    QTest::mouseDClick(f, Qt::LeftButton, {}, QPoint(f->width() / 4, y));
+    QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() / 4, y));
+    QCOMPARE(f->selectedText(), QString("8.9E-05"));
+    f->deselect();
+    QTest::mousePress(f, Qt::LeftButton, {}, QPoint(2, y));
+    QTest::mouseMove(f, QPoint(f->width() - 2, y));
+    QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() - 2, y));
+    QCOMPARE(f->selectedText(), QString("8.9E-05"));
 }
 
 QTEST_MAIN(Panel)

@@ -24,7 +24,7 @@ constexpr CalculatorWindow declaration{
         w.write("txt2", total);
         const FieldValue lateral = ((FieldValue(44) * r) * r) / FieldValue(7);
         w.write("txt3", lateral);
-    }},
+    }, {"txt2", "txt3"}},
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

@@ -36,6 +36,10 @@ constexpr CalculatorWindow declaration{
         w.write("txt4", power(p, e));
     }},
     .reset = {"Command2", {"txt1", "txt2", "txt3", "txt4"}},
+    // The only power of a negative number here is the root of a negative
+    // product, which sides that make no triangle give.
+    .explains = {Cause::NegativeToFractionalPower,
+                 "these three sides make no triangle, as one is longer than the other two together"},
 };
 } // namespace
 
