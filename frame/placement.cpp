@@ -1,5 +1,7 @@
 #include "placement.h"
 
+#include <QRegion>
+
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
@@ -149,7 +151,18 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
     // main window alone, where it covers least of it, and over others, the
     // first from the top down (a cascade that keeps room for title bars
     // below it), from the side with more room inward.
-    using Key = std::tuple<int, std::int64_t, int, bool, bool, std::int64_t>;
+    // A window the new one would cover wholly is lost from sight whatever
+    // else is in sight: what is seen of each window now, as a bounding
+    // rectangle, must not lie wholly under the new one.
+    std::vector<QRect> seenOf;
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        QRegion seen(open[i]);
+        for (std::size_t j = i + 1; j < open.size(); ++j)
+            seen -= open[j];
+        if (!seen.isEmpty())
+            seenOf.push_back(seen.boundingRect());
+    }
+    using Key = std::tuple<int, int, std::int64_t, int, bool, bool, std::int64_t>;
     std::vector<QRect> stack = open;
     stack.emplace_back();
     Key best{};
@@ -162,7 +175,8 @@ QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>&
             const bool overOthers = std::any_of(open.begin() + 1, open.end(), [&r](const QRect& o) { return o.intersects(r); });
             const std::int64_t onMain = overlap(r, main);
             const Sight seen = sight(stack, bars);
-            const Key key{seen.hidden, seen.mainCovered, seen.hiddenUnderMain, onMain > 0, overOthers,
+            const int lost = int(std::count_if(seenOf.begin(), seenOf.end(), [&r](const QRect& s) { return r.contains(s); }));
+            const Key key{lost, seen.hidden, seen.mainCovered, seen.hiddenUnderMain, onMain > 0, overOthers,
                           overOthers ? 0 : onMain};
             if (first || key < best) {
                 best = key;

@@ -27,7 +27,8 @@ struct Bars {
 //  - Beside them where that is free: to the right of the main window (or of
 //    a window beside it, or below one there) where there is room, else to
 //    the left, else below or above the main window.
-//  - Else over the others, with every window's title bar still in sight and
+//  - Else over the others, never over all that is seen of a window, with
+//    every window's title bar still in sight and
 //    the main window's title and menu bar wholly uncovered, the title bars
 //    in sight even with the main window raised over the others (a click on
 //    its menus raises it) wherever that can be: clear of the main window
