@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <QScreen>
 
+#include <algorithm>
 #include <set>
 
 #include <QCheckBox>
@@ -284,11 +285,15 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     const QPoint spots[] = {screen.topLeft(), screen.center() - QPoint(frame.width(), frame.height()) / 2,
                             QPoint(screen.right() + 1 - frame.width(), screen.top()),
                             screen.bottomRight() - QPoint(frame.width(), frame.height()) + QPoint(1, 1)};
+    // Under Wayland the compositor places every window, the box too.
+    const bool placed = QGuiApplication::platformName() != QLatin1String("wayland");
     for (const QPoint at : spots) {
         w->move(at);
         QRect box;
         QVERIFY(messageFrom([&] { QTest::mouseClick(w->control<QAbstractButton>("Command1"), Qt::LeftButton); }, &box)
                     .startsWith("Conversion failure: the field"));
+        if (!placed)
+            continue;
         QVERIFY(screen.contains(box));
         clearOfFields(box, *w);
         // Where the screen has room beside, below or above the window, it stands there.
@@ -304,7 +309,8 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     QRect box;
     QVERIFY(messageFrom([&] { QTest::mouseClick(p.control<QAbstractButton>("cmdcal"), Qt::LeftButton); }, &box)
                 .startsWith("Overflow"));
-    clearOfFields(box, main);
+    if (placed)
+        clearOfFields(box, main);
     // Still running: the same window, and the main window, keep working.
     QCOMPARE(findWindow("frmsquare"), w);
     type(*w, "txt1", "7");
@@ -389,6 +395,15 @@ void MainWindow::allNineteenWindowsStayOnTheScreen()
         QVERIFY2(corners.insert({frame.x(), frame.y()}).second, w->design.name);
         stack.push_back(frame);
     }
+    // Where the window manager tells the main window's frame but not the
+    // others' (weston's, for XWayland clients), what covers what cannot be
+    // told from here.
+    if (main.frameGeometry() != main.geometry()
+        && std::any_of(qv::windows::all().begin(), qv::windows::all().end(), [](const CalculatorWindow* w) {
+               const Form* f = findWindow(w->design.name);
+               return f->frameGeometry() == f->geometry();
+           }))
+        QSKIP("the window manager does not tell the calculator windows' frames");
     // A title bar is at least 16 pixels high; of its width at least 64 stay
     // uncovered. The main window's menu bar, down to its panel, stays whole.
     const int mainHead = main.centralWidget()->mapTo(&main, QPoint(0, 0)).y() + main.geometry().top()
