@@ -131,6 +131,14 @@ Notice::Notice(QWidget* window) : QWidget(window)
     hide();
 }
 
+namespace {
+bool tellAlways = false;
+} // namespace
+
+bool Notice::wanted() { return tellAlways || QAccessible::isActive(); }
+
+void Notice::setTellAlways(bool always) { tellAlways = always; }
+
 // Shown again, the notice is spoken again, the same words too.
 void Notice::tell(const QString& words)
 {

@@ -43,6 +43,12 @@ public:
     explicit Notice(QWidget* window);
     // Shows the words anew (nothing shown: empty words).
     void tell(const QString& words);
+
+    // Whether notices are told: while assistive technology listens (Qt's
+    // bridge to it is active), or always where a test asks (setTellAlways),
+    // on a platform without such a bridge.
+    static bool wanted();
+    static void setTellAlways(bool always);
 };
 
 } // namespace qv::frame

@@ -224,13 +224,14 @@ void Form::setControlsVisible(Names names, bool visible)
 // press failed, whose message box is an alert. (Orca 43 speaks a
 // notification as it appears; a changed description of the focused button
 // it would speak too, but Qt 6.4 sends such a change without its text, and
-// Orca fails on it.)
+// Orca fails on it.) Only while assistive technology listens: a press
+// costs nothing more without.
 void Form::onClick(const char* name, std::function<void()> handler, const std::vector<const char*>& results)
 {
     connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
             [this, handler = std::move(handler), results = fields(results)] {
                 const bool done = run(results, handler);
-                if (results.empty())
+                if (results.empty() || !Notice::wanted())
                     return;
                 QStringList said;
                 for (const QLineEdit* r : done ? written_ : std::vector<const QLineEdit*>{})
