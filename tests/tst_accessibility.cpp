@@ -354,7 +354,6 @@ void Accessibility::aPressTellsItsResults_data()
     QTest::newRow("circle: both results, in their order")
         << "frmcir" << QStringList{"txt1=7"}
         << "The area of the circle is 154. The circumference of the circle is 44." << "";
-    QTest::newRow("division") << "frmdiv" << QStringList{"txt1=1", "txt2=4"} << "The Quotient is 0.25." << "";
     QTest::newRow("main window: the rows seen, not the hidden ones")
         << "frmquorvane" << QStringList{"txt1=2", "txt2=3"} << "Addition: answer is 5." << "";
     QTest::newRow("a failure: an alert, no results told")

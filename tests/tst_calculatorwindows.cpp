@@ -113,8 +113,6 @@ private slots:
     void formulaBehindEachResult();
     void copyAll_data();
     void copyAll();
-    void everyWindowCopiesAll_data();
-    void everyWindowCopiesAll();
     void everyWindowListedOnce();
     void buttonsLocksAndReset_data();
     void buttonsLocksAndReset();
@@ -565,42 +563,6 @@ void CalculatorWindows::copyAll()
     }
     press(*form, expectedWindow(window).calculate.name);
     QCOMPARE(copiedAll(form->control(qPrintable(at)), how), expected);
-}
-
-void CalculatorWindows::everyWindowCopiesAll_data()
-{
-    QTest::addColumn<QString>("window");
-    for (const ExpectedWindow& w : expectedWindows)
-        QTest::newRow(w.form) << QString::fromLatin1(w.form);
-}
-
-// In every window "Copy all" gives a line for each input and each result,
-// in their order, the label's words before a tab and the field's text after
-// it, and a last line on pi where the formulas take it as 22/7.
-void CalculatorWindows::everyWindowCopiesAll()
-{
-    QFETCH(QString, window);
-    const ExpectedWindow& expected = expectedWindow(window);
-    auto form = loadWindow(window, NumberLocale::fullStop());
-    form->show();
-    for (const char* input : expected.inputs)
-        type(*form, input, "2");
-    QCOMPARE(press(*form, expected.calculate.name), QString());
-    QStringList lines = copiedAll(form->field(expected.inputs.front()), "keys").split(u'\n');
-    QCOMPARE(lines.takeLast(), QString()); // each line ends with a line break
-    if (piWindows.contains(window))
-        QCOMPARE(lines.takeLast(), QString::fromUtf8("\u03c0 taken as 22/7"));
-    QStringList texts, shown;
-    for (const QString& line : lines) {
-        const QStringList columns = line.split(u'\t');
-        QCOMPARE(columns.size(), 2);
-        QVERIFY2(!columns[0].isEmpty() && !columns[0].startsWith(QLatin1String("txt")), qPrintable(line));
-        texts << columns[1];
-    }
-    for (const auto& list : {expected.inputs, expected.results})
-        for (const char* f : list)
-            shown << textOf(*form, f);
-    QCOMPARE(texts, shown);
 }
 
 // The list of windows that the menus are made from holds each of the nineteen
