@@ -1,5 +1,6 @@
 #include "frmquorvane.h"
 
+#include "field.h"
 #include "placement.h"
 #include "report.h"
 #include "windows.h"
@@ -108,12 +109,12 @@ void factorial(Form& p)
 static_assert(wellFormed(design));
 
 constexpr PanelRow panelRows[] = {
-    // box     fields                      labels              formula
-    {"chk1", {"txt1", "txt2", "txt3"},    {"lbl1", "lbl2"},   sum},
-    {"chk2", {"txt4", "txt5", "txt6"},    {"lbl3", "lbl4"},   difference},
-    {"chk3", {"txt7", "txt8", "txt9"},    {"lbl5", "lbl6"},   product},
-    {"chk5", {"txt13", "txt14", "txt15"}, {"lbl9", "lbl10"},  powerOf},
-    {"chk6", {"txt16", "txt17"},          {"lbl11"},          factorial},
+    // box     fields                      labels              formula     formula text, line
+    {"chk1", {"txt1", "txt2", "txt3"},    {"lbl1", "lbl2"},   sum,        "sum = first number + second number", "%1 + %2 = %3"},
+    {"chk2", {"txt4", "txt5", "txt6"},    {"lbl3", "lbl4"},   difference, "difference = first number − second number", "%1 - %2 = %3"},
+    {"chk3", {"txt7", "txt8", "txt9"},    {"lbl5", "lbl6"},   product,    "product = first number × second number", "%1 × %2 = %3"},
+    {"chk5", {"txt13", "txt14", "txt15"}, {"lbl9", "lbl10"},  powerOf,    "power = base ^ exponent", "%2 ^ %1 = %3"},
+    {"chk6", {"txt16", "txt17"},          {"lbl11"},          factorial,  "factorial = 1 × 2 × … × number", "%1! = %2"},
 };
 
 // Each row names a check box, text fields and labels of the panel.
@@ -134,6 +135,21 @@ QString plain(const char* caption) { return QString::fromUtf8(caption).replace(u
 } // namespace
 
 std::span<const PanelRow> frmquorvane::rows() { return panelRows; }
+
+QString frmquorvane::copyAllText() const
+{
+    QString text;
+    for (const PanelRow& row : panelRows) {
+        if (!panel_->control<QCheckBox>(row.box)->isChecked())
+            continue;
+        QStringList shown;
+        for (const char* field : row.fields)
+            shown << oneLine(panel_->field(field)->text());
+        const QString line = QString::fromUtf8(row.line);
+        text += (shown.size() == 3 ? line.arg(shown[0], shown[1], shown[2]) : line.arg(shown[0], shown[1])) + u'\n';
+    }
+    return text;
+}
 
 frmquorvane::frmquorvane(const NumberLocale& locale)
     : panel_(new Form(design, locale)), windows_(locale, *this)
@@ -178,6 +194,9 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     }, results);
     // Enter in any field of the panel presses Calculate.
     p.setDefaultButton("cmdcal");
+    for (const PanelRow& row : panelRows)
+        p.setFormula(row.result(), row.formulaText);
+    p.offerCopyAll([this] { return copyAllText(); });
     Form_Load();
     p.focusFirstTabStop();
     keepTitleBarOnScreen();

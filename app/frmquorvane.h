@@ -15,13 +15,17 @@ namespace qv::app {
 
 // One operation row of the arithmetic panel: its check box, the fields the
 // box shows (the inputs in the order the formula reads them, the result
-// last), its operator and equals labels, and its formula, which reads the
-// inputs leniently and writes the result.
+// last), its operator and equals labels, its formula, which reads the
+// inputs leniently and writes the result, the formula as the result's
+// tooltip gives it (see frame::Formula), and the row as one line of text
+// ("%1 + %2 = %3": the fields' texts in their order) for "Copy all".
 struct PanelRow {
     const char* box;
     frame::Names fields;
     frame::Names labels;
     frame::Handler formula;
+    const char* formulaText;
+    const char* line;
 
     const char* result() const { return *(fields.end() - 1); }
 };
@@ -35,6 +39,9 @@ public:
     // The five rows, top to bottom: addition, subtraction, multiplication,
     // power and factorial.
     static std::span<const PanelRow> rows();
+
+    // Each ticked row as one line, "2 + 3 = 5", top to bottom.
+    QString copyAllText() const;
 
     // The arithmetic panel and title: the window's client area.
     frame::Form& panel() { return *panel_; }

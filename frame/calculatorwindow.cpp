@@ -1,5 +1,9 @@
 #include "calculatorwindow.h"
 
+#include "field.h"
+#include "report.h"
+
+#include <QLineEdit>
 #include <QString>
 
 #include <algorithm>
@@ -23,6 +27,19 @@ std::vector<const char*> writeOrder(const CalculatorWindow& window)
     return {order.begin(), order.end()};
 }
 
+QString copyAllText(const CalculatorWindow& window, const Form& form)
+{
+    QString text;
+    std::vector<const char*> fields = inputs(window);
+    for (const char* result : writeOrder(window))
+        fields.push_back(result);
+    for (const char* field : fields)
+        text += fieldName(&form, field) + u'\t' + oneLine(form.field(field)->text()) + u'\n';
+    if (window.pi)
+        text += piTakenAs(window.pi) + u'\n';
+    return text;
+}
+
 std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& locale)
 {
     auto form = std::make_unique<Form>(window.design, locale);
@@ -30,6 +47,9 @@ std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& l
     f->onClick(window.calculate.button, [f, &window] { window.calculate.Click(*f); }, writeOrder(window));
     f->onClick(window.reset.button, [f, &window] { f->clear(window.reset.fields); });
     f->setDefaultButton(window.calculate.button);
+    for (const Formula& formula : window.formulas)
+        f->setFormula(formula.result, formula.text, window.pi);
+    f->offerCopyAll([f, &window] { return copyAllText(window, *f); });
     if (window.explains.words)
         f->explain(window.explains.cause, window.explains.words);
     offerNoMaximise(*f);

@@ -83,6 +83,13 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
     return nullptr;
 }
 
+QAccessibleInterface* noticeAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(Notice::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
 } // namespace
 
 QWidget* makeControl(const Control& c, const FormDesign& design, QWidget* container)
@@ -111,6 +118,35 @@ void growToCaption(QLabel* label)
         label->setGeometry(designed.adjusted(0, -extra, 0, 0));
     else
         label->setGeometry(designed.adjusted(0, 0, 0, extra));
+}
+
+Notice::Notice(QWidget* window) : QWidget(window)
+{
+    static const bool accessible = (QAccessible::installFactory(noticeAccessible), true);
+    (void)accessible;
+    setObjectName(QStringLiteral("notice"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+namespace {
+bool tellAlways = false;
+} // namespace
+
+bool Notice::wanted() { return tellAlways || QAccessible::isActive(); }
+
+void Notice::setTellAlways(bool always) { tellAlways = always; }
+
+// Shown again, the notice is spoken again, the same words too.
+void Notice::tell(const QString& words)
+{
+    hide();
+    if (words.isEmpty())
+        return;
+    setAccessibleName(words);
+    show();
 }
 
 void announceAsWindows(const char* className)

@@ -31,6 +31,48 @@ void Field::pasteTrimmed(QClipboard::Mode mode)
         insert(text);
 }
 
+void Field::copyShown() const
+{
+    if (hasSelectedText())
+        copy();
+    else if (!text().isEmpty())
+        QGuiApplication::clipboard()->setText(text());
+}
+
+QString oneLine(QString text)
+{
+    for (const QChar blank : {u'\t', u'\n', u'\r'})
+        text.replace(blank, u' ');
+    return text;
+}
+
+QString piTakenAs(const char* pi) { return QStringLiteral("\u03c0 taken as %1").arg(QString::fromUtf8(pi)); }
+
+void Field::setFormula(const char* formula, const char* pi)
+{
+    formula_ = formula;
+    pi_ = pi;
+}
+
+QString Field::formula() const
+{
+    if (!formula_)
+        return {};
+    QString text = QString::fromUtf8(formula_);
+    if (pi_)
+        text += QStringLiteral(" (%1)").arg(piTakenAs(pi_));
+    return text;
+}
+
+// A result not written yet gives its formula when its tooltip is asked
+// for; a written one has it already (Form::write).
+bool Field::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && formula_ && toolTip().isEmpty())
+        setToolTip(formula());
+    return QLineEdit::event(event);
+}
+
 void Field::keyPressEvent(QKeyEvent* event)
 {
     if (event == QKeySequence::Paste) {
@@ -38,12 +80,21 @@ void Field::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event == QKeySequence::Copy) {
+        copyShown();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
 // The press that gives a field the focus comes after the focus.
+// A screen reader reads a result's formula as its description when the
+// field takes the focus.
 void Field::focusInEvent(QFocusEvent* event)
 {
+    if (formula_ && accessibleDescription().isEmpty())
+        setAccessibleDescription(formula());
     QLineEdit::focusInEvent(event);
     selectOnPress_ = event->reason() == Qt::MouseFocusReason && !initialText_.isEmpty() && text() == initialText_;
 }
@@ -105,7 +156,8 @@ void Field::contextMenuEvent(QContextMenuEvent* event)
         menu->addSeparator();
         add("Cu&t", QKeySequence::Cut, "edit-cut", hasSelectedText(), &QLineEdit::cut);
     }
-    add("&Copy", QKeySequence::Copy, "edit-copy", hasSelectedText(), &QLineEdit::copy);
+    add("&Copy", QKeySequence::Copy, "edit-copy", !text().isEmpty(), [this] { copyShown(); });
+    addCopyAllEntry(menu, this);
     if (editable) {
         add("&Paste", QKeySequence::Paste, "edit-paste", !QGuiApplication::clipboard()->text().isEmpty(),
             [this] { pasteTrimmed(); });
@@ -117,6 +169,25 @@ void Field::contextMenuEvent(QContextMenuEvent* event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();
+}
+
+QAction* copyAllAction(const QWidget* field)
+{
+    for (const QWidget* w = field; w; w = w->parentWidget())
+        for (QAction* action : w->actions())
+            if (action->objectName() == QLatin1String(copyAllName))
+                return action;
+    return nullptr;
+}
+
+void addCopyAllEntry(QMenu* menu, const QWidget* from)
+{
+    QAction* all = copyAllAction(from);
+    if (!all)
+        return;
+    QAction* entry = menu->addAction(all->text() + u'\t' + all->shortcut().toString(QKeySequence::NativeText));
+    entry->setObjectName(QLatin1String(copyAllName));
+    QObject::connect(entry, &QAction::triggered, all, &QAction::trigger);
 }
 
 } // namespace qv::frame

@@ -2,6 +2,7 @@
 
 #include "blanktitle.h"
 #include "controls.h"
+#include "field.h"
 #include "failure.h"
 #include "fontface.h"
 #include "keys.h"
@@ -11,9 +12,15 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <algorithm>
 #include <cstdio>
@@ -117,12 +124,21 @@ void Form::clear(Names names)
 {
     for (QLineEdit* f : fields(names))
         setWhole(f, QString());
+    // The results a press told are gone.
+    if (notice_)
+        notice_->tell(QString());
+}
+
+void Form::setFormula(const char* name, const char* formula, const char* pi)
+{
+    control<Field>(name)->setFormula(formula, pi);
 }
 
 // A text wider than its field is shown in a smaller size of the field's own
 // face, down to a floor, so that every number the display rule makes is
-// seen whole; the tooltip holds it too. The field shows the text from its
-// first character: a number cut at its end rather than its start.
+// seen whole; the tooltip then gives it, before the formula where the field
+// is a result. The field shows the text from its first character: a number
+// cut at its end rather than its start.
 void Form::setWhole(QLineEdit* f, const QString& text)
 {
     if (f->text() == text)
@@ -131,22 +147,31 @@ void Form::setWhole(QLineEdit* f, const QString& text)
     for (const Control& row : design_.controls)
         if (f->objectName() == QLatin1String(row.name))
             c = &row;
-    const QFont font = fittedFont(text, shownFont(c ? fontOf(*c, design_) : windowFont(design_)).font, *f);
+    const QFont designed = shownFont(c ? fontOf(*c, design_) : windowFont(design_)).font;
+    const QFont font = fittedFont(text, designed, *f);
     if (f->font() != font)
         f->setFont(font);
     f->setText(text);
-    if (f->toolTip() != text)
-        f->setToolTip(text);
+    const bool smaller = font.pointSizeF() < designed.pointSizeF();
+    QString tip = smaller ? text : QString();
+    if (const auto* field = qobject_cast<const Field*>(f); field && field->hasFormula()) {
+        const QString formula = field->formula();
+        tip = smaller ? text + u'\n' + formula : formula;
+        if (f->accessibleDescription() != formula)
+            f->setAccessibleDescription(formula);
+    }
+    if (f->toolTip() != tip)
+        f->setToolTip(tip);
     f->setCursorPosition(0);
 }
 
-void Form::run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler)
+bool Form::run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler)
 {
     written_.clear();
     // A failure leaves the results written so far (they belong to the
     // input), and empties the others: no answer stays beside input it was
     // not computed from.
-    runReported(this, handler, [this, &results](const Failure& failure) {
+    return runReported(this, handler, [this, &results](const Failure& failure) {
         const QString words = message(failure, results);
         for (QLineEdit* result : results)
             if (std::find(written_.begin(), written_.end(), result) == written_.end())
@@ -192,10 +217,58 @@ void Form::setControlsVisible(Names names, bool visible)
         control(name)->setVisible(visible);
 }
 
+// After a press that computes results, the results it wrote that can be
+// seen ("The area of the circle is 154. The circumference of the circle is
+// 44.") are told to assistive technology in a notice, which a screen
+// reader speaks while the focus stays on the button; nothing where the
+// press failed, whose message box is an alert. (Orca 43 speaks a
+// notification as it appears; a changed description of the focused button
+// it would speak too, but Qt 6.4 sends such a change without its text, and
+// Orca fails on it.) Only while assistive technology listens: a press
+// costs nothing more without.
 void Form::onClick(const char* name, std::function<void()> handler, const std::vector<const char*>& results)
 {
     connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
-            [this, handler = std::move(handler), results = fields(results)] { run(results, handler); });
+            [this, handler = std::move(handler), results = fields(results)] {
+                const bool done = run(results, handler);
+                if (results.empty() || !Notice::wanted())
+                    return;
+                QStringList said;
+                for (const QLineEdit* r : done ? written_ : std::vector<const QLineEdit*>{})
+                    if (r->isVisibleTo(this))
+                        said << QStringLiteral("%1 is %2").arg(fieldName(this, r->objectName().toStdString()), r->text());
+                if (!notice_)
+                    notice_ = new Notice(this);
+                notice_->tell(said.isEmpty() ? QString() : said.join(QStringLiteral(". ")) + u'.');
+            });
+}
+
+void Form::offerCopyAll(std::function<QString()> copyText)
+{
+    auto* action = new QAction(QStringLiteral("Copy all"), this);
+    action->setObjectName(QLatin1String(copyAllName));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [copyText = std::move(copyText)] {
+        if (const QString text = copyText(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+    });
+    addAction(action);
+}
+
+// A right click on the window beside its fields (a label, a button, the
+// background) offers "Copy all"; a field has its own menu.
+void Form::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!copyAllAction(this)) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    auto* menu = new QMenu(this);
+    addCopyAllEntry(menu, this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
 void Form::onToggle(const char* name, std::function<void()> handler)

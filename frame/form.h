@@ -53,9 +53,11 @@ public:
     // The lenient number reading of the field's current text.
     double lenient(const char* field) const;
     // Writes the value's number display text into the field, whole: a text
-    // wider than the field shows in a smaller size of its face (and in its
-    // tooltip), from its first character. A field that already shows that
-    // text is left as it is, its selection too.
+    // wider than the field shows in a smaller size of its face, from its
+    // first character. A field that already shows that text is left as it
+    // is, its selection too. A result's tooltip gives its formula, after
+    // the whole number where that shows smaller; its accessible description
+    // the formula.
     void write(const char* field, const FieldValue& value);
     // Writes the empty text into each field, in order.
     void clear(Names fields);
@@ -77,18 +79,29 @@ public:
     void onToggle(const char* checkBox, std::function<void()> handler);
     void onFieldClick(const char* field, std::function<void()> handler, const std::vector<const char*>& results = {});
 
+    // The formula that computes a result field (a static string) and what
+    // it takes π as (nullptr: none); made into text only when shown.
+    void setFormula(const char* field, const char* formula, const char* pi = nullptr);
+    // "Copy all" (Ctrl+Shift+C, and an entry of the window's context
+    // menus): puts the text made by copyText on the clipboard, as plain text.
+    void offerCopyAll(std::function<QString()> copyText);
+
     // The button that Enter in any text field of the window presses: its Calculate.
     void setDefaultButton(const char* button);
     // The window's own words for a failure of that cause, in place of the
     // arithmetic's, in the message that reports it.
     void explain(Cause cause, const char* words);
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     QWidget* find(const char* name) const;
     [[noreturn]] void notA(const char* name, const char* className) const;
     std::vector<QLineEdit*> fields(std::span<const char* const> names) const;
     void setWhole(QLineEdit* field, const QString& text);
-    void run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler);
+    bool run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler);
+
     QString message(const Failure& failure, const std::vector<QLineEdit*>& results) const;
 
     FormDesign design_;
@@ -97,6 +110,7 @@ private:
     EnterKeys* enterKeys_;
     FieldClicks* fieldClicks_;
     std::vector<const QLineEdit*> written_; // by the handler running now
+    class Notice* notice_ = nullptr;         // the results of the last press, to assistive technology
     std::vector<std::pair<Cause, std::string>> explanations_;
 };
 

@@ -88,6 +88,7 @@ void noCheckBoxNamed(const char* name);
 void noLabelNamed(const char* name);
 void sameButtonCalculatesAndResets(const char* name);
 void writesAreNotTheResults(const char* name);
+void formulasAreNotOnePerResult(const char* name);
 } // namespace declarationError
 
 namespace detail {

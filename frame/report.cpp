@@ -92,11 +92,12 @@ QString fieldName(const QWidget* window, std::string_view field)
     return name;
 }
 
-void runReported(QWidget* window, const std::function<void()>& handler,
+bool runReported(QWidget* window, const std::function<void()>& handler,
                  const std::function<QString(const Failure&)>& onFailure)
 {
     try {
         handler();
+        return true;
     } catch (const Failure& failure) {
         QString words;
         if (onFailure) {
@@ -111,6 +112,7 @@ void runReported(QWidget* window, const std::function<void()>& handler,
     } catch (const std::exception& error) {
         report(window, QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(error.what())));
     }
+    return false;
 }
 
 } // namespace qv::frame

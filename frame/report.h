@@ -22,8 +22,10 @@ namespace qv::frame {
 // beside the window, measured as it is laid out, so that it covers none of
 // the window's fields and buttons where the screen has room (placeMessage).
 // Any other exception is reported as an unexpected error. Nothing escapes:
-// the application keeps running.
-void runReported(QWidget* window, const std::function<void()>& handler,
+// the application keeps running. Returns whether the handler ran to its end.
+// The box is an alert to assistive technology, which a screen reader speaks
+// whole as it appears.
+bool runReported(QWidget* window, const std::function<void()>& handler,
                  const std::function<QString(const Failure&)>& onFailure = {});
 
 // What the user knows a field of the window by: its accessible name where it

@@ -10,8 +10,11 @@ quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev 
 # Qt's Wayland plugin (weston, xwayland, qt6-wayland) and xwininfo (x11-utils),
 # for the tests that start the calculator on a Wayland desktop; Qt's
 # catalogues (qt6-translations-l10n), for the test of Qt's own words under a
-# German desktop.
-quorvane_test_packages=(libmpfr-dev xvfb xauth weston xwayland qt6-wayland x11-utils qt6-translations-l10n)
+# German desktop; a D-Bus session, the accessibility bus with its registry and
+# Python's AT-SPI client (dbus-daemon, at-spi2-core, python3-gi,
+# gir1.2-atspi-2.0), for the test that listens to what a screen reader is told.
+quorvane_test_packages=(libmpfr-dev xvfb xauth weston xwayland qt6-wayland x11-utils qt6-translations-l10n
+                        dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 
 quorvane_install() {
     local missing=() p

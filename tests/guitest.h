@@ -9,6 +9,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -211,6 +214,50 @@ inline QString captionOf(const QLabel* label)
 {
     return label->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
                                                : label->text();
+}
+
+// Runs the context menu of a widget (a field's own, or the window's where
+// the widget has none) and triggers its entry of that objectName
+// ("edit-copy", "copy-all"); false where the menu has no such entry.
+inline bool chooseFromContextMenu(QWidget* widget, const char* entry)
+{
+    bool found = false;
+    QTimer::singleShot(0, widget, [&found, entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (auto* action = menu->findChild<QAction*>(QLatin1String(entry))) {
+            found = true;
+            action->trigger();
+        }
+        menu->close();
+    });
+    const QPoint at(3, 3);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    if (!QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }))
+        return false;
+    return found;
+}
+
+// What "Copy all" puts on the clipboard, asked for in a way a user asks:
+// "keys" Ctrl+Shift+C in the widget (a field with the focus), "field menu"
+// the widget's context menu, "window menu" a right click on the window
+// beside its fields (the widget a label). The clipboard held "before".
+inline QString copiedAll(QWidget* widget, const QString& how)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QWidget* window = widget->window();
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window not active");
+    if (how == "keys") {
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (!chooseFromContextMenu(widget, "copy-all")) {
+        return QStringLiteral("(no Copy all in the menu)");
+    }
+    return QGuiApplication::clipboard()->text();
 }
 
 } // namespace qvtest

@@ -16,9 +16,13 @@
 // press every result field holds the text "old", as if left by an earlier
 // calculation: a failure keeps the results it wrote and empties the others,
 // before its message is shown.
+#include "formulatext.h"
 #include "guitest.h"
+#include "numbertext.h"
 
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 using namespace qvtest;
 
@@ -51,6 +55,40 @@ std::pair<QByteArray, QString> splitAssignment(const QString& s)
 // Every text field of the window.
 QList<QLineEdit*> fieldsOf(Form& form) { return form.findChildren<QLineEdit*>(); }
 
+// What each window's formula texts call its inputs, and whether the window
+// takes the field texts themselves into the arithmetic (read strictly).
+struct FormulaInputs {
+    const char* form;
+    bool strict;
+    std::vector<std::pair<const char*, const char*>> names; // word, field
+};
+const FormulaInputs formulaInputs[] = {
+    {"frmdiv", false, {{"first number", "txt1"}, {"second number", "txt2"}}},
+    {"frmsqroot", false, {{"number", "txt1"}}},
+    {"frmcroot", false, {{"number", "txt1"}}},
+    {"frmsquare", true, {{"side", "txt1"}}},
+    {"frmrect", true, {{"length", "txt1"}, {"breadth", "txt2"}}},
+    {"frmtri", false, {{"a", "txt1"}, {"b", "txt2"}, {"c", "txt3"}}},
+    {"frmcir", true, {{"radius", "txt1"}}},
+    {"frmdia", true, {{"length", "txt1"}, {"breadth", "txt2"}}},
+    {"frmcube", false, {{"side", "txt1"}}},
+    {"frmcyl", false, {{"length", "txt1"}, {"radius", "txt2"}}},
+    {"frmsph", false, {{"radius", "txt1"}}},
+    {"frmhemi", false, {{"radius", "txt1"}}},
+    {"frmcone", false, {{"radius", "txt1"}, {"height", "txt2"}}},
+    {"frmvcube", false, {{"length", "txt1"}}},
+    {"frmvroom", false, {{"length", "txt1"}, {"breadth", "txt2"}, {"height", "txt3"}}},
+    {"frmvcone", false, {{"radius", "txt1"}, {"height", "txt2"}}},
+    {"frmvcyl", false, {{"radius", "txt1"}, {"height", "txt2"}}},
+    {"frmvsph", false, {{"radius", "txt1"}}},
+    {"frmvhemi", false, {{"radius", "txt1"}}},
+};
+
+// The windows whose formulas take π as 22/7: those of circles and round solids.
+const QStringList piWindows{"frmcir", "frmcyl", "frmsph", "frmhemi", "frmcone",
+                            "frmvcone", "frmvcyl", "frmvsph", "frmvhemi"};
+const QString piNote = QStringLiteral(" (\u03c0 taken as 22/7)");
+
 } // namespace
 
 class CalculatorWindows : public QObject {
@@ -71,6 +109,10 @@ private slots:
     void cone() { runCase(); }
     void volumes_data();
     void volumes() { runCase(); }
+    void formulaBehindEachResult_data();
+    void formulaBehindEachResult();
+    void copyAll_data();
+    void copyAll();
     void everyWindowListedOnce();
     void buttonsLocksAndReset_data();
     void buttonsLocksAndReset();
@@ -357,6 +399,170 @@ void CalculatorWindows::volumes_data()
     addCase("vcyl: empty height", "frmvcyl", {"txt1=7", "txt2="}, {"txt3=0"});
     addCase("vcyl: comma locale", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3,14285714285714E+306"}, "", "comma");
     addCase("vcyl: 1E+153, 10 overflows", "frmvcyl", {"txt1=1E+153", "txt2=10"}, {"txt3="}, "overflow");
+}
+
+// Inputs whose digits tell the written order of each formula from any other
+// (the rows "in written order" above, found by tools/orders), and one in
+// the comma locale.
+void CalculatorWindows::formulaBehindEachResult_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("inputs");
+    const auto row = [](const char* window, const QStringList& inputs, const char* locale = "fullStop") {
+        QTest::addRow("%s %s", window, qPrintable(inputs.join(' '))) << window << locale << inputs;
+    };
+    row("frmdiv", {"txt1=1", "txt2=3"});
+    row("frmsqroot", {"txt1=2"});
+    row("frmcroot", {"txt1=19"});
+    row("frmsquare", {"txt1=98153225"});
+    row("frmrect", {"txt1=4", "txt2=2.5"});
+    row("frmtri", {"txt1=62.8", "txt2=106", "txt3=44.4"});
+    row("frmcir", {"txt1=1.2"});
+    row("frmcir", {"txt1=0.86"});
+    row("frmcir", {"txt1=0,5"}, "comma");
+    row("frmdia", {"txt1=37.528775", "txt2=68695.677"});
+    row("frmdia", {"txt1=97487229", "txt2=28191.477"});
+    row("frmcube", {"txt1=39943.538"});
+    row("frmcyl", {"txt1=0.15", "txt2=88.6"});
+    row("frmcyl", {"txt1=1.7", "txt2=7.2"});
+    row("frmsph", {"txt1=0.6"});
+    row("frmhemi", {"txt1=9.6"});
+    row("frmhemi", {"txt1=20.4"});
+    row("frmcone", {"txt1=1.12", "txt2=24"});
+    row("frmcone", {"txt1=85.481", "txt2=3179.3"});
+    row("frmcone", {"txt1=98229229", "txt2=3784.9684"});
+    row("frmvcube", {"txt1=96272779"});
+    row("frmvroom", {"txt1=228868215", "txt2=652548404", "txt3=39369565"});
+    row("frmvcone", {"txt1=13.05", "txt2=4"});
+    row("frmvcone", {"txt1=1.3", "txt2=1.6"});
+    row("frmvcyl", {"txt1=17.11", "txt2=10"});
+    row("frmvcyl", {"txt1=1.3", "txt2=12"});
+    row("frmvsph", {"txt1=13.26"});
+    row("frmvsph", {"txt1=59.3"});
+    row("frmvhemi", {"txt1=7.63"});
+    row("frmvhemi", {"txt1=0.892"});
+}
+
+// Each result's accessible description is its formula, which evaluated with
+// the window's inputs (by tests/formulatext.h, the field value's operators
+// in the text's order) gives the digits shown; it ends with the note on π
+// where the window takes π as 22/7. The tooltip is the same, after the
+// whole number where the field shows it in a smaller face. Neither exists
+// before a result is written or its tooltip is asked for.
+void CalculatorWindows::formulaBehindEachResult()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, inputs);
+    const NumberLocale numbers = locale == "comma" ? NumberLocale::comma() : NumberLocale::fullStop();
+    auto form = loadWindow(window, numbers);
+    form->show();
+    const ExpectedWindow& expected = expectedWindow(window);
+    QMap<QString, double> designedSize;
+    for (const char* r : expected.results) {
+        QLineEdit* f = form->field(r);
+        designedSize[r] = f->font().pointSizeF();
+        QVERIFY2(f->toolTip().isEmpty() && f->accessibleDescription().isEmpty(), r);
+        const QPoint at(2, 2);
+        QHelpEvent asked(QEvent::ToolTip, at, f->mapToGlobal(at));
+        QApplication::sendEvent(f, &asked);
+        QVERIFY2(f->toolTip().contains(QLatin1String(" = ")), qPrintable(f->toolTip()));
+        QToolTip::hideText();
+    }
+    for (const QString& input : inputs) {
+        const auto [field, text] = splitAssignment(input);
+        type(*form, field, text);
+    }
+    QCOMPARE(press(*form, expected.calculate.name), QString());
+
+    qvtest::FormulaText formulas;
+    const FormulaInputs* names = nullptr;
+    for (const FormulaInputs& f : formulaInputs)
+        if (window == QLatin1String(f.form))
+            names = &f;
+    QVERIFY(names);
+    for (const auto& [word, field] : names->names) {
+        const std::string text = textOf(*form, field).toStdString();
+        formulas.names[QString::fromUtf8(word)] =
+            names->strict ? qv::FieldValue::text(text, numbers, field) : qv::FieldValue(qv::readLenient(text));
+    }
+    for (const char* r : expected.results) {
+        QLineEdit* f = form->field(r);
+        const QString described = f->accessibleDescription();
+        QString formula = described;
+        QCOMPARE(formula.endsWith(piNote), piWindows.contains(window));
+        formula.chop(formula.endsWith(piNote) ? piNote.size() : 0);
+        try {
+            QCOMPARE(QString::fromStdString(formulas.evaluate(formula).display(numbers)), f->text());
+        } catch (const std::invalid_argument& error) {
+            QFAIL(error.what());
+        }
+        const bool smaller = f->font().pointSizeF() < designedSize[r];
+        QCOMPARE(f->toolTip(), smaller ? f->text() + u'\n' + described : described);
+    }
+}
+
+void CalculatorWindows::copyAll_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("at"); // the field or label it is asked in
+    QTest::addColumn<QString>("expected");
+    const QString circle = "Enter the radius of the circle in m\t7\nThe area of the circle\t154\n"
+                           "The circumference of the circle\t44\n\u03c0 taken as 22/7\n";
+    QTest::newRow("cir: Ctrl+Shift+C in the input") << "frmcir" << QStringList{"txt1=7"} << "keys" << "txt1" << circle;
+    QTest::newRow("cir: Ctrl+Shift+C in a result") << "frmcir" << QStringList{"txt1=7"} << "keys" << "txt3" << circle;
+    QTest::newRow("cir: a result's menu") << "frmcir" << QStringList{"txt1=7"} << "field menu" << "txt2" << circle;
+    QTest::newRow("cir: the window's menu, on a label")
+        << "frmcir" << QStringList{"txt1=7"} << "window menu" << "Label2" << circle;
+    QTest::newRow("div: no note on pi") << "frmdiv" << QStringList{"txt1=1", "txt2=3"} << "keys" << "txt1"
+                                        << "Enter the first number\t1\nEnter the second number\t3\n"
+                                           "The Quotient\t0.333333333333333\n";
+    QTest::newRow("tri: sides named without labels") << "frmtri" << QStringList{"txt1=3", "txt2=4", "txt3=5"}
+                                                     << "window menu" << "Label1"
+                                                     << "First side of the triangle in m\t3\n"
+                                                        "Second side of the triangle in m\t4\n"
+                                                        "Third side of the triangle in m\t5\n"
+                                                        "The area of the triangle\t6\n";
+    QTest::newRow("hemi: results in the order written") << "frmhemi" << QStringList{"txt1=7"} << "keys" << "txt1"
+                                                        << "Give the radius\t7\nThe Total surface area\t462\n"
+                                                           "The lateral surface area\t308\n\u03c0 taken as 22/7\n";
+    QTest::newRow("cone: inputs in the order read") << "frmcone" << QStringList{"txt1=3", "txt2=4"} << "field menu"
+                                                    << "txt2"
+                                                    << "Give the radius\t3\nGive the height\t4\n"
+                                                       "The slant height\t5\nThe curved surface area\t47.1428571428571\n"
+                                                       "The total surface area\t75.4285714285714\n"
+                                                       "\u03c0 taken as 22/7\n";
+    QTest::newRow("room: inputs as typed") << "frmvroom" << QStringList{"txt1=2m", "txt2=3 m", "txt3=4metres"}
+                                           << "keys" << "txt3"
+                                           << "Enter the length\t2m\nEnter the breadth\t3 m\nEnter the height\t4metres\n"
+                                              "The volume of the room\t24\n";
+    QTest::newRow("rect: after a failure, the emptied result")
+        << "frmrect" << QStringList{"txt1=3", "txt2=2.5m"} << "keys" << "txt2"
+        << "Give the length of the rectangle in m\t3\nGive the breadth of the rectangle in m\t2.5m\n"
+           "The area of the rectangle in sq m\t\n";
+}
+
+// "Copy all" puts the window on the clipboard as plain text: a line for
+// each field, its label's words, a tab and its text, inputs first in the
+// order read, results in the order written, and the formulas' pi last.
+void CalculatorWindows::copyAll()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, how);
+    QFETCH(QString, at);
+    QFETCH(QString, expected);
+    auto form = loadWindow(window, NumberLocale::fullStop());
+    form->show();
+    for (const QString& input : inputs) {
+        const auto [field, text] = splitAssignment(input);
+        type(*form, field, text);
+    }
+    press(*form, expectedWindow(window).calculate.name);
+    QCOMPARE(copiedAll(form->control(qPrintable(at)), how), expected);
 }
 
 // The list of windows that the menus are made from holds each of the nineteen

@@ -418,7 +418,9 @@ void Captions::resultsShowWhole()
             window->write(qPrintable(f->objectName()), value);
             f->selectAll();
             cut << cutOff(f);
-            QCOMPARE(f->toolTip(), f->text());
+            // A number shown smaller is given whole by the tooltip, first.
+            if (f->font().pointSizeF() < designed.pointSizeF())
+                QCOMPARE(f->toolTip().section(u'\n', 0, 0), f->text());
         }
         window->clear({qPrintable(f->objectName())});
         QCOMPARE(f->font(), designed); // an empty field is back in its own size

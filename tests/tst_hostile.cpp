@@ -54,6 +54,8 @@ private slots:
     void lockedFieldRefusesPaste();
     void pasteDropsBlanksAround_data();
     void pasteDropsBlanksAround();
+    void copyTakesTheTextShown_data();
+    void copyTakesTheTextShown();
 };
 
 void Hostile::readings_data()
@@ -205,6 +207,57 @@ void Hostile::pasteDropsBlanksAround()
         QCOMPARE(textOf(*w, "txt2"), area);
     else
         QVERIFY2(message.startsWith(failureHeading(area)), qPrintable(message));
+}
+
+void Hostile::copyTakesTheTextShown_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("selected");     // characters selected from the first; 0: none
+    QTest::addColumn<QString>("expected"); // on the clipboard; "before": left as it was
+    const QStringList third{"txt1=1", "txt2=3"};
+    QTest::newRow("a result by Ctrl+C, nothing selected") << "ctrl+c" << "frmdiv" << third << "txt3" << 0
+                                                           << "0.333333333333333";
+    QTest::newRow("a result by its menu's Copy, nothing selected") << "menu" << "frmdiv" << third << "txt3" << 0
+                                                                    << "0.333333333333333";
+    QTest::newRow("a selection by Ctrl+C, only it") << "ctrl+c" << "frmdiv" << third << "txt3" << 4 << "0.33";
+    QTest::newRow("an input as typed") << "ctrl+c" << "frmdiv" << QStringList{"txt1=12abc", "txt2=4"} << "txt1" << 0
+                                       << "12abc";
+    QTest::newRow("a result in a smaller face: its digits, not its tooltip")
+        << "ctrl+c" << "frmcone" << QStringList{"txt1=98229229", "txt2=3784.9684"} << "txt4" << 0
+        << "3.03253702308776E+16";
+    QTest::newRow("an empty field leaves the clipboard") << "ctrl+c" << "frmdiv" << QStringList{"txt1=1"} << "txt2"
+                                                         << 0 << "before";
+}
+
+// A copy takes exactly the text the field shows: all of it where nothing
+// is selected, a result's locked field too, never its tooltip or formula.
+void Hostile::copyTakesTheTextShown()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, window);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, field);
+    QFETCH(int, selected);
+    QFETCH(QString, expected);
+    auto w = loadWindow(window, NumberLocale::fullStop());
+    w->show();
+    for (const QString& input : inputs)
+        type(*w, qPrintable(input.section(u'=', 0, 0)), input.section(u'=', 1));
+    press(*w, expectedWindow(window).calculate.name);
+    QLineEdit* f = w->field(qPrintable(field));
+    f->setFocus();
+    f->deselect();
+    if (selected)
+        f->setSelection(0, selected);
+    QGuiApplication::clipboard()->setText("before");
+    if (how == "ctrl+c")
+        QTest::keyClick(f, Qt::Key_C, Qt::ControlModifier);
+    else
+        QVERIFY(chooseFromContextMenu(f, "edit-copy"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 }
 
 QTEST_MAIN(Hostile)

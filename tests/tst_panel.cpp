@@ -1,8 +1,10 @@
 // The main window's arithmetic panel, driven through its real widgets:
 // choosing rows, Calculate, File Reset and the clicks on result fields.
 #include "failure.h"
+#include "formulatext.h"
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "numbertext.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -32,6 +34,17 @@ const Row rows[] = {
     {"chk3", "txt7", "txt8", "txt9", {"txt7", "txt8", "txt9", "lbl5", "lbl6"}},
     {"chk5", "txt13", "txt14", "txt15", {"txt13", "txt14", "txt15", "lbl9", "lbl10"}},
     {"chk6", "txt16", nullptr, "txt17", {"txt16", "txt17", "lbl11"}},
+};
+
+// What a row's formula text calls its inputs, first and second.
+struct FormulaWords {
+    const char* box;
+    const char* first;
+    const char* second;
+};
+const FormulaWords formulaWords[] = {
+    {"chk1", "first number", "second number"}, {"chk2", "first number", "second number"},
+    {"chk3", "first number", "second number"}, {"chk5", "exponent", "base"}, {"chk6", "number", nullptr},
 };
 
 const Row& rowOf(const QString& box)
@@ -93,6 +106,8 @@ private slots:
     void failingPressKeepsEarlierRows_data();
     void failingPressKeepsEarlierRows();
     void accessKeyPressesCalculate();
+    void copyAllTicksRows_data();
+    void copyAllTicksRows();
     void clickIntoAPlaceholderSelectsIt();
 
     // File, Reset and the clicks on result fields.
@@ -233,7 +248,9 @@ void Panel::rowFormula_data()
 }
 
 // The row's click gives what Calculate gives; a failure empties the row's
-// result, so that no old answer stands beside the new input.
+// result, so that no old answer stands beside the new input. The result's
+// formula (its accessible description and tooltip), evaluated with the
+// row's inputs by tests/formulatext.h, gives the digits shown.
 void Panel::rowFormula()
 {
     QFETCH(QString, box);
@@ -254,10 +271,69 @@ void Panel::rowFormula()
         } else {
             QCOMPARE(shown, QString());
             QCOMPARE(s.text(row.result), expected);
+            qvtest::FormulaText formula;
+            for (const FormulaWords& w : formulaWords)
+                if (box == QLatin1String(w.box)) {
+                    formula.names[w.first] = qv::readLenient(first.toStdString());
+                    if (w.second)
+                        formula.names[w.second] = qv::readLenient(second.toStdString());
+                }
+            QLineEdit* result = s.p.field(row.result);
+            try {
+                const qv::FieldValue value = formula.evaluate(result->accessibleDescription());
+                QCOMPARE(QString::fromStdString(value.display(qv::NumberLocale::fullStop())), expected);
+            } catch (const std::invalid_argument& error) {
+                QFAIL(error.what());
+            }
+            QCOMPARE(result->toolTip().section(u'\n', -1), result->accessibleDescription());
         }
         // The inputs are read, never written.
         QCOMPARE(s.text(row.first), first);
     }
+}
+
+void Panel::copyAllTicksRows_data()
+{
+    QTest::addColumn<QStringList>("boxes"); // ticked before the press
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("expected"); // "before": the clipboard is left as it was
+    QTest::newRow("one row, by the keys in its field")
+        << QStringList{"chk1"} << QStringList{"txt1=2", "txt2=3"} << "keys" << "txt1" << "2 + 3 = 5\n";
+    QTest::newRow("every row, by the window's menu, top to bottom")
+        << QStringList{"chk6", "chk5", "chk3", "chk2", "chk1"}
+        << QStringList{"txt1=2", "txt2=3", "txt4=4", "txt5=10", "txt7=2.5", "txt8=4", "txt13=3", "txt14=2",
+                       "txt16=5"}
+        << "window menu" << "Label1" << "2 + 3 = 5\n4 - 10 = -6\n2.5 \u00d7 4 = 10\n2 ^ 3 = 8\n5! = 120\n";
+    QTest::newRow("ticked rows only, by a result's menu")
+        << QStringList{"chk6"} << QStringList{"txt1=2", "txt2=3", "txt16=3.5"} << "field menu" << "txt17"
+        << "3.5! = 6\n";
+    QTest::newRow("inputs as typed") << QStringList{"chk2"} << QStringList{"txt4=12abc", "txt5= 2"} << "keys"
+                                     << "txt5" << "12abc -  2 = 10\n";
+    QTest::newRow("nothing ticked, nothing copied") << QStringList{} << QStringList{} << "keys" << "chk1"
+                                                    << "before";
+}
+
+// "Copy all" on the main window copies each ticked row as one line, as the
+// row reads; hidden rows, which Calculate computes too, are left out.
+void Panel::copyAllTicksRows()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, how);
+    QFETCH(QString, at);
+    QFETCH(QString, expected);
+    Started s;
+    for (const QString& box : boxes)
+        s.tick(qPrintable(box));
+    for (const QString& input : inputs) {
+        const qsizetype equals = input.indexOf(u'=');
+        qvtest::type(s.p, qPrintable(input.left(equals)), input.mid(equals + 1));
+    }
+    if (!boxes.isEmpty())
+        QCOMPARE(s.calculate(), QString());
+    QCOMPARE(qvtest::copiedAll(s.p.control(qPrintable(at)), how), expected);
 }
 
 // Placeholder texts read as 0: a press fills hidden rows with 0, 0, 0, 1, 1.

@@ -15,9 +15,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstdio>
 #include <iterator>
@@ -72,6 +75,40 @@ void save(QWidget* window, const QDir& dir, const char* name)
         std::printf("%s\n", qPrintable(path));
 }
 
+// The window with the tooltip of one of its fields, as the pointer resting
+// on the field shows it, on the window's background colour where the
+// tooltip reaches beyond the window.
+void saveTooltip(QWidget* window, const char* field, const QDir& dir, const char* name)
+{
+    auto* f = window->findChild<QLineEdit*>(QLatin1String(field));
+    const QPoint at(f->width() / 2, f->height() / 2);
+    QHelpEvent asked(QEvent::ToolTip, at, f->mapToGlobal(at));
+    QApplication::sendEvent(f, &asked);
+    settle();
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QTipLabel"))
+            tip = w;
+    if (!tip) {
+        complain(QStringLiteral("no tooltip on %1's %2").arg(window->objectName(), QLatin1String(field)));
+        return;
+    }
+    const QRect area = window->geometry() | tip->geometry();
+    QPixmap shot(area.size());
+    shot.fill(window->palette().color(QPalette::Window));
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+        painter.drawPixmap(tip->geometry().topLeft() - area.topLeft(), tip->grab());
+    }
+    const QString path = dir.filePath(QStringLiteral("%1.png").arg(QLatin1String(name)));
+    if (!shot.save(path))
+        complain(QStringLiteral("could not write %1").arg(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+    QToolTip::hideText();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -123,6 +160,9 @@ int main(int argc, char* argv[])
             window->field(field)->setText(QString::fromLatin1(*example++));
         press(window->control<QAbstractButton>(described->calculate.button));
         save(window, dir, form);
+        // A result with its formula in its tooltip.
+        if (QLatin1String(form) == QLatin1String("frmcone"))
+            saveTooltip(window, "txt4", dir, "frmcone-tooltip");
         window->close();
     }
     return problems == 0 ? 0 : 1;

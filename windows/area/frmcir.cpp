@@ -26,6 +26,11 @@ constexpr CalculatorWindow declaration{
         const FieldValue circumference = (FieldValue(44) * r) / FieldValue(7);
         w.write("txt3", circumference);
     }},
+    .formulas = {
+        {"txt2", "area = 22 × radius × radius ÷ 7"},
+        {"txt3", "circumference = 44 × radius ÷ 7"},
+    },
+    .pi = "22/7",
     .reset = {"Command2", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

@@ -37,6 +37,12 @@ constexpr CalculatorWindow declaration{
         const FieldValue total = (twentyTwoR * lPlusR) / FieldValue(7);
         w.write("txt5", total);
     }},
+    .formulas = {
+        {"txt3", "slant height = (radius × radius + height × height) ^ (1 ÷ 2)"},
+        {"txt4", "curved surface area = 22 × radius × slant height ÷ 7"},
+        {"txt5", "total surface area = 22 × radius × (slant height + radius) ÷ 7"},
+    },
+    .pi = "22/7",
     .reset = {"cmdre", {"txt1", "txt5", "txt4", "txt3", "txt2"}},
 };
 } // namespace

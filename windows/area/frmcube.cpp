@@ -20,6 +20,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue a = w.lenient("txt1");
         w.write("txt2", (FieldValue(6) * a) * a);
     }},
+    .formulas = {
+        {"txt2", "area = 6 × side × side"},
+    },
     .reset = {"Command1", {"txt1", "txt2"}},
 };
 } // namespace

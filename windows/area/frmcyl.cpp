@@ -31,6 +31,11 @@ constexpr CalculatorWindow declaration{
         const FieldValue lateral = ((FieldValue(44) * L) * R) / FieldValue(7);
         w.write("txt4", lateral);
     }},
+    .formulas = {
+        {"txt3", "total surface area = 44 × radius × (length + radius) ÷ 7"},
+        {"txt4", "lateral surface area = 44 × length × radius ÷ 7"},
+    },
+    .pi = "22/7",
     .reset = {"Command1", {"txt1", "txt2", "txt3", "txt4"}},
 };
 } // namespace

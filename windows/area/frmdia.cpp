@@ -30,6 +30,9 @@ constexpr CalculatorWindow declaration{
         w.write("txt3", power(sum, e));
     }},
     // Reset: a button captioned Reset empties every field, as in the other windows.
+    .formulas = {
+        {"txt3", "diagonal = (length × length + breadth × breadth) ^ (1 ÷ 2)"},
+    },
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

@@ -25,6 +25,11 @@ constexpr CalculatorWindow declaration{
         const FieldValue lateral = ((FieldValue(44) * r) * r) / FieldValue(7);
         w.write("txt3", lateral);
     }, {"txt2", "txt3"}},
+    .formulas = {
+        {"txt2", "total surface area = 66 × radius × radius ÷ 7"},
+        {"txt3", "lateral surface area = 44 × radius × radius ÷ 7"},
+    },
+    .pi = "22/7",
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

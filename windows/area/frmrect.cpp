@@ -24,6 +24,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue b = w.text("txt2");
         w.write("txt3", l * b);
     }},
+    .formulas = {
+        {"txt3", "area = length × breadth"},
+    },
     .reset = {"cmd1", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

@@ -20,6 +20,10 @@ constexpr CalculatorWindow declaration{
         const FieldValue r = w.lenient("txt1");
         w.write("txt2", ((FieldValue(88) * r) * r) / FieldValue(7));
     }},
+    .formulas = {
+        {"txt2", "surface area = 88 × radius × radius ÷ 7"},
+    },
+    .pi = "22/7",
     .reset = {"Command1", {"txt1", "txt2"}},
 };
 } // namespace

@@ -21,6 +21,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue s = w.text("txt1");
         w.write("txt2", s * s);
     }},
+    .formulas = {
+        {"txt2", "area = side × side"},
+    },
     .reset = {"Command2", {"txt1", "txt2"}},
 };
 } // namespace

@@ -35,6 +35,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue e = FieldValue(1.0) / FieldValue(2.0);
         w.write("txt4", power(p, e));
     }},
+    .formulas = {
+        {"txt4", "area = (s × ((s − a) × (s − b) × (s − c))) ^ (1 ÷ 2), where s = (a + b + c) ÷ 2"},
+    },
     .reset = {"Command2", {"txt1", "txt2", "txt3", "txt4"}},
     // The only power of a negative number here is the root of a negative
     // product, which sides that make no triangle give.

@@ -21,6 +21,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue e = FieldValue(1.0) / FieldValue(3.0);
         w.write("txt2", power(x, e));
     }},
+    .formulas = {
+        {"txt2", "cube root = number ^ (1 ÷ 3)"},
+    },
     .reset = {"Command2", {"txt1", "txt2"}},
 };
 } // namespace

@@ -23,6 +23,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue b = w.lenient("txt2");
         w.write("txt3", a / b);
     }},
+    .formulas = {
+        {"txt3", "quotient = first number ÷ second number"},
+    },
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

@@ -21,6 +21,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue e = FieldValue(1.0) / FieldValue(2.0);
         w.write("txt2", power(x, e));
     }},
+    .formulas = {
+        {"txt2", "square root = number ^ (1 ÷ 2)"},
+    },
     .reset = {"Command1", {"txt1", "txt2"}},
 };
 } // namespace

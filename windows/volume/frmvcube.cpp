@@ -20,6 +20,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue volume = (v * v) * v;
         w.write("txt4", volume);
     }},
+    .formulas = {
+        {"txt4", "volume = length × length × length"},
+    },
     .reset = {"Command1", {"txt1", "txt4"}},
 };
 } // namespace

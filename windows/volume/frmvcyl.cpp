@@ -25,6 +25,10 @@ constexpr CalculatorWindow declaration{
         const FieldValue volume = (((FieldValue(22) * r) * r) * h) / FieldValue(7);
         w.write("txt3", volume);
     }},
+    .formulas = {
+        {"txt3", "volume = 22 × radius × radius × height ÷ 7"},
+    },
+    .pi = "22/7",
     .reset = {"Command1", {"txt1", "txt2", "txt3"}},
 };
 } // namespace

@@ -28,6 +28,9 @@ constexpr CalculatorWindow declaration{
         const FieldValue volume = (l * b) * h;
         w.write("txt4", volume);
     }},
+    .formulas = {
+        {"txt4", "volume = length × breadth × height"},
+    },
     .reset = {"Command2", {"txt1", "txt2", "txt3", "txt4"}},
 };
 } // namespace

@@ -23,6 +23,10 @@ constexpr CalculatorWindow declaration{
         const FieldValue volume = (((FieldValue(88) * r) * r) * r) / FieldValue(21);
         w.write("txt2", volume);
     }},
+    .formulas = {
+        {"txt2", "volume = 88 × radius × radius × radius ÷ 21"},
+    },
+    .pi = "22/7",
     .reset = {"Command1", {"txt1", "txt2"}},
 };
 } // namespace
