@@ -27,6 +27,7 @@ public:
           window_(window->window())
     {
         setWindowModality(Qt::ApplicationModal);
+        installEventFilter(this);
         for (QAbstractButton* b : buttons())
             b->installEventFilter(this);
     }

@@ -309,10 +309,13 @@ void Accessibility::aHeldEnterLeavesItsMessageOpen()
     connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
             ++boxes;
-            hold(QApplication::focusWidget());
+            // The key goes where the focus is, or to the box before its button has it.
+            QWidget* focus = QApplication::focusWidget();
+            QWidget* target = focus && focus->window() == box ? focus : box;
+            hold(target);
             openAfterRepeats = box->isVisible();
             if (openAfterRepeats)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTest::keyClick(target, Qt::Key_Return);
         }
     });
     poll.start();
