@@ -2,20 +2,7 @@
 
 #include <QString>
 
-#include <algorithm>
-#include <cstring>
-
 namespace qv::frame {
-
-std::vector<const char*> inputs(const CalculatorWindow& window)
-{
-    std::vector<const char*> fields;
-    for (const char* field : window.reset.fields)
-        if (std::none_of(window.results.begin(), window.results.end(),
-                         [field](const char* result) { return std::strcmp(field, result) == 0; }))
-            fields.push_back(field);
-    return fields;
-}
 
 std::vector<const char*> writeOrder(const CalculatorWindow& window)
 {

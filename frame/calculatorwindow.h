@@ -87,10 +87,6 @@ consteval const CalculatorWindow& checked(const CalculatorWindow& window)
 // The results in the order Calculate writes them.
 std::vector<const char*> writeOrder(const CalculatorWindow& window);
 
-// The fields the user types into: what Reset empties that is not a result,
-// in Reset's order.
-std::vector<const char*> inputs(const CalculatorWindow& window);
-
 // Creates the window with its controls in their designed state and runs its
 // load handler: the result fields are locked and the focus is on the first
 // tab stop. Calculate and Reset are wired to their buttons, Enter in a field

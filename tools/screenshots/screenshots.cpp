@@ -19,14 +19,29 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
+#include <vector>
 
 namespace {
 
 // Typed into a window's input fields in turn: every formula gives a result
 // worth seeing with them (a triangle of sides 7, 5 and 4, a room 7 by 5 by 4).
 const char* const examples[] = {"7", "5", "4"};
+
+// The fields the user types into: what Reset empties that is not a result,
+// in Reset's order.
+std::vector<const char*> inputs(const qv::frame::CalculatorWindow& window)
+{
+    std::vector<const char*> fields;
+    for (const char* field : window.reset.fields)
+        if (std::none_of(window.results.begin(), window.results.end(),
+                         [field](const char* result) { return std::strcmp(field, result) == 0; }))
+            fields.push_back(field);
+    return fields;
+}
 
 int problems = 0;
 
@@ -119,7 +134,7 @@ int main(int argc, char* argv[])
             continue;
         }
         const char* const* example = std::begin(examples);
-        for (const char* field : qv::frame::inputs(*described))
+        for (const char* field : inputs(*described))
             window->field(field)->setText(QString::fromLatin1(*example++));
         press(window->control<QAbstractButton>(described->calculate.button));
         save(window, dir, form);
