@@ -50,16 +50,13 @@ Form* FormSlots::open(const CalculatorWindow& window)
     return it->form.get();
 }
 
-// The bars of the main window, as its frame and menu bar stand: the title
-// bar as high as the window manager draws it (a floor where the platform
-// does not say), and the menu bar below it.
+// The bars of the main window, as its frame and menu bar stand.
 Bars FormSlots::bars() const
 {
-    const int title = std::max(beside_.geometry().top() - beside_.frameGeometry().top(), 16);
-    int head = title;
+    int menuBar = 0;
     if (const auto* main = qobject_cast<const QMainWindow*>(&beside_); main && main->centralWidget())
-        head += main->centralWidget()->geometry().top();
-    return {title, head};
+        menuBar = main->centralWidget()->geometry().top();
+    return barsOf(beside_.frameGeometry(), beside_.geometry(), menuBar);
 }
 
 Form* FormSlots::openWindow(const CalculatorWindow& window) const

@@ -227,6 +227,12 @@ QPoint placeMessage(QSize size, const QRect& available, const QRect& window, con
     return bestAt;
 }
 
+Bars barsOf(const QRect& frame, const QRect& client, int menuBar)
+{
+    const int title = std::max(client.top() - frame.top(), 16);
+    return {title, title + menuBar};
+}
+
 std::optional<QPoint> placeMain(QSize window, int titleBar, const QRect& available)
 {
     if (window.width() <= available.width() && window.height() + titleBar <= available.height())

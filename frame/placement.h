@@ -20,6 +20,14 @@ struct Bars {
     int mainHead = 48;
 };
 
+// The bars of a window whose frame and client area stand as given, with a
+// menu bar menuBar pixels high at the top of its client area: its title bar
+// as high as the window manager draws it, but at least 16 pixels where the
+// platform tells no frame (or a thinner one), and below it the menu bar.
+//   barsOf({100, 100, 648, 612}, {104, 128, 640, 580}, 21) == Bars{28, 49}
+//   barsOf({100, 100, 640, 580}, {100, 100, 640, 580}, 21) == Bars{16, 37}
+Bars barsOf(const QRect& frame, const QRect& client, int menuBar);
+
 // The top-left corner for a new window whose frame has the given size.
 // open: the frames of the windows already on the screen, the main window
 // first, then the others from the bottom of the stack to its top; the new

@@ -2,7 +2,8 @@
 """Mutation testing: plants one small fault at a time and checks that a test fails.
 
 Mutants come from the sources by rules (a relational boundary moved, operands
-swapped, a statement dropped, ...; see RULES below) and from the hand-written
+swapped, a statement dropped, a formula's steps reordered or regrouped, a
+window's buttons exchanged, ...; see RULES below) and from the hand-written
 list in scripts/mutants.toml, which also names the areas and the mutants that
 change nothing a user could see (equivalent ones, each with its reason).
 
@@ -15,7 +16,7 @@ fails. A mutant is
   not applicable  its line is no longer in the source, or it does not compile.
 
   scripts/mutate.py --list                  the mutants, without running them
-  scripts/mutate.py                         the whole campaign (about 20 minutes on two cores)
+  scripts/mutate.py                         the standing campaign (about an hour on two shared cores)
   scripts/mutate.py --area "number rules"   one area
   scripts/mutate.py --only bd-1a2b3 ...     chosen mutants
   scripts/mutate.py --sample 20             20 mutants drawn at random (--seed)
@@ -57,11 +58,15 @@ RULES = {
     "logic": "lg",         # && <-> ||
     "negate": "ng",        # if (c) -> if (!(c)), while likewise
     "swap": "sw",          # a - b -> b - a, a / b -> b / a, power(a, b) -> power(b, a)
-    "reassociate": "ra",   # (a * b) * c <-> a * (b * c)
+    "reassociate": "ra",   # (a * b) * c <-> a * (b * c), and sums likewise where configured
+    "division-earlier": "de",  # ((a * b) * c) / d -> ((a / d) * b) * c, ((a * b) / d) * c
+    "order": "or",         # two consecutive reading steps, or two fields of a Reset list, exchanged
+    "roles": "rl",         # a declaration's Calculate and Reset buttons exchanged
+    "coercion": "co",      # an operator's two operands converted right first
     "int-double": "id",    # FieldValue(22) -> FieldValue(22.0)
     "off-by-one": "ob",    # an integer constant n -> n + 1
-    "drop": "dr",          # a statement dropped
-    "neighbour": "nb",     # a control name, or a menu item's window, replaced by its neighbour's
+    "drop": "dr",          # a statement dropped, or a name from a declaration's results or Reset list
+    "neighbour": "nb",     # a control name, or a window's menu item, replaced by its neighbour's
     "table-tab": "tt",     # two controls of a design table swap tab indices
     "table-size": "ts",    # a captioned control of a design table at half its width
     "hand": "hd",          # written by hand in mutants.toml
@@ -359,7 +364,16 @@ NOT_DROPPABLE = re.compile(r"^(return|break|continue|case|default|using|namespac
                            r"private|protected|Q_OBJECT|\(void\)|~|else\b|if\b|for\b|while\b|switch\b|do\b)")
 ROW = re.compile(r'^\s*\{"(\w+)",\s*(\w+),\s*("(?:[^"\\]|\\.)*"|nullptr),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)')
 LITERAL = re.compile(r"^(\d[\d'.]*[a-zA-Z]*|'.*'|\".*\")$")
-MENU_ROW = re.compile(r'^\s*\{"(\w+)",\s*"(?:[^"\\]|\\.)*",\s*(make_\w+)\}')
+# A window declaration's members: its menu item, its results, its Calculate
+# button (with the lambda of its formula) and its Reset button with its list.
+ITEM = re.compile(r'^(\s*\.item = \{)(&\w+, "\w+", "(?:[^"\\]|\\.)*")(\},.*)$')
+DESIGN_NAME = re.compile(r'^\s*\.design = \{"(\w+)"')
+CALCULATE = re.compile(r'^\s*\.calculate = \{"(\w+)"')
+RESET = re.compile(r'^\s*\.reset = \{"(\w+)", \{([^{}]*)\}\},')
+RESULTS = re.compile(r'^\s*\.results = \{([^{}]*)\},')
+# A reading step of a formula, and an operand converted for an operator.
+READ_STEP = re.compile(r'^\s*const FieldValue \w+ = \w+\.(?:lenient|text)\("\w+"\);\s*$')
+COERCION = re.compile(r'^\s*const double \w+ = \w+\.toDouble\(\);\s*$')
 
 
 class Source:
@@ -427,6 +441,7 @@ class Generator:
                     one("negate", n, open_at + 1, close_at, "!(" + cond + ")")
             self.swaps(src, n, one)
             self.reassociations(src, n, one)
+            self.divisions_earlier(src, n, one)
             for mm in re.finditer(r"\bFieldValue\((\d+)\)", m):
                 if in_code(mm.start()):
                     one("int-double", n, mm.start(1), mm.end(1), mm.group(1) + ".0")
@@ -436,8 +451,16 @@ class Generator:
                     one("off-by-one", n, mm.start(), mm.end(), str(value + 1))
             self.drops(src, n, one)
             self.neighbours(src, n, one)
+        self.step_orders(src, out)
+        self.declarations(src, out)
         self.table_rules(src, out)
-        return [o for o in out if self.rule_enabled(o[0])]
+        return [o for o in out if self.rule_enabled(o[0]) and self.rule_applies(o[0], src.path)]
+
+    def rule_applies(self, rule: str, path: str) -> bool:
+        """Whether the rule mutates this file: a rule's `files` in
+        mutants.toml names the only files it mutates."""
+        files = self.rule_cfg.get(rule, {}).get("files")
+        return files is None or any(fnmatch.fnmatch(path, p) for p in files)
 
     def swaps(self, src: Source, n: int, one):
         line, m = src.lines[n], src.masked[n]
@@ -478,28 +501,38 @@ class Generator:
                 one("swap", n, open_at + 1, close_at, f"{b}, {a}")
 
     def reassociations(self, src: Source, n: int, one):
+        ops = ["*"]
+        if any(fnmatch.fnmatch(src.path, p) for p in self.rule_cfg.get("reassociate", {}).get("sums", [])):
+            ops.append("+")
+        for op in ops:
+            self.reassociate(src, n, one, op)
+
+    def reassociate(self, src: Source, n: int, one, op: str):
         line, m = src.lines[n], src.masked[n]
-        # (a * b) * c -> a * (b * c)
+        level = PRECEDENCE[op]
+        sep = f" {op} "
+        others = re.escape("".join(c for c in "+-*/" if c != op))
+        # (a op b) op c -> a op (b op c)
         for i, c in enumerate(m):
             if c != "(" or src.scope[n][i] != "code" or (i > 0 and (word_char(m[i - 1]) or m[i - 1] in ")]")):
                 continue
             j = match_forward(m, i)
-            if j < 0 or not m.startswith(" * ", j + 1):
+            if j < 0 or not m.startswith(sep, j + 1):
                 continue
             inner = m[i + 1:j]
-            tops = [k for k in range(len(inner)) if inner.startswith(" * ", k) and balanced(inner[:k])]
-            if len(tops) != 1 or re.search(r" [-+/] ", "".join(
+            tops = [k for k in range(len(inner)) if inner.startswith(sep, k) and balanced(inner[:k])]
+            if len(tops) != 1 or re.search(f" [{others}] ", "".join(
                     ch if balanced(inner[:k]) else " " for k, ch in enumerate(inner))):
                 continue
             c_end = operand_after(m, j + 4)
-            if c_end is None or not looser_neighbour(m, c_end, +1, 5):
+            if c_end is None or not looser_neighbour(m, c_end, +1, level):
                 continue
             a = line[i + 1:i + 1 + tops[0]]
             b = line[i + 1 + tops[0] + 3:j]
             cc = line[j + 4:c_end]
-            one("reassociate", n, i, c_end, f"{a} * ({b} * {cc})")
-        # a * (b * c) -> (a * b) * c
-        for mm in re.finditer(r" \* \(", m):
+            one("reassociate", n, i, c_end, f"{a}{sep}({b}{sep}{cc})")
+        # a op (b op c) -> (a op b) op c
+        for mm in re.finditer(re.escape(sep) + r"\(", m):
             i = mm.end() - 1
             if src.scope[n][i] != "code":
                 continue
@@ -507,16 +540,119 @@ class Generator:
             if j < 0:
                 continue
             inner = m[i + 1:j]
-            tops = [k for k in range(len(inner)) if inner.startswith(" * ", k) and balanced(inner[:k])]
-            if len(tops) != 1:
+            tops = [k for k in range(len(inner)) if inner.startswith(sep, k) and balanced(inner[:k])]
+            if len(tops) != 1 or (op == "+" and re.search(f" [{others}] ", "".join(
+                    ch if balanced(inner[:k]) else " " for k, ch in enumerate(inner)))):
                 continue
             a0 = operand_before(m, mm.start())
-            if a0 is None or not looser_neighbour(m, a0 - 1, -1, 5):
+            if a0 is None or not looser_neighbour(m, a0 - 1, -1, level):
                 continue
             a = line[a0:mm.start()]
             b = line[i + 1:i + 1 + tops[0]]
             cc = line[i + 1 + tops[0] + 3:j]
-            one("reassociate", n, a0, j + 1, f"({a} * {b}) * {cc}")
+            one("reassociate", n, a0, j + 1, f"({a}{sep}{b}){sep}{cc}")
+
+    def divisions_earlier(self, src: Source, n: int, one):
+        """A product divided last, ((f0 * f1) * f2) / d, with the division
+        moved to an earlier step: after f0 (the constant folded, 22 / 7),
+        after f1, and so on."""
+        line, m = src.lines[n], src.masked[n]
+        for mm in re.finditer(r"(?<=\)) / ", m):
+            if src.scope[n][mm.start()] != "code":
+                continue
+            a0 = operand_before(m, mm.start())
+            d_end = operand_after(m, mm.end())
+            if a0 is None or d_end is None or m[a0] != "(" or match_forward(m, a0) != mm.start() - 1:
+                continue
+            if not (looser_neighbour(m, a0 - 1, -1, 5) and looser_neighbour(m, d_end, +1, 5)):
+                continue
+            # The factors of a product grouped from the left, last first.
+            factors: list[str] = []
+            lo, hi = a0 + 1, mm.start() - 1  # the span inside the parentheses
+            while True:
+                inner = m[lo:hi]
+                flat = "".join(ch if balanced(inner[:k]) else " " for k, ch in enumerate(inner))
+                if re.search(r" [-+/] ", flat):
+                    factors = []
+                    break
+                tops = [k for k in range(len(inner)) if inner.startswith(" * ", k) and balanced(inner[:k])]
+                if not tops:
+                    factors.insert(0, line[lo:hi])
+                    break
+                factors.insert(0, line[lo + tops[-1] + 3:hi])
+                hi = lo + tops[-1]
+                if m[lo] == "(" and match_forward(m, lo) == hi - 1:
+                    lo, hi = lo + 1, hi - 1
+            if len(factors) < 2:
+                continue
+            d = line[mm.end():d_end]
+            for k in range(len(factors) - 1):
+                e = factors[0] if k else f"({factors[0]} / {d})"
+                for i in range(1, len(factors)):
+                    e = f"({e} * {factors[i]})"
+                    if i == k:
+                        e = f"({e} / {d})"
+                one("division-earlier", n, a0, d_end, e)
+
+    def step_orders(self, src: Source, out: list):
+        """Two consecutive lines exchanged: reading steps of a formula
+        (order), an operator's two conversions of its operands (coercion)."""
+        for rule, pattern in (("order", READ_STEP), ("coercion", COERCION)):
+            for n in range(len(src.lines) - 1):
+                a, b = src.lines[n], src.lines[n + 1]
+                if pattern.match(a) and pattern.match(b) and src.code_statement(n) and src.code_statement(n + 1):
+                    out.append((rule, [Edit(n, a, b), Edit(n + 1, b, a)], ""))
+
+    def declarations(self, src: Source, out: list):
+        """A window declaration's lists: a result or a field of the Reset
+        list replaced by its neighbour of the same kind (neighbour) or left
+        out (drop), two neighbouring fields of the Reset list exchanged
+        (order), and the Calculate and Reset buttons exchanged (roles)."""
+        calculate = reset = None
+        for n, line in enumerate(src.lines):
+            if CALCULATE.match(line):
+                calculate = (n, CALCULATE.match(line))
+            m = RESET.match(line) or RESULTS.match(line)
+            if not m:
+                continue
+            if m.re is RESET:
+                reset = (n, m)
+            names = [(k.start(1), k.end(1)) for k in re.finditer(r'"(\w+)"', line[m.start(m.lastindex):m.end(m.lastindex)])]
+            names = [(a + m.start(m.lastindex), b + m.start(m.lastindex)) for a, b in names]
+
+            def edit(new: str) -> list[Edit]:
+                return [Edit(n, line, new)]
+
+            # neighbour: one name of the list, by a hash of the line
+            kinds: dict[str, list[str]] = {}
+            for name, kind in src.controls.items():
+                kinds.setdefault(kind, []).append(name)
+            natural = lambda s: (re.sub(r"\d+$", "", s), int(re.search(r"\d*$", s).group() or 0), s)  # noqa: E731
+            for a, b in pick(names, self.rule_cfg.get("neighbour", {}).get("list_items_per_line", 1), src.path, line):
+                same = sorted(kinds.get(src.controls.get(line[a:b], ""), []), key=natural)
+                if len(same) < 2:
+                    continue
+                k = same.index(line[a:b])
+                other = same[k + 1] if k + 1 < len(same) else same[k - 1]
+                out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
+            # drop: a name left out of the list, with the comma that joins it
+            for k, (a, b) in enumerate(names):
+                if k + 1 < len(names):
+                    start, end = a - 1, names[k + 1][0] - 1
+                elif k > 0:
+                    start, end = names[k - 1][1] + 1, b + 1
+                else:
+                    start, end = a - 1, b + 1
+                out.append(("drop", edit(line[:start] + line[end:]), ""))
+            # order: two neighbouring fields of the Reset list exchanged
+            if m.re is RESET:
+                for (a1, b1), (a2, b2) in zip(names, names[1:]):
+                    out.append(("order", edit(line[:a1] + line[a2:b2] + line[b1:a2] + line[a1:b1] + line[b2:]), ""))
+        if calculate and reset:
+            (nc, mc), (nr, mr) = calculate, reset
+            lc, lr = src.lines[nc], src.lines[nr]
+            out.append(("roles", [Edit(nc, lc, lc[:mc.start(1)] + mr.group(1) + lc[mc.end(1):]),
+                                  Edit(nr, lr, lr[:mr.start(1)] + mc.group(1) + lr[mr.end(1):])], ""))
 
     def drops(self, src: Source, n: int, one):
         line, m = src.lines[n], src.masked[n]
@@ -570,6 +706,10 @@ class Generator:
             kind = src.controls.get(name)
             if not kind or kind == "Frame":
                 continue
+            # The Calculate button's neighbour is its Reset button, which
+            # the declaration's check refuses; the roles rule exchanges them.
+            if kind == "Button" and CALCULATE.match(line):
+                continue
             names = kinds[kind]
             if len(names) < 2:
                 continue
@@ -582,16 +722,30 @@ class Generator:
         for a, b, other, _ in calls + pick(lists, cfg.get("list_items_per_line", 1), src.path, line):
             one("neighbour", n, a, b, f'"{other}"')
 
+    def item_neighbours(self, sources: dict[str, Source]) -> list[tuple[str, list[Edit]]]:
+        """Each window declaring its neighbour's menu item (the one after it
+        in the list the menus are made from, the one before for the last):
+        that item then opens this window, and this window's own item is gone."""
+        listing = sources.get(self.rule_cfg.get("neighbour", {}).get("window_list", ""))
+        if not listing or not self.rule_enabled("neighbour"):
+            return []
+        items: dict[str, tuple[str, int, re.Match]] = {}
+        for path, src in sources.items():
+            name = next((DESIGN_NAME.match(ln).group(1) for ln in src.lines if DESIGN_NAME.match(ln)), None)
+            at = next(((n, ITEM.match(ln)) for n, ln in enumerate(src.lines) if ITEM.match(ln)), None)
+            if name and at:
+                items[name] = (path, *at)
+        order = [w for w in re.findall(r"&(\w+)", "\n".join(listing.masked)) if w in items]
+        out = []
+        for k, name in enumerate(order):
+            other = order[k + 1] if k + 1 < len(order) else order[k - 1]
+            path, n, m = items[name]
+            line = sources[path].lines[n]
+            out.append((path, [Edit(n, line, m.group(1) + items[other][2].group(2) + m.group(3))]))
+        return out
+
     def table_rules(self, src: Source, out: list):
         cfg = self.rule_cfg
-        # Menu items opening their neighbour's window.
-        menu = [(n, MENU_ROW.match(line)) for n, line in enumerate(src.lines) if MENU_ROW.match(line)]
-        chosen = pick(list(range(len(menu))), cfg.get("neighbour", {}).get("menu_rows_per_file", 3), src.path)
-        for k in sorted(chosen):
-            n, mm = menu[k]
-            other = menu[k + 1][1] if k + 1 < len(menu) else menu[k - 1][1]
-            line = src.lines[n]
-            out.append(("neighbour", [Edit(n, line, line[: mm.start(2)] + other.group(2) + line[mm.end(2):])], ""))
         if not src.rows:
             return
         focusable = [(int(m.group(8)), n, m) for n, m in src.rows if m.group(2) in ("TextField", "Button", "CheckBox")]
@@ -695,6 +849,12 @@ def all_mutants(config: dict) -> tuple[list[Mutant], list[str]]:
         sources[path] = src
         for rule, edits, note in gen.generate(src):
             mutants.append(Mutant("", area, path, rule, edits, note))
+    all_sources = dict(sources)
+    listing = config.get("rules", {}).get("neighbour", {}).get("window_list")
+    if listing and listing not in all_sources and (REPO / listing).is_file():
+        all_sources[listing] = Source(listing, (REPO / listing).read_text())
+    for path, edits in gen.item_neighbours(all_sources):
+        mutants.append(Mutant("", area_of(path, config), path, "neighbour", edits))
     for hand in config.get("hand", []):
         path = hand["file"]
         area = area_of(path, config) or "?"
@@ -800,8 +960,8 @@ class Worker:
         run(["cmake", "-S", str(self.src), "-B", str(self.build), "-DCMAKE_BUILD_TYPE=Release",
              "-DBUILD_TESTING=ON"] + generator, check=True)
 
-    def make(self, target: str | None, timeout: float = 1800) -> tuple[bool, str]:
-        cmd = ["cmake", "--build", str(self.build), "-j", str(self.build_jobs)]
+    def make(self, target: str | None, timeout: float | None = 1800, jobs: int | None = None) -> tuple[bool, str]:
+        cmd = ["cmake", "--build", str(self.build), "-j", str(jobs or self.build_jobs)]
         if target:
             cmd += ["--target", target]
         p = run(cmd, timeout=timeout)
@@ -842,11 +1002,14 @@ class Worker:
         fail = next((ln.strip() for ln in text.split("\n") if ln.startswith("FAIL!")), "")
         return "failed", fail[:300], seconds
 
-    def prepare(self):
+    def prepare(self, jobs: int):
+        """Builds the unmutated tree; the copies are prepared one after the
+        other, so each builds with all the jobs (and without a time limit:
+        the first build of a copy is a whole one)."""
         self.sync()
         self.configure()
         self.log(f"{self.dir.name}: building the unmutated tree in {self.build} ...")
-        ok, out = self.make(None)
+        ok, out = self.make(None, timeout=None, jobs=jobs)
         if not ok:
             raise SystemExit(f"the unmutated tree does not build:\n{out}")
         self.list_tests()
@@ -954,13 +1117,13 @@ def scores(mutants: list[Mutant], areas: list[str]) -> list[str]:
 
 def rule_counts(mutants: list[Mutant], areas: list[str]) -> list[str]:
     rules = list(RULES)
-    head = f"{'rule':12}" + "".join(f"{a[:16]:>18}" for a in areas) + f"{'all':>8}"
+    head = f"{'rule':17}" + "".join(f"{a[:16]:>18}" for a in areas) + f"{'all':>8}"
     out = [head]
     for r in rules:
         row = [sum(1 for m in mutants if m.rule == r and m.area == a) for a in areas]
         if sum(row):
-            out.append(f"{r:12}" + "".join(f"{c:18}" for c in row) + f"{sum(row):8}")
-    out.append(f"{'all':12}" + "".join(f"{sum(1 for m in mutants if m.area == a):18}" for a in areas)
+            out.append(f"{r:17}" + "".join(f"{c:18}" for c in row) + f"{sum(row):8}")
+    out.append(f"{'all':17}" + "".join(f"{sum(1 for m in mutants if m.area == a):18}" for a in areas)
                + f"{len(mutants):8}")
     return out
 
@@ -1049,7 +1212,7 @@ def main() -> int:
     started = time.monotonic()
     workers = [Worker(scratch, k, max(1, args.build_jobs // jobs), log) for k in range(jobs)]
     for w in workers:
-        w.prepare()
+        w.prepare(args.build_jobs)
     if args.tests:
         unknown = set(args.tests) - {t["name"] for t in workers[0].tests}
         if unknown:

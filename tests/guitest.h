@@ -133,12 +133,16 @@ inline QString failureHeading(const QString& kindName)
 }
 
 // Whether a message box text is the failure expected: a kind's name checks
-// the first words ("overflow"), a whole message ("Overflow: ...") all of it,
-// and the empty text that no box appeared.
+// the first words ("overflow"), a kind's name with the words of a field's
+// label in quotes ("overflow \u201cEnter the first number\u201d") the first words
+// and that the message names that field, a whole message ("Overflow: ...")
+// all of it, and the empty text that no box appeared.
 inline bool isFailure(const QString& message, const QString& expected)
 {
     if (expected.contains(u':'))
         return message == expected;
+    if (const qsizetype quote = expected.indexOf(u'\u201c'); quote > 0)
+        return message.startsWith(failureHeading(expected.left(quote).trimmed())) && message.contains(expected.mid(quote));
     return expected.isEmpty() ? message.isEmpty() : message.startsWith(failureHeading(expected));
 }
 

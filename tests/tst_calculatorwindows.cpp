@@ -12,7 +12,11 @@
 // A case row: window, locale ("fullStop" or "comma"), inputs ("txt1=7"),
 // expected results ("txt2=154", one for every result field) and the failure
 // the press reports ("" for none, else its kind: "conversion", "overflow",
-// "division by zero", "invalid argument", or the whole message). Before the
+// "division by zero", "invalid argument"; its kind and the label words of the
+// field it names, "conversion \u201cGive the length\u201d"; or the whole message).
+// Where two fields fail, the one named is the one read first: the lenient
+// windows read their fields in order, and in the strict windows the left
+// operand of each step is read before the right. Before the
 // press every result field holds the text "old", as if left by an earlier
 // calculation: a failure keeps the results it wrote and empties the others,
 // before its message is shown.
@@ -193,6 +197,8 @@ void CalculatorWindows::division_data()
     addCase("div: a number beyond reading names its field", "frmdiv", {"txt1=5", "txt2=1E400"}, {"txt3="},
             "Overflow: the number in the field \u201cEnter the second number\u201d is too large for the calculator.");
     addCase("div: beyond the range", "frmdiv", {"txt1=1E300", "txt2=1E-10"}, {"txt3="}, "overflow");
+    addCase("div: both beyond reading, the dividend is read first", "frmdiv", {"txt1=1E400", "txt2=1E400"},
+            {"txt3="}, "overflow \u201cEnter the first number\u201d");
 }
 
 // Roots are powers of a lenient reading with the exponent 1.0 / 2.0 or 1.0 / 3.0.
@@ -234,7 +240,10 @@ void CalculatorWindows::strictAreas_data()
     addCase("square: 98153225, a product, not a power", "frmsquare", {"txt1=98153225"}, {"txt2=9.63405557790062E+15"});
     addCase("square: comma locale 2,5", "frmsquare", {"txt1=2,5"}, {"txt2=6,25"}, "", "comma");
     addCase("square: empty is no 0", "frmsquare", {"txt1="}, {"txt2="}, "conversion");
-    addCase("square: 12abc", "frmsquare", {"txt1=12abc"}, {"txt2="}, "conversion");
+    addCase("square: 12abc", "frmsquare", {"txt1=12abc"}, {"txt2="},
+            "conversion \u201cGive the length of each side of the square in cm\u201d");
+    addCase("square: 1E400 is too large to read", "frmsquare", {"txt1=1E400"}, {"txt2="},
+            "overflow \u201cGive the length of each side of the square in cm\u201d");
     addCase("square: 1E200 overflows", "frmsquare", {"txt1=1E200"}, {"txt2="},
             "Overflow: 1E+200 \u00d7 1E+200 is too large for the calculator (computing \u201cThe area of the square "
             "in sq cm\u201d).");
@@ -247,6 +256,12 @@ void CalculatorWindows::strictAreas_data()
     addCase("rect: empty length", "frmrect", {"txt1=", "txt2=3"}, {"txt3="}, "conversion");
     addCase("rect: 12abc", "frmrect", {"txt1=12abc", "txt2=2"}, {"txt3="}, "conversion");
     addCase("rect: overflow", "frmrect", {"txt1=1E200", "txt2=1E200"}, {"txt3="}, "overflow");
+    addCase("rect: neither reads, the length is named", "frmrect", {"txt1=", "txt2=abc"}, {"txt3="},
+            "conversion \u201cGive the length of the rectangle in m\u201d");
+    addCase("rect: a length too large before a breadth of text", "frmrect", {"txt1=1E400", "txt2=abc"}, {"txt3="},
+            "overflow \u201cGive the length of the rectangle in m\u201d");
+    addCase("rect: a length of text before a breadth too large", "frmrect", {"txt1=abc", "txt2=1E400"}, {"txt3="},
+            "conversion \u201cGive the length of the rectangle in m\u201d");
 
     // Area ((22 x r) x r) / 7 and circumference (44 x r) / 7, never 22/7 x r x r.
     addCase("cir: 7", "frmcir", {"txt1=7"}, {"txt2=154", "txt3=44"});
@@ -255,7 +270,10 @@ void CalculatorWindows::strictAreas_data()
     addCase("cir: 0.86, circumference in written order", "frmcir", {"txt1=0.86"}, {"txt2=2.32445714285714", "txt3=5.40571428571428"});
     addCase("cir: comma locale 0,5", "frmcir", {"txt1=0,5"}, {"txt2=0,785714285714286", "txt3=3,14285714285714"}, "", "comma");
     addCase("cir: empty", "frmcir", {"txt1="}, {"txt2=", "txt3="}, "conversion");
-    addCase("cir: 7m", "frmcir", {"txt1=7m"}, {"txt2=", "txt3="}, "conversion");
+    addCase("cir: 7m", "frmcir", {"txt1=7m"}, {"txt2=", "txt3="},
+            "conversion \u201cEnter the radius of the circle in m\u201d");
+    addCase("cir: 1E400 is too large to read", "frmcir", {"txt1=1E400"}, {"txt2=", "txt3="},
+            "overflow \u201cEnter the radius of the circle in m\u201d");
     addCase("cir: 1E160 overflows in the area", "frmcir", {"txt1=1E160"}, {"txt2=", "txt3="}, "overflow");
 
     // The diagonal is ((l x l) + (b x b)) ^ (1.0 / 2.0), not a hypotenuse function.
@@ -270,6 +288,12 @@ void CalculatorWindows::strictAreas_data()
     addCase("dia: overflow", "frmdia", {"txt1=1E200", "txt2=1"}, {"txt3="}, "overflow");
     addCase("dia: the length fails first", "frmdia", {"txt1=", "txt2=1E200"}, {"txt3="}, "conversion");
     addCase("dia: then the breadth", "frmdia", {"txt1=1E200", "txt2="}, {"txt3="}, "overflow");
+    addCase("dia: neither reads, the length is named", "frmdia", {"txt1=abc", "txt2="}, {"txt3="},
+            "conversion \u201cGive the length\u201d");
+    addCase("dia: a length too large before a breadth of text", "frmdia", {"txt1=1E400", "txt2=abc"}, {"txt3="},
+            "overflow \u201cGive the length\u201d");
+    addCase("dia: a length of text before a breadth too large", "frmdia", {"txt1=abc", "txt2=1E400"}, {"txt3="},
+            "conversion \u201cGive the length\u201d");
 }
 
 // Heron's formula on lenient readings.
@@ -286,7 +310,10 @@ void CalculatorWindows::triangle_data()
     addCase("tri: 1, 1, 3 is no triangle", "frmtri", {"txt1=1", "txt2=1", "txt3=3"}, {"txt4="},
             "Invalid argument: these three sides make no triangle, as one is longer than the other two together "
             "(computing \u201cThe area of the triangle\u201d).");
-    addCase("tri: a side beyond reading is named", "frmtri", {"txt1=3", "txt2=1E999", "txt3=5"}, {"txt4="},
+    addCase("tri: first and second side beyond reading, the first is named", "frmtri",
+            {"txt1=1E400", "txt2=1E400", "txt3=5"}, {"txt4="}, "overflow \u201cFirst side of the triangle in m\u201d");
+    addCase("tri: second and third side beyond reading, the second is named", "frmtri",
+            {"txt1=3", "txt2=1E999", "txt3=1E400"}, {"txt4="},
             "Overflow: the number in the field \u201cSecond side of the triangle in m\u201d is too large for the "
             "calculator.");
     addCase("tri: overflow", "frmtri", {"txt1=1E200", "txt2=1E200", "txt3=1E200"}, {"txt4="}, "overflow");
@@ -315,6 +342,8 @@ void CalculatorWindows::solidAreas_data()
     addCase("cyl: 1.7, 7.2 in written order", "frmcyl", {"txt1=1.7", "txt2=7.2"}, {"txt3=402.788571428572", "txt4=76.9371428571428"});
     addCase("cyl: empty reads 0", "frmcyl", {"txt1=", "txt2=abc"}, {"txt3=0", "txt4=0"});
     addCase("cyl: comma locale", "frmcyl", {"txt1=1", "txt2=1"}, {"txt3=12,5714285714286", "txt4=6,28571428571429"}, "", "comma");
+    addCase("cyl: both beyond reading, the length is named", "frmcyl", {"txt1=1E400", "txt2=1E400"},
+            {"txt3=", "txt4="}, "overflow \u201cGive the length\u201d");
     addCase("cyl: overflow in the total", "frmcyl", {"txt1=1", "txt2=1E155"}, {"txt3=", "txt4="}, "overflow");
     addCase("cyl: overflow in the lateral area keeps the total", "frmcyl", {"txt1=1E307", "txt2=1E-300"}, {"txt3=62857142.8571429", "txt4="},
             "Overflow: 44 \u00d7 1E+307 is too large for the calculator (computing \u201cThe lateral surface "
@@ -345,6 +374,8 @@ void CalculatorWindows::cone_data()
     addCase("cone: 98229229, 3784.9684 in written order", "frmcone", {"txt1=98229229", "txt2=3784.9684"}, {"txt3=98229229.0729212", "txt4=3.03253702308776E+16", "txt5=6.0650740439243E+16"});
     addCase("cone: empty reads 0", "frmcone", {"txt1=", "txt2=abc"}, {"txt3=0", "txt4=0", "txt5=0"});
     addCase("cone: comma locale", "frmcone", {"txt1=3", "txt2=4"}, {"txt3=5", "txt4=47,1428571428571", "txt5=75,4285714285714"}, "", "comma");
+    addCase("cone: both beyond reading, the radius is named", "frmcone", {"txt1=1E400", "txt2=1E400"},
+            {"txt3=", "txt4=", "txt5="}, "overflow \u201cGive the radius\u201d");
     addCase("cone: overflow in the squares", "frmcone", {"txt1=1E155", "txt2=0"}, {"txt3=", "txt4=", "txt5="}, "overflow");
     addCase("cone: overflow in the curved area keeps the slant", "frmcone", {"txt1=1E154", "txt2=0"}, {"txt3=1E+154", "txt4=", "txt5="}, "overflow");
     addCase("cone: overflow in the total keeps slant and curved", "frmcone", {"txt1=2.5E153", "txt2=0"}, {"txt3=2.5E+153", "txt4=1.96428571428571E+307", "txt5="}, "overflow");
@@ -369,6 +400,10 @@ void CalculatorWindows::volumes_data()
             {"txt4=5.8797495900747E+24"});
     addCase("room: units typed", "frmvroom", {"txt1=2m", "txt2=3 m", "txt3=4metres"}, {"txt4=24"});
     addCase("room: comma locale 2,5 reads 2", "frmvroom", {"txt1=2,5", "txt2=4", "txt3=3"}, {"txt4=24"}, "", "comma");
+    addCase("room: length and breadth beyond reading, the length is named", "frmvroom",
+            {"txt1=1E400", "txt2=1E400", "txt3=1"}, {"txt4="}, "overflow \u201cEnter the length\u201d");
+    addCase("room: breadth and height beyond reading, the breadth is named", "frmvroom",
+            {"txt1=1", "txt2=1E400", "txt3=1E400"}, {"txt4="}, "overflow \u201cEnter the breadth\u201d");
     addCase("room: 1E+150 each overflows", "frmvroom", {"txt1=1E+150", "txt2=1E+150", "txt3=1E+150"}, {"txt4="}, "overflow");
 
     // Sphere (((88 x r) x r) x r) / 21 and hemisphere with 44: the product
@@ -391,6 +426,8 @@ void CalculatorWindows::volumes_data()
     addCase("vcone: 1.3, 1.6, last digit by order", "frmvcone", {"txt1=1.3", "txt2=1.6"}, {"txt3=2.8327619047619"});
     addCase("vcone: 1E+153, 1 fits", "frmvcone", {"txt1=1E+153", "txt2=1"}, {"txt3=1.04761904761905E+306"});
     addCase("vcone: negative height", "frmvcone", {"txt1=7", "txt2=-3"}, {"txt3=-154"});
+    addCase("vcone: both beyond reading, the radius is named", "frmvcone", {"txt1=1E400", "txt2=1E400"}, {"txt3="},
+            "overflow \u201cEnter the radius\u201d");
     addCase("vcone: 1E+153, 10 overflows though the volume fits", "frmvcone", {"txt1=1E+153", "txt2=10"}, {"txt3="}, "overflow");
     addCase("vcyl: 7, 3", "frmvcyl", {"txt1=7", "txt2=3"}, {"txt3=462"});
     addCase("vcyl: 17.11, 10, last digit by order", "frmvcyl", {"txt1=17.11", "txt2=10"}, {"txt3=9200.78028571428"});
@@ -398,6 +435,8 @@ void CalculatorWindows::volumes_data()
     addCase("vcyl: 1E+153, 1 fits", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3.14285714285714E+306"});
     addCase("vcyl: empty height", "frmvcyl", {"txt1=7", "txt2="}, {"txt3=0"});
     addCase("vcyl: comma locale", "frmvcyl", {"txt1=1E+153", "txt2=1"}, {"txt3=3,14285714285714E+306"}, "", "comma");
+    addCase("vcyl: both beyond reading, the radius is named", "frmvcyl", {"txt1=1E400", "txt2=1E400"}, {"txt3="},
+            "overflow \u201cEnter the radius\u201d");
     addCase("vcyl: 1E+153, 10 overflows", "frmvcyl", {"txt1=1E+153", "txt2=10"}, {"txt3="}, "overflow");
 }
 

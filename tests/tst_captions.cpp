@@ -7,9 +7,11 @@
 // and a style with a wide text-field frame; ctest runs this at 100 %, 125 %,
 // 150 %, 175 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X
 // server, where the window system's titles are checked too.
+#include "controls.h"
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "palettes.h"
+#include "textfit.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -330,6 +332,10 @@ class Captions : public QObject {
 private slots:
     void fitTheirControls_data();
     void fitTheirControls();
+    void aLabelGrowsWhereThereIsRoom_data();
+    void aLabelGrowsWhereThereIsRoom();
+    void aResultIsSetNoSmallerThanItNeeds_data();
+    void aResultIsSetNoSmallerThanItNeeds();
     void resultsShowWhole_data();
     void resultsShowWhole();
     void textsAreReadable_data();
@@ -357,6 +363,68 @@ void Captions::fitTheirControls()
     if (window->devicePixelRatio() == 1)
         found << moved(menuItem.isEmpty() ? main.panel() : *qobject_cast<qv::frame::Form*>(window));
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+}
+
+void Captions::aLabelGrowsWhereThereIsRoom_data()
+{
+    QTest::addColumn<bool>("controlBelow");
+    QTest::addColumn<bool>("controlAbove");
+    QTest::addColumn<bool>("up");
+    QTest::newRow("room below: down") << false << false << false;
+    QTest::newRow("a control below, room above: up") << true << false << true;
+    QTest::newRow("controls below and above: down") << true << true << false;
+}
+
+// A caption that wraps to more lines than its label was designed for grows
+// the label downwards, or upwards where a control stands below and the room
+// above is free; its left edge and width stay.
+void Captions::aLabelGrowsWhereThereIsRoom()
+{
+    QFETCH(bool, controlBelow);
+    QFETCH(bool, controlAbove);
+    QFETCH(bool, up);
+    QWidget container;
+    container.resize(400, 300);
+    auto* label = new QLabel(QStringLiteral("Give the length of each side of the square in cm:"), &container);
+    label->setWordWrap(true);
+    const QRect designed(20, 150, 80, 20);
+    label->setGeometry(designed);
+    const int extra = label->heightForWidth(designed.width()) - designed.height();
+    QVERIFY(extra > 0);
+    if (controlBelow)
+        (new QWidget(&container))->setGeometry(designed.left(), designed.bottom() + 1 + extra / 2, 80, 10);
+    if (controlAbove)
+        (new QWidget(&container))->setGeometry(designed.left(), designed.top() - extra / 2 - 10, 80, 10);
+    qv::frame::growToCaption(label);
+    QCOMPARE(label->geometry(), up ? designed.adjusted(0, -extra, 0, 0) : designed.adjusted(0, 0, 0, extra));
+}
+
+void Captions::aResultIsSetNoSmallerThanItNeeds_data()
+{
+    QTest::addColumn<double>("room");   // the room, as a share of the text's width at the field's size
+    QTest::addColumn<double>("least");  // the size it is set in at least and at most, as a share of the field's
+    QTest::addColumn<double>("most");
+    QTest::newRow("fits: its own size") << 1.1 << 1.0 << 1.0;
+    QTest::newRow("a tenth too wide: about a tenth smaller") << 0.9 << 0.8 << 0.95;
+    QTest::newRow("far too wide: 60 %, no smaller") << 0.3 << 0.6 << 0.6;
+}
+
+// A result wider than its field is set in a smaller size of the field's
+// face, as small as it needs and no smaller, but not below 60 %.
+void Captions::aResultIsSetNoSmallerThanItNeeds()
+{
+    QFETCH(double, room);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    QFont font = QApplication::font();
+    font.setPointSizeF(9.75);
+    const QString text = QStringLiteral("-1.23456789012346E-308");
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const double size = qv::frame::fittedFont(text, font, int(line.naturalTextWidth() * room)).pointSizeF();
+    QVERIFY2(size >= least * 9.75 - 0.001 && size <= most * 9.75 + 0.001, qPrintable(QString::number(size)));
 }
 
 void Captions::blankTitlesAreBlankOnX11_data()

@@ -57,6 +57,8 @@ private slots:
     void allNineteenWindowsStayOnTheScreen();
     void aLargeMainWindowOpensWithItsTitleBarOnTheScreen_data();
     void aLargeMainWindowOpensWithItsTitleBarOnTheScreen();
+    void theBarsKeptInSight_data();
+    void theBarsKeptInSight();
 };
 
 void MainWindow::startUpState()
@@ -456,6 +458,34 @@ void MainWindow::aLargeMainWindowOpensWithItsTitleBarOnTheScreen()
     QFETCH(QVariant, expected);
     const std::optional<QPoint> at = qv::frame::placeMain(window, titleBar, screen);
     QCOMPARE(at ? QVariant(*at) : QVariant(), expected);
+}
+
+void MainWindow::theBarsKeptInSight_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("client");
+    QTest::addColumn<int>("menuBar");
+    QTest::addColumn<int>("title");
+    QTest::addColumn<int>("mainHead");
+    QTest::newRow("the title bar the window manager draws") << QRect(100, 100, 648, 612) << QRect(104, 128, 640, 580)
+                                                            << 21 << 28 << 49;
+    QTest::newRow("no frame told: 16 pixels") << QRect(100, 100, 640, 580) << QRect(100, 100, 640, 580) << 21 << 16
+                                              << 37;
+}
+
+// The main window's title bar as high as its frame shows it, and its menu
+// bar below, are what new windows leave in sight; where the platform tells
+// no frame, a title bar is taken to be 16 pixels high.
+void MainWindow::theBarsKeptInSight()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, client);
+    QFETCH(int, menuBar);
+    QFETCH(int, title);
+    QFETCH(int, mainHead);
+    const qv::frame::Bars bars = qv::frame::barsOf(frame, client, menuBar);
+    QCOMPARE(bars.title, title);
+    QCOMPARE(bars.mainHead, mainHead);
 }
 
 QTEST_MAIN(MainWindow)

@@ -246,6 +246,11 @@ void NumberRules::operators_data()
     QTest::newRow("negative base fractional") << "stop" << "d:-8" << "^" << "d:0.5" << "!invalid argument";
     QTest::newRow("power overflows") << "stop" << "d:10" << "^" << "d:400" << "!overflow";
     QTest::newRow("power underflows to zero") << "stop" << "d:10" << "^" << "d:-400" << "0";
+    // Two texts that cannot be read: the left operand is read first, the
+    // right one only after it.
+    QTest::newRow("text minus text too large, left first") << "stop" << "t:x" << "-" << "t:1E400" << "!conversion";
+    QTest::newRow("text over text, left too large first") << "stop" << "t:1E400" << "/" << "t:x" << "!overflow";
+    QTest::newRow("text to the power text, left first") << "stop" << "t:x" << "^" << "t:1E400" << "!conversion";
     QTest::newRow("comma text times text") << "comma" << "t:2,5" << "*" << "t:2,5" << "6,25";
     QTest::newRow("comma text full stop fails") << "comma" << "t:2.5" << "*" << "i:1" << "!conversion";
 }

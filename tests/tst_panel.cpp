@@ -217,6 +217,21 @@ void Panel::rowFormula_data()
         << "chk2" << "5" << "1E400"
         << "Overflow: the number in the field \u201cSubtraction: number to subtract\u201d is too large for the "
            "calculator.";
+    // Where both fields are beyond reading, the one the row reads first is named.
+    QTest::newRow("sum: both beyond reading")
+        << "chk1" << "1E400" << "1E400"
+        << "Overflow: the number in the field \u201cAddition: first number\u201d is too large for the calculator.";
+    QTest::newRow("difference: both beyond reading")
+        << "chk2" << "1E400" << "1E400"
+        << "Overflow: the number in the field \u201cSubtraction: number to subtract from\u201d is too large for the "
+           "calculator.";
+    QTest::newRow("product: both beyond reading")
+        << "chk3" << "1E400" << "1E400"
+        << "Overflow: the number in the field \u201cMultiplication: first number\u201d is too large for the "
+           "calculator.";
+    QTest::newRow("power: both beyond reading, the exponent is read first")
+        << "chk5" << "1E400" << "1E400"
+        << "Overflow: the number in the field \u201cPower: exponent\u201d is too large for the calculator.";
     QTest::newRow("difference first minus second") << "chk2" << "4" << "10" << "-6";
     QTest::newRow("product") << "chk3" << "2.5" << "4" << "10";
     QTest::newRow("power: exponent first, base second") << "chk5" << "3" << "2" << "8";
