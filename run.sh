@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up what is missing, builds, and starts the calculator.
 set -euo pipefail
 cd "$(dirname "$0")"

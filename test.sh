@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up what is missing, builds, and runs every test on Qt's offscreen platform
 # (the captions once more on a virtual X server).
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: title, arithmetic panel and the menu bar that opens every
 // calculator window.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What start-up needs before the main window: the window icon, what the
 // command line and the environment ask for, the words for a display that
 // cannot be opened, and Qt's own words in the user's language.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator's widget style: the platform's own, except that icons which
 // widgets ask for while they are built, but seldom show, load when first
 // drawn, and that the menu bar shows the title chosen from the keyboard.

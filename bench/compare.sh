@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures an earlier revision beside the working tree, in one run, so that a
 # change's effect on start-up and on a Calculate press shows in the same
 # conditions:  bench/compare.sh REV   (for example: bench/compare.sh HEAD~3)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks inside one calculator process, on a real X server:
 //  1. start-up phases: QApplication, building the main window, show to mapped;
 //  2. each of the nineteen menu items, from the choice to its window mapped

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The performance benchmark, in one command: installs what it needs, builds in
 # its own directory (build-bench, or $QUORVANE_BENCH_DIR) and measures on an X
 # server. Without DISPLAY it starts its own Xvfb (-noreset) and stops it after.

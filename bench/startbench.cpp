@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and memory, measured from outside: for each program, the time from
 // starting its process to the X server mapping its first top-level window, and
 // the process's peak resident memory. Programs run in turn, round after round

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four ways a calculation can fail, each with its cause and the numbers
 // it failed on, and the words that tell the user what happened.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Field text to number and number to field text. Pure functions of their
 // arguments: they never read the process locale (std::from_chars/to_chars only).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A calculator window said once: its design table, its menu item, the button
 // that calculates with its formula, the formula of each result as the user
 // reads it, and the button that resets with the fields it empties. The menus, the window slots, the screenshots and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fonts the windows show: each design font as a QFont, in the face that
 // is installed, and which installed copy of a family the windows ask for.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator window frame: a window built from its FormDesign table, with
 // the field operations its handlers are written in.
 #pragma once

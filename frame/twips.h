@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window and control geometry is designed in twips: 1440 to the inch, 15 to a
 // pixel at 96 dots per inch. Qt's device-independent pixels are 96-DPI pixels,
 // and Qt's high-DPI scaling takes them to the screen.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the fuzz targets share: a property check that stops the run with the
 // input saved, and the facts about numbers that several targets rely on.
 #pragma once

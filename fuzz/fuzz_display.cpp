@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number display text of any finite double: at most 15 significant digits,
 // the written form of its rule (positional or scientific, no trailing zeros,
 // the locale's separator), and strict reading gives back the double rounded

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lenient reading of any text: a finite double or an overflow failure, never
 // another kind; the same value as strict reading wherever strict reading
 // accepts a text without commas; a minus sign in front negates the value.

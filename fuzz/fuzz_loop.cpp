@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The counted loop on field values of every kind. The factorial loop (start
 // the integer 1, body f = f * k) ends after at most 171 passes with the
 // product of 1 to the end, or with an overflow failure. A loop from any start

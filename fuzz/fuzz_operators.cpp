@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five operators on field values of every kind: each gives a value of the
 // kind its rule names, with the value that rule computes, or one of the
 // failures that operator can have; never a non-finite double.

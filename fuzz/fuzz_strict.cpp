@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Strict reading of any text, in the full-stop and the comma locale: a finite
 // double, a conversion failure or an overflow failure, never another kind.
 // The two locales mirror each other (swapping '.' and ',' in the text gives

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number texts made from fuzz input together with the number they were made
 // from, so that a reading can be checked against the reference without taking
 // the text apart the way the reader under test does.

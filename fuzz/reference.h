@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number rules computed another way, for the tests and fuzz targets to
 // compare the calculator with: GNU MPFR's correctly rounded conversions
 // between digits and doubles. Only tests and fuzz targets link this (the

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian source package and, from it, the binary package, the
 # Debian way: installs the build dependencies that debian/control names and
 # this machine is missing (apt-get, through sudo when not root), makes the

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the Debian package the way a user meets it. Builds the source package
 # and from it the binary package with packaging/build-deb.sh
 # (DEB_BUILD_OPTIONS=nocheck skips the tests during the build; the build's

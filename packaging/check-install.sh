@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built calculator into a temporary prefix and checks that each
 # file lands where a desktop (or man) looks for it, that the launcher entry and the
 # AppStream description validate (appstreamcli at its pedantic level), and that

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the hand-drawn SVG icon into the PNG sizes committed beside it.
 # Run it after changing the SVG (needs rsvg-convert, Debian's librsvg2-bin);
 # the build itself only copies the committed files.

@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Mutation testing: plants one small fault at a time and checks that a test fails.
 
 Mutants come from the sources by rules (a relational boundary moved, operands

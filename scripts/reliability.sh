@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The reliability checks that CI runs after ./test.sh, each in a build dir of
 # its own:
 #   sanitize  every test built with AddressSanitizer and UndefinedBehaviorSanitizer

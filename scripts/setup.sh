@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by run.sh and test.sh from the project's root: installs what a fresh
 # Debian 12 machine is missing, then configures and builds in Release.
 # Quick when nothing changed: no apt-get call, and the build is incremental.

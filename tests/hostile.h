@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile texts: what a user can type or paste that no number rule was made
 // for, each with what it reads as, leniently and strictly in the full-stop and
 // the comma locale ("!kind" for a failure). tst_hostile checks the readings,

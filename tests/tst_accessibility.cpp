@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screen readers and keyboard users: every window, opened as a user opens it,
 // names each field, button and check box through QAccessible, and Tab walks
 // the controls in their tab order.

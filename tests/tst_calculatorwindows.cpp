@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nineteen calculator windows, driven as a user drives them: type the
 // inputs, press Calculate, read every result field or the failure. Each
 // window's worked cases; cases whose last digits show the written order of

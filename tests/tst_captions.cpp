@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every caption fits its control in every window, with the fonts the
 // calculator is installed with: a label's text wraps inside its rectangle,
 // and button, check box and frame captions are not cut off. At 100 % every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile texts: what a user can type or paste that no number rule was made
 // for (thousands of digits, exponents beyond any double, radix numbers too
 // wide for a double, lone signs and points, digits of other scripts, NUL and

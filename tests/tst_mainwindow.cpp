@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's start-up state and menus, the window slots, and the end
 // of the run.
 #include "frmquorvane.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A monkey: a seeded random run of user actions over the main window and
 // every calculator window its menus open (choose menu items, type and paste
 // random and hostile texts, press buttons, tick boxes, click fields, press

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number rules, in both a full-stop and a comma locale: reading, the
 // operators with their kinds, display text and the four failures.
 #include "fieldvalue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's arithmetic panel, driven through its real widgets:
 // choosing rows, Calculate, File Reset and the clicks on result fields.
 #include "failure.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What start-up does to be quick must not change what the user sees: design
 // fonts resolved to one family and shared between controls, text fields given
 // their font before their text, and the menu bar's overflow arrow drawn from a

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Refreshes the pictures in docs/screenshots/: builds the screenshot tool and
 # runs it on a virtual X server (xvfb-run, Debian's xvfb and xauth), so the
 # pictures do not depend on the desktop's theme. Without xvfb-run it uses the

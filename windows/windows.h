@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nineteen calculator windows. Each unit declares one window whole: its
 // design table, its menu item, its result fields, and its Calculate and Reset
 // buttons, Calculate with its formula written step by step in the order it is

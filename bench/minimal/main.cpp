@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up and memory: the least a Qt Widgets program can
 // show, a window with one label and one line edit. With --size WxH its client
 // area has that size (the calculator's own is 622x533 below its menu bar), to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of each of the calculator's twenty windows: the main window
 // with every row ticked and calculated, and each calculator window opened from
 // its menu item with example numbers calculated. Run on a real display (an X

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The circle window: area and circumference with 22/7 for pi, the division last.
 // The radius text takes part in every product, read strictly each time.
 #include "windows.h"

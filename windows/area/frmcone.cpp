@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cone window: slant height, curved and total surface area from the radius
 // and the height (read leniently), each written before the next is computed.
 #include "windows.h"

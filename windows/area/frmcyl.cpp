@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cylinder's area window: total, then lateral surface area, from the
 // length and the radius (read leniently), with 22/7 for pi.
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The diagonal window: ((l * l) + (b * b)) ^ (1.0 / 2.0), the length and
 // breadth texts taking part in the products, read strictly on each use.
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hemisphere's area window: total, then curved surface area, from the
 // radius (read leniently), with 22/7 for pi folded into 66, 44 and 7.
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rectangle's area window: the length's text times the breadth's, both
 // read strictly as they take part (an empty field is a conversion failure).
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sphere's surface-area window: 4 pi r squared with 22/7 for pi, folded
 // into 88 and 7, the division last. The radius is read leniently.
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The square's area window: the side's text times itself, read strictly in
 // the user's locale (an empty or non-numeric side is a conversion failure).
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The triangle's area window: Heron's formula on three leniently read sides;
 // sides that make no triangle give a negative product, an invalid argument.
 #include "windows.h"

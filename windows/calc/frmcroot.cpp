@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cube-root window: a power with the exponent 1.0 / 3.0, the double
 // nearest a third, not a cube-root function. A negative number fails.
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The square-root window: a power with the exponent 1.0 / 2.0 of a lenient
 // reading, so any text is a number and only a negative one fails.
 #include "windows.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cube's volume window: (v * v) * v, two products rather than a power.
 #include "windows.h"
 

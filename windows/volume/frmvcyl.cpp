@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cylinder's volume window: pi r^2 h with pi as 22/7, written as
 // (((22 * r) * r) * h) / 7 and evaluated in exactly that order.
 #include "windows.h"

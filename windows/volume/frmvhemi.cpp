@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hemisphere's volume window: 2/3 pi r^3 with pi as 22/7, written as
 // (((44 * r) * r) * r) / 21 and evaluated in exactly that order.
 #include "windows.h"
