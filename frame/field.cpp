@@ -99,6 +99,15 @@ void Field::focusInEvent(QFocusEvent* event)
     selectOnPress_ = event->reason() == Qt::MouseFocusReason && !initialText_.isEmpty() && text() == initialText_;
 }
 
+void Field::focusOutEvent(QFocusEvent* event)
+{
+    // A window left, or a menu opened over the field, keeps its selection.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        setCursorPosition(0);
+    QLineEdit::focusOutEvent(event);
+}
+
 void Field::mousePressEvent(QMouseEvent* event)
 {
     const bool select = std::exchange(selectOnPress_, false);

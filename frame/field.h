@@ -28,7 +28,10 @@ namespace qv::frame {
 //  - a result field knows its formula, which its tooltip and accessible
 //    description give, made into text only when first asked for;
 //  - its context menu offers "Copy all" (Ctrl+Shift+C) where its window
-//    has that action (copyAllAction).
+//    has that action (copyAllAction);
+//  - when it loses the focus to another control of the program it shows its
+//    text from the first character (a sign, a number's first digits), as a
+//    written result does.
 class Field : public QLineEdit {
     Q_OBJECT
 
@@ -53,6 +56,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -58,13 +57,6 @@ bool EnterKeys::eventFilter(QObject* watched, QEvent* event)
         if (button && plain && !key->isAutoRepeat() && button->isEnabled() && button->isVisibleTo(button->window()))
             button->click();
         return true;
-    }
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // A window left, or a menu opened over the field, keeps its selection.
-        if (auto* field = qobject_cast<QLineEdit*>(watched);
-            field && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            field->setCursorPosition(0);
     }
     return false;
 }

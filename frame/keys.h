@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Focus and keys: the order Tab walks a window in, what Enter presses, where
-// a field that loses the focus shows its text from, and the clicks on text
-// fields that run a handler.
+// Focus and keys: the order Tab walks a window in, what Enter presses, and
+// the clicks on text fields that run a handler.
 #pragma once
 
 #include "formdesign.h"
@@ -30,17 +29,13 @@ void followTabIndices(const FormDesign& design, const std::function<QWidget*(con
 // the one with the lowest tab index; nullptr when none is shown.
 const Control* firstTabStop(const FormDesign& design, const std::function<bool(const Control&)>& shown);
 
-// Enter (the keypad's too) and the focus, for the buttons and text fields of
-// a window:
+// Enter (the keypad's too), for the buttons and text fields of a window:
 //  - Enter on a focused button presses it, as Space does;
 //  - Enter in a text field presses the window's default button, its
 //    Calculate, so that a changed number is calculated at once;
 //  - neither when the key repeats because it is held down (a failing
 //    Calculate would open message after message), nor with Ctrl, Alt or
-//    Meta held; Enter does nothing else in these controls;
-//  - a text field that loses the focus to another control of the program
-//    shows its text from the first character (a sign, a number's first
-//    digits), as a written result does.
+//    Meta held; Enter does nothing else in these controls.
 class EnterKeys : public QObject {
 public:
     using QObject::QObject;
