@@ -180,7 +180,7 @@ int main(int argc, char* argv[])
     // 2. Menu item to window mapped.
     std::printf("\nMenu item to window mapped (ms)\n  %-12s %-10s %8s %12s\n", "item", "window", "first", "median of 9");
     std::vector<double> medians;
-    for (const qv::frame::CalculatorWindow* window : qv::windows::all()) {
+    for (const qv::windows::CalculatorWindow* window : qv::windows::all()) {
         const char* menuItem = window->item.name;
         const char* name = window->design.name;
         auto* action = main->findChild<QAction*>(QLatin1String(menuItem));
@@ -219,7 +219,7 @@ int main(int argc, char* argv[])
                 box->click();
         benchCalculate("frmquorvane", panel, "cmdcal");
     }
-    for (const qv::frame::CalculatorWindow* window : qv::windows::all()) {
+    for (const qv::windows::CalculatorWindow* window : qv::windows::all()) {
         main->findChild<QAction*>(QLatin1String(window->item.name))->trigger();
         qv::frame::Form* form = main->windows().openWindow(*window);
         benchCalculate(window->design.name, *form, window->calculate.button);

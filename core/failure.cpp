@@ -69,6 +69,8 @@ std::string step(const Failure& f, const NumberLocale& locale)
         return a + " \u00f7 " + b;
     case Operation::Power:
         return a + " to the power " + b;
+    case Operation::Factorial:
+        return "the factorial of " + a;
     }
     return a + ", " + b;
 }

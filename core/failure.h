@@ -54,7 +54,14 @@ constexpr FailureKind kindOf(Cause cause) noexcept
 }
 
 // The operator a failed step applied, to its left and right operand.
-enum class Operation { Add, Subtract, Multiply, Divide, Power };
+enum class Operation {
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Power,
+    Factorial, // the factorial of left (right unused)
+};
 
 // Thrown by the operation that fails; a formula is written as straight-line
 // steps and stops at the step that throws. The window frame catches it.
@@ -120,6 +127,8 @@ struct FailurePlace {
 //     == "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing “Addition: answer”, which is hidden)."
 //   describe(Failure(Cause::TooLarge, Operation::Power, 10, 400), fullStop)
 //     == "Overflow: 10 to the power 400 is too large for the calculator."
+//   describe(Failure(Cause::TooLarge, Operation::Factorial, 1e10, 0), fullStop)
+//     == "Overflow: the factorial of 10000000000 is too large for the calculator."
 //   describe(Failure(Cause::NoValue, Operation::Divide, 0, 0), fullStop)
 //     == "Overflow: 0 ÷ 0 has no value."
 //   describe(Failure(Cause::DividedByZero, Operation::Divide, 1.5, 0), comma)

@@ -19,7 +19,7 @@
 namespace qv::frame {
 namespace {
 
-QWidget* makeWidget(const Control& c, QWidget* parent, int lineHeight)
+QWidget* makeWidget(const Control& c, const FormDesign& design, QWidget* parent, int lineHeight)
 {
     const QString caption = QString::fromUtf8(c.caption ? c.caption : "");
     switch (c.kind) {
@@ -41,8 +41,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent, int lineHeight)
     case ControlKind::TextField: {
         // Its font before its text: a text field lays its text out at once.
         auto* field = new Field(parent);
-        if (c.font)
-            field->setFont(shownFont(*c.font).font);
+        field->setDesignedFont(shownFont(fontOf(c, design)).font);
         field->setInitialText(caption);
         return field;
     }
@@ -83,18 +82,12 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
     return nullptr;
 }
 
-QAccessibleInterface* noticeAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(Notice::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    return nullptr;
-}
 
 } // namespace
 
 QWidget* makeControl(const Control& c, const FormDesign& design, QWidget* container)
 {
-    QWidget* w = makeWidget(c, container, shownFont(fontOf(c, design)).lineHeight);
+    QWidget* w = makeWidget(c, design, container, shownFont(fontOf(c, design)).lineHeight);
     w->setObjectName(QString::fromLatin1(c.name));
     w->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
     if (c.font)
@@ -120,34 +113,6 @@ void growToCaption(QLabel* label)
         label->setGeometry(designed.adjusted(0, 0, 0, extra));
 }
 
-Notice::Notice(QWidget* window) : QWidget(window)
-{
-    static const bool accessible = (QAccessible::installFactory(noticeAccessible), true);
-    (void)accessible;
-    setObjectName(QStringLiteral("notice"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 1, 1);
-    hide();
-}
-
-namespace {
-bool tellAlways = false;
-} // namespace
-
-bool Notice::wanted() { return tellAlways || QAccessible::isActive(); }
-
-void Notice::setTellAlways(bool always) { tellAlways = always; }
-
-// Shown again, the notice is spoken again, the same words too.
-void Notice::tell(const QString& words)
-{
-    hide();
-    if (words.isEmpty())
-        return;
-    setAccessibleName(words);
-    show();
-}
 
 void announceAsWindows(const char* className)
 {

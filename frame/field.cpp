@@ -3,6 +3,9 @@
 
 #include "field.h"
 
+#include "copyall.h"
+#include "textfit.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -22,6 +25,38 @@ void Field::setInitialText(const QString& text)
     setText(text);
 }
 
+void Field::setDesignedFont(const QFont& font)
+{
+    designedFont_ = font;
+    setFont(font);
+}
+
+void Field::present(const QString& text)
+{
+    if (this->text() == text)
+        return;
+    const QFont font = fittedFont(text, designedFont_, *this);
+    if (this->font() != font)
+        setFont(font);
+    setText(text);
+    showTip();
+    setCursorPosition(0);
+}
+
+// The tooltip: the whole text where it is shown smaller, then the formula.
+void Field::showTip()
+{
+    const bool smaller = font().pointSizeF() < designedFont_.pointSizeF();
+    QStringList lines;
+    if (smaller)
+        lines << text();
+    if (!formula_.isEmpty())
+        lines << formula_;
+    const QString tip = lines.join(u'\n');
+    if (toolTip() != tip)
+        setToolTip(tip);
+}
+
 void Field::pasteTrimmed(QClipboard::Mode mode)
 {
     if (isReadOnly())
@@ -39,38 +74,11 @@ void Field::copyShown() const
         QGuiApplication::clipboard()->setText(text());
 }
 
-QString oneLine(QString text)
-{
-    for (const QChar blank : {u'\t', u'\n', u'\r'})
-        text.replace(blank, u' ');
-    return text;
-}
-
-QString piTakenAs(const char* pi) { return QStringLiteral("\u03c0 taken as %1").arg(QString::fromUtf8(pi)); }
-
-void Field::setFormula(const char* formula, const char* pi)
+void Field::setFormula(const QString& formula)
 {
     formula_ = formula;
-    pi_ = pi;
-}
-
-QString Field::formula() const
-{
-    if (!formula_)
-        return {};
-    QString text = QString::fromUtf8(formula_);
-    if (pi_)
-        text += QStringLiteral(" (%1)").arg(piTakenAs(pi_));
-    return text;
-}
-
-// A result not written yet gives its formula when its tooltip is asked
-// for; a written one has it already (Form::write).
-bool Field::event(QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip && formula_ && toolTip().isEmpty())
-        setToolTip(formula());
-    return QLineEdit::event(event);
+    setAccessibleDescription(formula);
+    showTip();
 }
 
 void Field::keyPressEvent(QKeyEvent* event)
@@ -89,12 +97,8 @@ void Field::keyPressEvent(QKeyEvent* event)
 }
 
 // The press that gives a field the focus comes after the focus.
-// A screen reader reads a result's formula as its description when the
-// field takes the focus.
 void Field::focusInEvent(QFocusEvent* event)
 {
-    if (formula_ && accessibleDescription().isEmpty())
-        setAccessibleDescription(formula());
     QLineEdit::focusInEvent(event);
     selectOnPress_ = event->reason() == Qt::MouseFocusReason && !initialText_.isEmpty() && text() == initialText_;
 }
@@ -180,23 +184,5 @@ void Field::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-QAction* copyAllAction(const QWidget* field)
-{
-    for (const QWidget* w = field; w; w = w->parentWidget())
-        for (QAction* action : w->actions())
-            if (action->objectName() == QLatin1String(copyAllName))
-                return action;
-    return nullptr;
-}
-
-void addCopyAllEntry(QMenu* menu, const QWidget* from)
-{
-    QAction* all = copyAllAction(from);
-    if (!all)
-        return;
-    QAction* entry = menu->addAction(all->text() + u'\t' + all->shortcut().toString(QKeySequence::NativeText));
-    entry->setObjectName(QLatin1String(copyAllName));
-    QObject::connect(entry, &QAction::triggered, all, &QAction::trigger);
-}
 
 } // namespace qv::frame

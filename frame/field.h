@@ -6,10 +6,8 @@
 #pragma once
 
 #include <QClipboard>
+#include <QFont>
 #include <QLineEdit>
-
-class QAction;
-class QMenu;
 
 namespace qv::frame {
 
@@ -25,8 +23,10 @@ namespace qv::frame {
 //    line brings them; a locked field refuses it, as ever;
 //  - a copy (Ctrl+C, Ctrl+Insert, the context menu's Copy) with nothing
 //    selected copies the whole text, exactly as shown;
+//  - a text written into it is shown whole: wider than the field, in a
+//    smaller size of its designed face, from its first character;
 //  - a result field knows its formula, which its tooltip and accessible
-//    description give, made into text only when first asked for;
+//    description give from the moment its window opens;
 //  - its context menu offers "Copy all" (Ctrl+Shift+C) where its window
 //    has that action (copyAllAction);
 //  - when it loses the focus to another control of the program it shows its
@@ -40,21 +40,34 @@ public:
 
     // Sets the text the field starts with, and remembers it as its initial text.
     void setInitialText(const QString& text);
+    // The font its table gives it, which a text is fitted into.
+    void setDesignedFont(const QFont& font);
+
+    // What the user knows the field by: its label's words ("The Quotient"),
+    // or its own accessible name where several fields share a label or none
+    // names it ("Power: exponent"). Set once, when the window is built.
+    void setUserName(const QString& name) { userName_ = name; }
+    const QString& userName() const { return userName_; }
+
+    // Shows the text whole: where it is wider than the field, in a smaller
+    // size of the field's designed face (see textfit.h), and from its first
+    // character. A field that already shows that text is left as it is,
+    // its selection too. The tooltip then gives the whole text, before the
+    // formula where the field has one.
+    void present(const QString& text);
 
     // Pastes the clipboard's text, without the blanks around it, over the selection.
     void pasteTrimmed(QClipboard::Mode mode = QClipboard::Clipboard);
     // Copies the selection, or the whole text where nothing is selected.
     void copyShown() const;
 
-    // The formula that computes this field, and what it takes π as ("22/7",
-    // or nullptr): static strings, kept as they are.
-    void setFormula(const char* formula, const char* pi);
-    bool hasFormula() const { return formula_ != nullptr; }
-    // "area = 22 × radius × radius ÷ 7 (π taken as 22/7)"; empty without a formula.
-    QString formula() const;
+    // The formula that computes this field, as the user reads it ("area = 22
+    // × radius × radius ÷ 7 (π taken as 22/7)"): its tooltip and its
+    // accessible description from now on.
+    void setFormula(const QString& formula);
+    const QString& formula() const { return formula_; }
 
 protected:
-    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,28 +77,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void showTip();
+
     QString initialText_;
-    const char* formula_ = nullptr;
-    const char* pi_ = nullptr;
+    QFont designedFont_;
+    QString userName_;
+    QString formula_;
     bool selectOnPress_ = false; // the focus came with a click into the initial text
 };
-
-// The window's "Copy all" action (Ctrl+Shift+C) that a field's context
-// menu offers: the first one found on the field's parents, or nullptr.
-QAction* copyAllAction(const QWidget* field);
-
-// Adds an entry to the menu that triggers that action, where there is one.
-void addCopyAllEntry(QMenu* menu, const QWidget* from);
-
-// The name of the window's "Copy all" action (its objectName).
-inline constexpr const char* copyAllName = "copy-all";
-
-// A field's text for a line of copied text: a tab or line break in it,
-// which would make another column or line, as a space.
-QString oneLine(QString text);
-
-// The words a note on π takes, after a formula and at the end of a copy:
-// "π taken as 22/7".
-QString piTakenAs(const char* pi);
 
 } // namespace qv::frame

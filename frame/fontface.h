@@ -5,7 +5,7 @@
 // is installed, and which installed copy of a family the windows ask for.
 #pragma once
 
-#include "formdesign.h"
+#include "design.h"
 
 #include <QFont>
 #include <QString>

@@ -5,24 +5,17 @@
 
 #include "blanktitle.h"
 #include "controls.h"
-#include "field.h"
-#include "failure.h"
+#include "copyall.h"
 #include "fontface.h"
 #include "keys.h"
-#include "numbertext.h"
+#include "notice.h"
 #include "report.h"
-#include "textfit.h"
 #include "twips.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 
 #include <algorithm>
@@ -31,8 +24,37 @@
 #include <cstring>
 
 namespace qv::frame {
+namespace {
 
-Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
+// A label's caption as the name of the field it leads over to: without the
+// spaces, colon and final "is" between its words and the field ("The
+// Quotient is " names "The Quotient").
+QString leadIn(const char* caption)
+{
+    QString words = QString::fromUtf8(caption).simplified();
+    while (words.endsWith(u' ') || words.endsWith(u':'))
+        words.chop(1);
+    if (words.endsWith(QLatin1String(" is")))
+        words.chop(3);
+    return words.trimmed();
+}
+
+// What the user knows a text field of the design by: its accessible name
+// where the table gives one, else the words of the label that names it,
+// else its own name.
+QString userName(const FormDesign& design, const Control& field)
+{
+    if (field.accessibleName)
+        return QString::fromUtf8(field.accessibleName);
+    for (const Control& c : design.controls)
+        if (c.kind == ControlKind::Label && c.names && std::strcmp(c.names, field.name) == 0)
+            return leadIn(c.caption);
+    return QString::fromLatin1(field.name);
+}
+
+} // namespace
+
+Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
     : QWidget(parent), design_(design), locale_(std::move(locale)), enterKeys_(new EnterKeys(this)),
       fieldClicks_(new FieldClicks(this))
 {
@@ -51,9 +73,12 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
     for (const auto& [name, w] : controls_)
         if (auto* label = qobject_cast<QLabel*>(w))
             growToCaption(label);
-    for (const Control& c : design.controls)
+    for (const Control& c : design.controls) {
         if (c.names)
             control<QLabel>(c.name)->setBuddy(control(c.names));
+        if (c.kind == ControlKind::TextField)
+            field(c.name)->setUserName(userName(design, c));
+    }
     followTabIndices(design, [this](const char* name) { return control(name); });
     for (const Control& c : design.controls) {
         if (c.kind == ControlKind::Button)
@@ -63,6 +88,8 @@ Form::Form(FormDesign design, NumberLocale locale, QWidget* parent)
     }
 }
 
+Form::~Form() = default;
+
 void offerNoMaximise(QWidget& window)
 {
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -71,7 +98,7 @@ void offerNoMaximise(QWidget& window)
 
 void Form::setDefaultButton(const char* button) { enterKeys_->setDefaultButton(control<QAbstractButton>(button)); }
 
-void Form::explain(Cause cause, const char* words) { explanations_.emplace_back(cause, words); }
+void Form::explain(Cause cause, const char* words) { explanations_.emplace_back(cause, QString::fromUtf8(words)); }
 
 void Form::focusFirstTabStop()
 {
@@ -94,169 +121,133 @@ void Form::notA(const char* name, const char* className) const
     std::abort();
 }
 
-std::vector<QLineEdit*> Form::fields(std::span<const char* const> names) const
+std::string Form::text(const formula::Field& f) const { return field(f.name)->text().toStdString(); }
+
+void Form::write(const formula::Field& f, const std::string& text)
 {
-    std::vector<QLineEdit*> found;
-    for (const char* name : names)
-        found.push_back(field(name));
-    return found;
+    field(f.name)->present(QString::fromStdString(text));
 }
 
-FieldValue Form::text(const char* name) const
+bool Form::run(formula::Program program)
 {
-    return FieldValue::text(field(name)->text().toStdString(), locale_, name);
-}
-
-double Form::lenient(const char* name) const
-{
-    try {
-        return readLenient(field(name)->text().toStdString());
-    } catch (const Failure& failure) {
-        throw failure.from(name);
+    if (reporting(this))
+        return false;
+    auto outcome = std::make_shared<formula::Outcome>();
+    if (!guarded(this, [&] { *outcome = formula::run(program, *this, locale_); }))
+        return false;
+    // What each result the run wrote shows, for what was computed.
+    const std::vector<const formula::Field*> results = formula::results(program);
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < outcome->values.size(); ++i)
+        if (program[i].op == formula::Op::Write) {
+            computed_[program[i].field->name] = {program, outcome, field(program[i].field->name)->text()};
+            ++written;
+        }
+    if (outcome->done()) {
+        tellResults(program);
+        return true;
     }
-}
-
-void Form::write(const char* name, const FieldValue& value)
-{
-    QLineEdit* f = field(name);
-    setWhole(f, QString::fromStdString(value.display(locale_)));
-    written_.push_back(f);
-}
-
-void Form::clear(Names names)
-{
-    for (QLineEdit* f : fields(names))
-        setWhole(f, QString());
-    // The results a press told are gone.
+    // A failure: the results it wrote stay, the others are emptied before
+    // the message is shown.
+    const QString words = message(program, *outcome);
+    for (std::size_t k = written; k < results.size(); ++k) {
+        field(results[k]->name)->present(QString());
+        computed_.erase(results[k]->name);
+    }
     if (notice_)
         notice_->tell(QString());
+    report(this, words);
+    return false;
 }
 
-void Form::setFormula(const char* name, const char* formula, const char* pi)
+// A failure to read names the field read; one in the arithmetic the result
+// being computed.
+QString Form::message(formula::Program program, const formula::Outcome& outcome) const
 {
-    control<Field>(name)->setFormula(formula, pi);
-}
-
-// A text wider than its field is shown in a smaller size of the field's own
-// face, down to a floor, so that every number the display rule makes is
-// seen whole; the tooltip then gives it, before the formula where the field
-// is a result. The field shows the text from its first character: a number
-// cut at its end rather than its start.
-void Form::setWhole(QLineEdit* f, const QString& text)
-{
-    if (f->text() == text)
-        return;
-    const Control* c = nullptr;
-    for (const Control& row : design_.controls)
-        if (f->objectName() == QLatin1String(row.name))
-            c = &row;
-    const QFont designed = shownFont(c ? fontOf(*c, design_) : windowFont(design_)).font;
-    const QFont font = fittedFont(text, designed, *f);
-    if (f->font() != font)
-        f->setFont(font);
-    f->setText(text);
-    const bool smaller = font.pointSizeF() < designed.pointSizeF();
-    QString tip = smaller ? text : QString();
-    if (const auto* field = qobject_cast<const Field*>(f); field && field->hasFormula()) {
-        const QString formula = field->formula();
-        tip = smaller ? text + u'\n' + formula : formula;
-        if (f->accessibleDescription() != formula)
-            f->setAccessibleDescription(formula);
-    }
-    if (f->toolTip() != tip)
-        f->setToolTip(tip);
-    f->setCursorPosition(0);
-}
-
-bool Form::run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler)
-{
-    written_.clear();
-    // A failure leaves the results written so far (they belong to the
-    // input), and empties the others: no answer stays beside input it was
-    // not computed from.
-    return runReported(this, handler, [this, &results](const Failure& failure) {
-        const QString words = message(failure, results);
-        for (QLineEdit* result : results)
-            if (std::find(written_.begin(), written_.end(), result) == written_.end())
-                setWhole(result, QString());
-        return words;
-    });
-}
-
-// A failure to read names the field read; one in the arithmetic the first
-// result not written yet, the one the formula was computing.
-QString Form::message(const Failure& failure, const std::vector<QLineEdit*>& results) const
-{
-    const QLineEdit* named = nullptr;
+    const Failure& failure = *outcome.failure;
+    const Field* named = nullptr;
     if (failure.reading()) {
-        named = qobject_cast<const QLineEdit*>(find(failure.field().c_str()));
-    } else {
-        for (const QLineEdit* result : results)
-            if (std::find(written_.begin(), written_.end(), result) == written_.end()) {
-                named = result;
-                break;
-            }
+        named = qobject_cast<const Field*>(find(failure.field().c_str()));
+    } else if (const formula::Field* result = formula::computing(program, outcome)) {
+        named = field(result->name);
     }
     FailurePlace place;
     if (named) {
-        place.name = fieldName(this, named->objectName().toStdString()).toStdString();
+        place.name = named->userName().toStdString();
         place.hidden = !named->isVisibleTo(this);
     }
     for (const auto& [cause, words] : explanations_)
         if (cause == failure.cause())
-            place.because = words;
+            place.because = words.toStdString();
     return QString::fromStdString(describe(failure, locale_, place));
 }
 
-void Form::lock(Names names)
+// The results a press wrote that can be seen, told to assistive technology
+// in a notice, which a screen reader speaks while the focus stays on the
+// button; nothing where the press failed, whose message box is an alert.
+// (Orca 43 speaks a notification as it appears; a changed description of
+// the focused button it would speak too, but Qt 6.4 sends such a change
+// without its text, and Orca fails on it.) Only while assistive technology
+// listens: a press costs nothing more without.
+void Form::tellResults(formula::Program program)
 {
-    for (QLineEdit* f : fields(names))
-        f->setReadOnly(true);
+    const std::vector<const formula::Field*> results = formula::results(program);
+    if (results.empty()) {
+        // A Reset: the results told before are gone.
+        if (notice_)
+            notice_->tell(QString());
+        return;
+    }
+    if (!Notice::wanted())
+        return;
+    QStringList said;
+    for (const formula::Field* r : results)
+        if (const Field* f = field(r->name); f->isVisibleTo(this))
+            said << QStringLiteral("%1 is %2").arg(f->userName(), f->text());
+    if (!notice_)
+        notice_ = new Notice(this);
+    notice_->tell(said.isEmpty() ? QString() : said.join(QStringLiteral(". ")) + u'.');
 }
 
-void Form::setControlsVisible(Names names, bool visible)
+QString Form::computed(const formula::Field& result) const
+{
+    const auto it = computed_.find(result.name);
+    if (it == computed_.end() || field(result.name)->text() != it->second.shown)
+        return {};
+    return QString::fromStdString(formula::computedText(it->second.program, result, *it->second.outcome, locale_));
+}
+
+void Form::showFormulas(formula::Program program)
+{
+    for (const formula::Field* r : formula::results(program)) {
+        QString text = QString::fromStdString(formula::formulaText(program, *r));
+        if (formula::takesPi(program, *r))
+            text += QStringLiteral(" (\u03c0 taken as 22/7)");
+        field(r->name)->setFormula(text);
+    }
+}
+
+void Form::lock(const std::vector<const formula::Field*>& fields)
+{
+    for (const formula::Field* f : fields)
+        field(f->name)->setReadOnly(true);
+}
+
+void Form::setControlsVisible(const std::vector<const char*>& names, bool visible)
 {
     for (const char* name : names)
         control(name)->setVisible(visible);
 }
 
-// After a press that computes results, the results it wrote that can be
-// seen ("The area of the circle is 154. The circumference of the circle is
-// 44.") are told to assistive technology in a notice, which a screen
-// reader speaks while the focus stays on the button; nothing where the
-// press failed, whose message box is an alert. (Orca 43 speaks a
-// notification as it appears; a changed description of the focused button
-// it would speak too, but Qt 6.4 sends such a change without its text, and
-// Orca fails on it.) Only while assistive technology listens: a press
-// costs nothing more without.
-void Form::onClick(const char* name, std::function<void()> handler, const std::vector<const char*>& results)
+void Form::onClick(const char* name, formula::Program program)
 {
-    connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
-            [this, handler = std::move(handler), results = fields(results)] {
-                const bool done = run(results, handler);
-                if (results.empty() || !Notice::wanted())
-                    return;
-                QStringList said;
-                for (const QLineEdit* r : done ? written_ : std::vector<const QLineEdit*>{})
-                    if (r->isVisibleTo(this))
-                        said << QStringLiteral("%1 is %2").arg(fieldName(this, r->objectName().toStdString()), r->text());
-                if (!notice_)
-                    notice_ = new Notice(this);
-                notice_->tell(said.isEmpty() ? QString() : said.join(QStringLiteral(". ")) + u'.');
-            });
+    onClick(name, [this, program] { run(program); });
 }
 
-void Form::offerCopyAll(std::function<QString()> copyText)
+void Form::onClick(const char* name, std::function<void()> action)
 {
-    auto* action = new QAction(QStringLiteral("Copy all"), this);
-    action->setObjectName(QLatin1String(copyAllName));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [copyText = std::move(copyText)] {
-        if (const QString text = copyText(); !text.isEmpty())
-            QGuiApplication::clipboard()->setText(text);
-    });
-    addAction(action);
+    connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
+            [this, action = std::move(action)] { guarded(this, action); });
 }
 
 // A right click on the window beside its fields (a label, a button, the
@@ -274,18 +265,16 @@ void Form::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-void Form::onToggle(const char* name, std::function<void()> handler)
+void Form::onToggle(const char* name, std::function<void()> action)
 {
     // toggled, not clicked: assistive technology ticks a box without a click.
     connect(control<QCheckBox>(name), &QCheckBox::toggled, this,
-            [this, handler = std::move(handler)] { run({}, handler); });
+            [this, action = std::move(action)] { guarded(this, action); });
 }
 
-void Form::onFieldClick(const char* name, std::function<void()> handler, const std::vector<const char*>& results)
+void Form::onFieldClick(const char* name, formula::Program program)
 {
-    fieldClicks_->add(field(name), [this, handler = std::move(handler), results = fields(results)] {
-        run(results, handler);
-    });
+    fieldClicks_->add(field(name), [this, program] { run(program); });
 }
 
 } // namespace qv::frame

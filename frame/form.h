@@ -1,22 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The calculator window frame: a window built from its FormDesign table, with
-// the field operations its handlers are written in.
+// The calculator window frame: a window built from its design table, whose
+// fields the formulas read and write.
 #pragma once
 
 #include "failure.h"
-#include "fieldvalue.h"
-#include "formdesign.h"
+#include "field.h"
+#include "design.h"
+#include "formula.h"
 #include "numberlocale.h"
 
-#include <QLineEdit>
 #include <QWidget>
 
-#include <QFont>
-
 #include <functional>
-#include <span>
+#include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,12 +24,17 @@ namespace qv::frame {
 
 class EnterKeys;
 class FieldClicks;
+class Notice;
 
-class Form : public QWidget {
+class Form : public QWidget, private formula::Sheet {
     Q_OBJECT
 
 public:
-    Form(FormDesign design, NumberLocale locale, QWidget* parent = nullptr);
+    // The window with its controls in their designed state, each text field
+    // knowing what the user calls it (its label's words, or its accessible
+    // name), the focus chained in tab-index order.
+    Form(const FormDesign& design, NumberLocale locale, QWidget* parent = nullptr);
+    ~Form() override;
 
     const FormDesign& design() const { return design_; }
     const NumberLocale& numberLocale() const { return locale_; }
@@ -49,45 +53,43 @@ public:
             return typed;
         notA(name, T::staticMetaObject.className());
     }
-    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    Field* field(const char* name) const { return control<Field>(name); }
 
-    // The field's current text as a text value, for formulas that use it directly.
-    FieldValue text(const char* field) const;
-    // The lenient number reading of the field's current text.
-    double lenient(const char* field) const;
-    // Writes the value's number display text into the field, whole: a text
-    // wider than the field shows in a smaller size of its face, from its
-    // first character. A field that already shows that text is left as it
-    // is, its selection too. A result's tooltip gives its formula, after
-    // the whole number where that shows smaller; its accessible description
-    // the formula.
-    void write(const char* field, const FieldValue& value);
-    // Writes the empty text into each field, in order.
-    void clear(Names fields);
+    // Runs a handler's program on this window's fields (see formula::run),
+    // unless a failure's message of this window is still on its way or up.
+    // A failure stops it: the results it wrote keep their new text (they
+    // belong to the input), the others it would have written are emptied
+    // (no answer stays beside input it was not computed from), and a
+    // message says what happened, to what numbers, and where: the field
+    // that could not be read, or the result being computed, by the words
+    // the user knows it by ("which is hidden" where it is out of sight).
+    // After a press that computes results, the results it wrote that can be
+    // seen ("The area of the circle is 154. The circumference of the circle
+    // is 44.") are told to assistive technology, while it listens.
+    // Returns whether the program ran to its end.
+    bool run(formula::Program program);
+
+    // Connects a program, or a plain action, to a button press (also Enter
+    // on the focused button), a check box being ticked or unticked, or a
+    // click on a text field (locked ones too).
+    void onClick(const char* button, formula::Program program);
+    void onClick(const char* button, std::function<void()> action);
+    void onToggle(const char* checkBox, std::function<void()> action);
+    void onFieldClick(const char* field, formula::Program program);
+
+    // Each result the program writes shows its formula, in its tooltip and
+    // as its accessible description, from now on.
+    void showFormulas(formula::Program program);
+
+    // The result as it was computed, with the numbers the last run that
+    // wrote it used ("2 + 3 = 5"); empty where no run wrote it or the field
+    // no longer shows what was written.
+    QString computed(const formula::Field& result) const;
+
     // Makes each field read-only (still focusable, selectable and copyable).
-    void lock(Names fields);
+    void lock(const std::vector<const formula::Field*>& fields);
     // Shows or hides each control, in order.
-    void setControlsVisible(Names controls, bool visible);
-
-    // Connects a handler to a button press (the button has the focus and
-    // Enter is pressed, too), a check box being ticked or unticked, or a
-    // click on a text field (locked ones too). Every handler runs through
-    // runReported: a failure stops it and is reported, the window lives on.
-    // results: the fields a calculation writes, in the order it writes
-    // them; when it fails, those it has written keep their new text and the
-    // others are emptied, and the message of a failure in the arithmetic
-    // names the first it had not written, the result it was computing
-    // ("which is hidden" where that is out of sight).
-    void onClick(const char* button, std::function<void()> handler, const std::vector<const char*>& results = {});
-    void onToggle(const char* checkBox, std::function<void()> handler);
-    void onFieldClick(const char* field, std::function<void()> handler, const std::vector<const char*>& results = {});
-
-    // The formula that computes a result field (a static string) and what
-    // it takes π as (nullptr: none); made into text only when shown.
-    void setFormula(const char* field, const char* formula, const char* pi = nullptr);
-    // "Copy all" (Ctrl+Shift+C, and an entry of the window's context
-    // menus): puts the text made by copyText on the clipboard, as plain text.
-    void offerCopyAll(std::function<QString()> copyText);
+    void setControlsVisible(const std::vector<const char*>& controls, bool visible);
 
     // The button that Enter in any text field of the window presses: its Calculate.
     void setDefaultButton(const char* button);
@@ -101,20 +103,25 @@ protected:
 private:
     QWidget* find(const char* name) const;
     [[noreturn]] void notA(const char* name, const char* className) const;
-    std::vector<QLineEdit*> fields(std::span<const char* const> names) const;
-    void setWhole(QLineEdit* field, const QString& text);
-    bool run(const std::vector<QLineEdit*>& results, const std::function<void()>& handler);
-
-    QString message(const Failure& failure, const std::vector<QLineEdit*>& results) const;
+    std::string text(const formula::Field& field) const override;
+    void write(const formula::Field& field, const std::string& text) override;
+    QString message(formula::Program program, const formula::Outcome& outcome) const;
+    void tellResults(formula::Program program);
 
     FormDesign design_;
     NumberLocale locale_;
     std::vector<std::pair<const char*, QWidget*>> controls_; // names from the design table
     EnterKeys* enterKeys_;
     FieldClicks* fieldClicks_;
-    std::vector<const QLineEdit*> written_; // by the handler running now
-    class Notice* notice_ = nullptr;         // the results of the last press, to assistive technology
-    std::vector<std::pair<Cause, std::string>> explanations_;
+    Notice* notice_ = nullptr; // the results of the last press, to assistive technology
+    std::vector<std::pair<Cause, QString>> explanations_;
+    // For each result, the last run that wrote it and what it wrote.
+    struct Computed {
+        formula::Program program;
+        std::shared_ptr<const formula::Outcome> outcome;
+        QString shown;
+    };
+    std::map<std::string, Computed> computed_;
 };
 
 // Makes a window of fixed size offer no maximise button, which would do

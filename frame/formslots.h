@@ -4,7 +4,7 @@
 // One slot per calculator window, and the Open operation.
 #pragma once
 
-#include "calculatorwindow.h"
+#include "window.h"
 #include "form.h"
 #include "numberlocale.h"
 #include "placement.h"

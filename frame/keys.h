@@ -5,7 +5,7 @@
 // the clicks on text fields that run a handler.
 #pragma once
 
-#include "formdesign.h"
+#include "design.h"
 
 #include <QAbstractButton>
 #include <QObject>

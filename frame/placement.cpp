@@ -100,8 +100,6 @@ std::vector<int> positions(int first, int last, int step, std::initializer_list<
 
 } // namespace
 
-bool barsInSight(const std::vector<QRect>& stack, Bars bars) { return sight(stack, bars).hidden == 0; }
-
 QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open, Bars bars)
 {
     if (open.empty())

@@ -53,11 +53,6 @@ Bars barsOf(const QRect& frame, const QRect& client, int menuBar);
 //   placeBeside({480, 350}, {0, 0, 1920, 1080}, {{100, 100, 640, 580}}) == QPoint(748, 100)
 QPoint placeBeside(QSize size, const QRect& available, const std::vector<QRect>& open, Bars bars = {});
 
-// Whether, with the windows stacked in this order (the main window first,
-// the top one last), every window keeps its title bar in sight and the main
-// window its title and menu bar: the test placeBeside keeps to.
-bool barsInSight(const std::vector<QRect>& stack, Bars bars = {});
-
 // The top-left corner for a message box whose frame has the given size,
 // about the window whose frame is given: beside the window (right, then
 // left, at its top), else below or above it, wholly inside the available

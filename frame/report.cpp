@@ -3,15 +3,14 @@
 
 #include "report.h"
 
-#include "failure.h"
 #include "placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 #include <exception>
@@ -68,51 +67,38 @@ private:
     QWidget* window_;
 };
 
-void report(QWidget* window, const QString& text)
-{
-    ReportBox box(window, text);
-    box.exec();
-}
+// The window's mark while a box of its own is on its way or up.
+constexpr const char* reportingMark = "qv-reporting";
 
 } // namespace
 
-QString fieldName(const QWidget* window, std::string_view field)
+void report(QWidget* window, const QString& words)
 {
-    const QString name = QString::fromUtf8(field.data(), qsizetype(field.size()));
-    const auto* edit = window ? window->findChild<QLineEdit*>(name) : nullptr;
-    if (!edit)
-        return name;
-    if (!edit->accessibleName().isEmpty())
-        return edit->accessibleName();
-    for (const QLabel* label : window->findChildren<QLabel*>())
-        if (label->buddy() == edit) {
-            QString caption = label->text().simplified();
-            while (caption.endsWith(u' ') || caption.endsWith(u':'))
-                caption.chop(1);
-            if (caption.endsWith(QLatin1String(" is")))
-                caption.chop(3);
-            return caption.trimmed();
-        }
-    return name;
+    QWidget* w = window->window();
+    if (reporting(w))
+        return;
+    w->setProperty(reportingMark, true);
+    QMetaObject::invokeMethod(
+        w,
+        [w, words] {
+            const QPointer<QWidget> alive(w);
+            {
+                ReportBox box(w, words);
+                box.exec();
+            }
+            if (alive)
+                alive->setProperty(reportingMark, false);
+        },
+        Qt::QueuedConnection);
 }
 
-bool runReported(QWidget* window, const std::function<void()>& handler,
-                 const std::function<QString(const Failure&)>& onFailure)
+bool reporting(const QWidget* window) { return window->window()->property(reportingMark).toBool(); }
+
+bool guarded(QWidget* window, const std::function<void()>& action)
 {
     try {
-        handler();
+        action();
         return true;
-    } catch (const Failure& failure) {
-        QString words;
-        if (onFailure) {
-            words = onFailure(failure);
-        } else {
-            FailurePlace place;
-            if (!failure.field().empty())
-                place.name = fieldName(window, failure.field()).toStdString();
-            words = QString::fromStdString(describe(failure, NumberLocale::fullStop(), place));
-        }
-        report(window, words);
     } catch (const std::exception& error) {
         report(window, QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(error.what())));
     }

@@ -1,40 +1,34 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one place where a handler's failure is caught and reported.
+// The one place where failures are reported to the user.
 #pragma once
 
 #include <QString>
 
 #include <functional>
-#include <string_view>
 
 class QWidget;
 
-namespace qv {
-class Failure;
-}
-
 namespace qv::frame {
 
-// Runs the handler. A calculation failure (qv::Failure) stops it where it
-// was thrown; onFailure runs (a window empties the results the handler did
-// not reach) and gives the words of the message, whose first words name the
-// kind; without it the message names the field that could not be read, as
-// the user knows it. Then a modal message box reports the failure. It stands
-// beside the window, measured as it is laid out, so that it covers none of
-// the window's fields and buttons where the screen has room (placeMessage).
-// Any other exception is reported as an unexpected error. Nothing escapes:
-// the application keeps running. Returns whether the handler ran to its end.
-// The box is an alert to assistive technology, which a screen reader speaks
-// whole as it appears.
-bool runReported(QWidget* window, const std::function<void()>& handler,
-                 const std::function<QString(const Failure&)>& onFailure = {});
+// Reports the words in a modal message box beside the window, once the
+// event that led here has returned: a box never opens inside a handler, a
+// key or mouse filter, or a catch, so nothing it does can run a handler of
+// the window again from inside itself. It stands beside the window,
+// measured as it is laid out, so that it covers none of the window's fields
+// and buttons where the screen has room (placeMessage). The box is an alert
+// to assistive technology, which a screen reader speaks whole as it
+// appears. One box at a time per window: while one is on its way or up,
+// reporting() is true, and a window calculates nothing.
+void report(QWidget* window, const QString& words);
 
-// What the user knows a field of the window by: its accessible name where it
-// has one, else the caption of the label that names it, without the spaces,
-// colon and final "is" that lead over to the field ("The  Quotient is " names
-// "The Quotient"), else its own name.
-QString fieldName(const QWidget* window, std::string_view field);
+// Whether a box of the window's is on its way or up.
+bool reporting(const QWidget* window);
+
+// Runs the action. Anything it throws (a calculation's own failures never
+// reach here: a formula's run catches them) is reported as an unexpected
+// error, and the application keeps running. Returns whether it ran to its end.
+bool guarded(QWidget* window, const std::function<void()>& action);
 
 } // namespace qv::frame

@@ -4,9 +4,10 @@
 // Helpers for driving the real windows in GUI tests (offscreen platform).
 #pragma once
 
-#include "calculatorwindow.h"
 #include "failure.h"
 #include "form.h"
+#include "report.h"
+#include "window.h"
 #include "windows.h"
 
 #include <QAbstractButton>
@@ -25,6 +26,7 @@
 
 #include <QSize>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -32,7 +34,7 @@
 namespace qvtest {
 
 using qv::NumberLocale;
-using qv::frame::CalculatorWindow;
+using qv::windows::CalculatorWindow;
 using qv::frame::Form;
 
 // A calculator window as a user opens it: made from its declaration, found
@@ -171,6 +173,13 @@ inline QString messageFrom(const std::function<void()>& action, QRect* where = n
     });
     poll.start();
     action();
+    // A box opens once the event that led to it has returned.
+    const bool reported = QTest::qWaitFor([] {
+        const auto windows = QApplication::topLevelWidgets();
+        return std::none_of(windows.begin(), windows.end(), [](const QWidget* w) { return qv::frame::reporting(w); });
+    }, 60'000);
+    if (!reported)
+        qWarning("a message box did not close");
     poll.stop();
     return text;
 }

@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "notice.h"
 #include "style.h"
 
 #include <QAccessible>
@@ -324,6 +325,7 @@ void Accessibility::aHeldEnterLeavesItsMessageOpen()
     poll.start();
     QTest::keyClick(w->field("txt2"), Qt::Key_Return);
     hold(w->field("txt2"));
+    QVERIFY(QTest::qWaitFor([&] { return !qv::frame::reporting(w.get()); }));
     QCOMPARE(boxes, 1);
     QVERIFY(openAfterRepeats);
 }

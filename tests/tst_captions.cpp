@@ -13,6 +13,8 @@
 #include "controls.h"
 #include "frmquorvane.h"
 #include "guitest.h"
+#include "numbertext.h"
+#include "panel.h"
 #include "palettes.h"
 #include "textfit.h"
 #include "twips.h"
@@ -251,6 +253,12 @@ QString typedNumber(QRandomGenerator& random)
     }
 }
 
+// Shows a number in a field, as a result is written.
+void show(const qv::frame::Form& window, QLineEdit* field, double value)
+{
+    static_cast<qv::frame::Field*>(field)->present(QString::fromStdString(qv::displayText(value, window.numberLocale())));
+}
+
 // The window's input fields and its Calculate button; the main window's
 // are its panel's, every row ticked.
 std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& window, const QString& menuItem)
@@ -260,9 +268,10 @@ std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& windo
         return {w.inputs, w.calculate.name};
     }
     std::vector<const char*> inputs;
-    for (const qv::app::PanelRow& row : frmquorvane::rows()) {
+    for (const qv::windows::PanelRow& row : qv::windows::mainPanel.rows) {
         window.control<QCheckBox>(row.box)->setChecked(true);
-        inputs.insert(inputs.end(), row.fields.begin(), row.fields.end() - 1);
+        for (const qv::formula::Field* f : qv::formula::inputs(row.formula))
+            inputs.push_back(f->name);
     }
     return {inputs, "cmdcal"};
 }
@@ -486,14 +495,14 @@ void Captions::resultsShowWhole()
     for (QLineEdit* f : results) {
         const QFont designed = f->font();
         for (const double value : {-1.2345678901234567e-308, -0.00012345678901234567, -888888888888888.0}) {
-            window->write(qPrintable(f->objectName()), value);
+            show(*window, f, value);
             f->selectAll();
             cut << cutOff(f);
             // A number shown smaller is given whole by the tooltip, first.
             if (f->font().pointSizeF() < designed.pointSizeF())
                 QCOMPARE(f->toolTip().section(u'\n', 0, 0), f->text());
         }
-        window->clear({qPrintable(f->objectName())});
+        static_cast<qv::frame::Field*>(f)->present(QString());
         QCOMPARE(f->font(), designed); // an empty field is back in its own size
     }
     const auto [inputs, calculate] = inputsOf(*window, menuItem);
@@ -532,7 +541,7 @@ void Captions::textsAreReadable()
     inputsOf(*window, menuItem); // the main window's rows shown
     for (QLineEdit* f : window->findChildren<QLineEdit*>())
         if (f->isReadOnly())
-            window->write(qPrintable(f->objectName()), -1.2345678901234567e-308);
+            show(*window, f, -1.2345678901234567e-308);
     QStringList unreadable;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisibleTo(window))

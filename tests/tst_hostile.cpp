@@ -116,7 +116,7 @@ void Hostile::throughAField()
             QCOMPARE(textOf(*w, "txt3"), shown);
         }
         const QString expected = locale.decimal == "," ? comma : stop;
-        QCOMPARE(outcome([&] { return (w->text("txt1") * FieldValue(1)).toDouble(); }, locale), expected);
+        QCOMPARE(outcome([&] { return (FieldValue::text(textOf(*w, "txt1").toStdString(), locale) * FieldValue(1)).toDouble(); }, locale), expected);
         QVERIFY(w->isVisible());
 
         // The circle window reads its radius strictly: an unreadable radius is

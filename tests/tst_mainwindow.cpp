@@ -153,7 +153,7 @@ void MainWindow::everyMenuItemOpensItsOwnWindow()
     QVERIFY(offersNoMaximise(*w));
     const qv::frame::Control* first = nullptr;
     for (const auto& c : w->design().controls)
-        if (c.kind != qv::frame::Label && c.kind != qv::frame::Frame && (!first || c.tabIndex < first->tabIndex))
+        if (c.kind != qv::windows::Label && c.kind != qv::windows::Frame && (!first || c.tabIndex < first->tabIndex))
             first = &c;
     QCOMPARE(w->focusWidget()->objectName(), QString::fromLatin1(first->name));
     QVERIFY(main.isVisible());

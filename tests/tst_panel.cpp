@@ -4,7 +4,6 @@
 // The main window's arithmetic panel, driven through its real widgets:
 // choosing rows, Calculate, File Reset and the clicks on result fields.
 #include "failure.h"
-#include "formulatext.h"
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "numbertext.h"
@@ -37,17 +36,6 @@ const Row rows[] = {
     {"chk3", "txt7", "txt8", "txt9", {"txt7", "txt8", "txt9", "lbl5", "lbl6"}},
     {"chk5", "txt13", "txt14", "txt15", {"txt13", "txt14", "txt15", "lbl9", "lbl10"}},
     {"chk6", "txt16", nullptr, "txt17", {"txt16", "txt17", "lbl11"}},
-};
-
-// What a row's formula text calls its inputs, first and second.
-struct FormulaWords {
-    const char* box;
-    const char* first;
-    const char* second;
-};
-const FormulaWords formulaWords[] = {
-    {"chk1", "first number", "second number"}, {"chk2", "first number", "second number"},
-    {"chk3", "first number", "second number"}, {"chk5", "exponent", "base"}, {"chk6", "number", nullptr},
 };
 
 const Row& rowOf(const QString& box)
@@ -261,14 +249,13 @@ void Panel::rowFormula_data()
     QTest::newRow("factorial of 170, the largest") << "chk6" << "170" << "" << "7.25741561530799E+306";
     QTest::newRow("factorial of 171 overflows")
         << "chk6" << "171" << ""
-        << "Overflow: 7.25741561530799E+306 \u00d7 171 is too large for the calculator (computing "
+        << "Overflow: the factorial of 171 is too large for the calculator (computing "
            "\u201cFactorial: answer\u201d).";
 }
 
 // The row's click gives what Calculate gives; a failure empties the row's
 // result, so that no old answer stands beside the new input. The result's
-// formula (its accessible description and tooltip), evaluated with the
-// row's inputs by tests/formulatext.h, gives the digits shown.
+// tooltip ends with its formula, its accessible description.
 void Panel::rowFormula()
 {
     QFETCH(QString, box);
@@ -289,20 +276,7 @@ void Panel::rowFormula()
         } else {
             QCOMPARE(shown, QString());
             QCOMPARE(s.text(row.result), expected);
-            qvtest::FormulaText formula;
-            for (const FormulaWords& w : formulaWords)
-                if (box == QLatin1String(w.box)) {
-                    formula.names[w.first] = qv::readLenient(first.toStdString());
-                    if (w.second)
-                        formula.names[w.second] = qv::readLenient(second.toStdString());
-                }
             QLineEdit* result = s.p.field(row.result);
-            try {
-                const qv::FieldValue value = formula.evaluate(result->accessibleDescription());
-                QCOMPARE(QString::fromStdString(value.display(qv::NumberLocale::fullStop())), expected);
-            } catch (const std::invalid_argument& error) {
-                QFAIL(error.what());
-            }
             QCOMPARE(result->toolTip().section(u'\n', -1), result->accessibleDescription());
         }
         // The inputs are read, never written.
@@ -327,8 +301,8 @@ void Panel::copyAllTicksRows_data()
     QTest::newRow("ticked rows only, by a result's menu")
         << QStringList{"chk6"} << QStringList{"txt1=2", "txt2=3", "txt16=3.5"} << "field menu" << "txt17"
         << "3.5! = 6\n";
-    QTest::newRow("inputs as typed") << QStringList{"chk2"} << QStringList{"txt4=12abc", "txt5= 2"} << "keys"
-                                     << "txt5" << "12abc -  2 = 10\n";
+    QTest::newRow("the numbers the row used") << QStringList{"chk2"} << QStringList{"txt4=12abc", "txt5= 2"} << "keys"
+                                              << "txt5" << "12 - 2 = 10\n";
     QTest::newRow("nothing ticked, nothing copied") << QStringList{} << QStringList{} << "keys" << "chk1"
                                                     << "before";
 }
@@ -383,7 +357,7 @@ void Panel::failingPressKeepsEarlierRows_data()
 
     QTest::newRow("factorial of 171, shown")
         << "chk6" << "171" << "" << false
-        << "Overflow: 7.25741561530799E+306 \u00d7 171 is too large for the calculator (computing "
+        << "Overflow: the factorial of 171 is too large for the calculator (computing "
            "\u201cFactorial: answer\u201d).";
     QTest::newRow("root of -8 in a hidden power row")
         << "chk5" << "0.5" << "-8" << true

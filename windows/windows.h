@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The nineteen calculator windows. Each unit declares one window whole: its
-// design table, its menu item, its result fields, and its Calculate and Reset
-// buttons, Calculate with its formula written step by step in the order it is
+// design table, its menu item, and its Calculate and Reset buttons,
+// Calculate with its formulas written step by step in the order they are
 // evaluated, because the last digit depends on that order.
 #pragma once
 
@@ -13,7 +13,7 @@
 
 namespace qv::windows {
 
-using namespace qv::frame;
+using namespace qv::formula;
 
 inline constexpr Menu Calculation{"mnucal", "Calculation"};
 inline constexpr Menu Area{"mnuarea", "Area"};

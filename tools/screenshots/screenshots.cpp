@@ -11,6 +11,7 @@
 //   quorvane_screenshots [--palette dark|high-contrast] [output directory]   (default: docs/screenshots)
 #include "frmquorvane.h"
 #include "palettes.h"
+#include "panel.h"
 #include "windows.h"
 
 #include <QAbstractButton>
@@ -139,7 +140,7 @@ int main(int argc, char* argv[])
     main.move(0, 0);
     main.show();
     qv::frame::Form& panel = main.panel();
-    for (const qv::app::PanelRow& row : qv::app::frmquorvane::rows())
+    for (const qv::windows::PanelRow& row : qv::windows::mainPanel.rows)
         panel.control<QCheckBox>(row.box)->setChecked(true);
     const std::pair<const char*, const char*> panelInputs[] = {
         {"txt1", "12"}, {"txt2", "30"},  {"txt4", "100"}, {"txt5", "58"}, {"txt7", "6"},
@@ -150,7 +151,7 @@ int main(int argc, char* argv[])
     press(panel.control<QAbstractButton>("cmdcal"));
     save(&main, dir, "frmquorvane");
 
-    for (const qv::frame::CalculatorWindow* described : qv::windows::all()) {
+    for (const qv::windows::CalculatorWindow* described : qv::windows::all()) {
         const char* form = described->design.name;
         main.findChild<QAction*>(QLatin1String(described->item.name))->trigger();
         qv::frame::Form* window = main.windows().openWindow(*described);
@@ -159,8 +160,8 @@ int main(int argc, char* argv[])
             continue;
         }
         const char* const* example = std::begin(examples);
-        for (const char* field : qv::frame::inputs(*described))
-            window->field(field)->setText(QString::fromLatin1(*example++));
+        for (const qv::formula::Field* field : qv::formula::inputs(described->calculate.Click))
+            window->field(field->name)->setText(QString::fromLatin1(*example++));
         press(window->control<QAbstractButton>(described->calculate.button));
         save(window, dir, form);
         // A result with its formula in its tooltip.

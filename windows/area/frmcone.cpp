@@ -7,48 +7,48 @@
 
 namespace qv::windows {
 namespace {
-constexpr CalculatorWindow declaration{
-    .design = {"frmcone", " ", 5970, 5670, &ComicSans, {
-        // name       kind       caption                            left  top   width height tab font     frame    names
-        {"cmdcal",   Button,    "Calculate",                         3000, 2400, 1335, 495, 6},
-        {"cmdre",    Button,    "Reset",                             960,  2400, 1335, 495, 7},
-        {"txt5",     TextField, "",                                  3360, 4920, 1695, 390, 0},
-        {"txt4",     TextField, "",                                  3360, 4080, 1695, 390, 1},
-        {"txt3",     TextField, "",                                  2280, 3240, 1695, 390, 2},
-        {"txt2",     TextField, "",                                  2160, 1560, 1695, 390, 5},
-        {"txt1",     TextField, "",                                  2160, 720,  1695, 390, 4},
-        {"Label5",   Label,     "The total surface area is ",        360,  4920, 2655, 375, 11, nullptr, nullptr, "txt5"},
-        {"Label4",   Label,     "The curved surface area is ",       360,  4080, 2535, 495, 10, nullptr, nullptr, "txt4"},
-        {"Label3",   Label,     "The slant height is",               360,  3240, 1695, 375, 9,  nullptr, nullptr, "txt3"},
-        {"Label2",   Label,     "Give the height",                   360,  1560, 1575, 495, 8,  nullptr, nullptr, "txt2"},
-        {"Label1",   Label,     "Give the radius",                   360,  720,  1455, 255, 3,  nullptr, nullptr, "txt1"},
-    }},
-    .item = {&Area, "mnucone", "Cone"},
-    .results = {"txt3", "txt4", "txt5"},
-    .calculate = {"cmdcal", [](Form& w) {
-        const FieldValue r = w.lenient("txt1");
-        const FieldValue h = w.lenient("txt2");
-        const FieldValue rSquared = r * r;
-        const FieldValue hSquared = h * h;
-        const FieldValue s = rSquared + hSquared;
-        const FieldValue l = power(s, FieldValue(1.0) / FieldValue(2.0));
-        w.write("txt3", l);
-        const FieldValue curved = ((FieldValue(22) * r) * l) / FieldValue(7);
-        w.write("txt4", curved);
-        const FieldValue twentyTwoR = FieldValue(22) * r;
-        const FieldValue lPlusR = l + r;
-        const FieldValue total = (twentyTwoR * lPlusR) / FieldValue(7);
-        w.write("txt5", total);
-    }},
-    .formulas = {
-        {"txt3", "slant height = (radius × radius + height × height) ^ (1 ÷ 2)"},
-        {"txt4", "curved surface area = 22 × radius × slant height ÷ 7"},
-        {"txt5", "total surface area = 22 × radius × (slant height + radius) ÷ 7"},
-    },
-    .pi = "22/7",
-    .reset = {"cmdre", {"txt1", "txt5", "txt4", "txt3", "txt2"}},
+
+// The text fields, by the words the formula texts call them.
+constexpr Field txt1{"txt1", "radius"},
+    txt2{"txt2", "height"},
+    txt3{"txt3", "slant height"},
+    txt4{"txt4", "curved surface area"},
+    txt5{"txt5", "total surface area"};
+
+constexpr Control controls[] = {
+    // name       kind       caption                            left  top   width height tab font     frame    names
+    {"cmdcal",   Button,    "Calculate",                         3000, 2400, 1335, 495, 6},
+    {"cmdre",    Button,    "Reset",                             960,  2400, 1335, 495, 7},
+    {txt5,       TextField, "",                                  3360, 4920, 1695, 390, 0},
+    {txt4,       TextField, "",                                  3360, 4080, 1695, 390, 1},
+    {txt3,       TextField, "",                                  2280, 3240, 1695, 390, 2},
+    {txt2,       TextField, "",                                  2160, 1560, 1695, 390, 5},
+    {txt1,       TextField, "",                                  2160, 720,  1695, 390, 4},
+    {"Label5",   Label,     "The total surface area is ",        360,  4920, 2655, 375, 11, nullptr, nullptr, txt5},
+    {"Label4",   Label,     "The curved surface area is ",       360,  4080, 2535, 495, 10, nullptr, nullptr, txt4},
+    {"Label3",   Label,     "The slant height is",               360,  3240, 1695, 375, 9,  nullptr, nullptr, txt3},
+    {"Label2",   Label,     "Give the height",                   360,  1560, 1575, 495, 8,  nullptr, nullptr, txt2},
+    {"Label1",   Label,     "Give the radius",                   360,  720,  1455, 255, 3,  nullptr, nullptr, txt1},
 };
+
+// cmdcal_Click, Calculate: the steps in the order they are evaluated.
+constexpr auto r = lenient(txt1);
+constexpr auto h = lenient(txt2);
+// The slant height is written, then both areas use it.
+constexpr auto l = write(txt3, power(r * r + h * h, real(1.0) / real(2.0)));
+constexpr auto curved = write(txt4, ((22_pi * r) * l) / 7);
+constexpr auto total = write(txt5, ((22_pi * r) * (l + r)) / 7);
+constexpr auto cmdcal_Click = steps(r, h, l, curved, total);
+
+// cmdre_Click, Reset: the fields it empties, in order.
+constexpr auto cmdre_Click = clear(txt1, txt5, txt4, txt3, txt2);
+
 } // namespace
 
-extern constinit const CalculatorWindow frmcone = checked(declaration);
+extern constinit const CalculatorWindow frmcone = checked({
+    .design = {"frmcone", " ", 5970, 5670, &ComicSans, controls},
+    .item = {&Area, "mnucone", "Cone"},
+    .calculate = {"cmdcal", cmdcal_Click},
+    .reset = {"cmdre", cmdre_Click},
+});
 } // namespace qv::windows

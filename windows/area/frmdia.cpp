@@ -7,38 +7,39 @@
 
 namespace qv::windows {
 namespace {
-constexpr CalculatorWindow declaration{
-    .design = {"frmdia", "Length of the diagnol", 5640, 3960, nullptr, {
-        // name       kind       caption                           left  top   width height tab font
-        {"Command2", Button,    "Calculate",                        3000, 2640, 1455, 495, 4, &ComicSans},
-        {"Command1", Button,    "Reset",                            720,  2640, 1335, 495, 5, &ComicSans},
-        {"txt3",     TextField, "",                                 3120, 1800, 1695, 420, 3, &ComicSans},
-        {"txt2",     TextField, "",                                 2280, 1080, 1695, 400, 2, &ComicSans},
-        {"txt1",     TextField, "",                                 2280, 360,  1695, 400, 0, &ComicSans},
-        {"Label3",   Label,     "The length of the diagnol is:",    120,  1800, 2655, 375, 7, &ComicSans, nullptr, "txt3"},
-        {"Label2",   Label,     "Give the breadth",                 240,  1080, 1695, 255, 6, &ComicSans, nullptr, "txt2"},
-        {"Label1",   Label,     "Give the length:",                 360,  480,  1455, 255, 1, &ComicSans, nullptr, "txt1"},
-    }},
-    .item = {&Area, "mnudia", "Length of diagnol"},
-    .results = {"txt3"},
-    .calculate = {"Command2", [](Form& w) {
-        const FieldValue l = w.text("txt1");
-        const FieldValue b = w.text("txt2");
-        // One step at a time: C++ leaves the order of a sum's operands open,
-        // and the length's square must fail before the breadth's.
-        const FieldValue lengthSquared = l * l;
-        const FieldValue breadthSquared = b * b;
-        const FieldValue sum = lengthSquared + breadthSquared;
-        const FieldValue e = FieldValue(1.0) / FieldValue(2.0);
-        w.write("txt3", power(sum, e));
-    }},
-    // Reset: a button captioned Reset empties every field, as in the other windows.
-    .formulas = {
-        {"txt3", "diagonal = (length × length + breadth × breadth) ^ (1 ÷ 2)"},
-    },
-    .reset = {"Command1", {"txt1", "txt2", "txt3"}},
+
+// The text fields, by the words the formula texts call them.
+constexpr Field txt1{"txt1", "length"},
+    txt2{"txt2", "breadth"},
+    txt3{"txt3", "diagonal"};
+
+constexpr Control controls[] = {
+    // name       kind       caption                           left  top   width height tab font
+    {"Command2", Button,    "Calculate",                        3000, 2640, 1455, 495, 4, &ComicSans},
+    {"Command1", Button,    "Reset",                            720,  2640, 1335, 495, 5, &ComicSans},
+    {txt3,       TextField, "",                                 3120, 1800, 1695, 420, 3, &ComicSans},
+    {txt2,       TextField, "",                                 2280, 1080, 1695, 400, 2, &ComicSans},
+    {txt1,       TextField, "",                                 2280, 360,  1695, 400, 0, &ComicSans},
+    {"Label3",   Label,     "The length of the diagnol is:",    120,  1800, 2655, 375, 7, &ComicSans, nullptr, txt3},
+    {"Label2",   Label,     "Give the breadth",                 240,  1080, 1695, 255, 6, &ComicSans, nullptr, txt2},
+    {"Label1",   Label,     "Give the length:",                 360,  480,  1455, 255, 1, &ComicSans, nullptr, txt1},
 };
+
+// Command2_Click, Calculate: the steps in the order they are evaluated.
+constexpr auto l = text(txt1);
+constexpr auto b = text(txt2);
+constexpr auto diagonal = write(txt3, power(l * l + b * b, real(1.0) / real(2.0)));
+constexpr auto Command2_Click = steps(l, b, diagonal);
+
+// Command1_Click, Reset: the fields it empties, in order.
+constexpr auto Command1_Click = clear(txt1, txt2, txt3);
+
 } // namespace
 
-extern constinit const CalculatorWindow frmdia = checked(declaration);
+extern constinit const CalculatorWindow frmdia = checked({
+    .design = {"frmdia", "Length of the diagnol", 5640, 3960, nullptr, controls},
+    .item = {&Area, "mnudia", "Length of diagnol"},
+    .calculate = {"Command2", Command2_Click},
+    .reset = {"Command1", Command1_Click},
+});
 } // namespace qv::windows

@@ -7,34 +7,39 @@
 
 namespace qv::windows {
 namespace {
-constexpr CalculatorWindow declaration{
-    .design = {"frmvcyl", "Volume of a cylinder", 6795, 4875, &ComicSans, {
-        // name       kind       caption                            left  top   width height tab
-        {"txt3",     TextField, "",                                3600, 3720, 1695, 390, 0},
-        {"txt2",     TextField, "",                                2640, 1800, 1695, 390, 3},
-        {"txt1",     TextField, "",                                2640, 960,  1695, 390, 2},
-        {"Command2", Button,    "Calculate",                       2640, 2760, 1455, 495, 4},
-        {"Command1", Button,    "Reset",                           480,  2760, 1455, 495, 5},
-        {"Label3",   Label,     "The volume of the cylinder is ",  480,  3720, 2775, 495, 7, nullptr, nullptr, "txt3"},
-        {"Label2",   Label,     "Enter the height",                480,  1800, 1695, 495, 6, nullptr, nullptr, "txt2"},
-        {"Label1",   Label,     "Enter the radius",                480,  960,  1575, 375, 1, nullptr, nullptr, "txt1"},
-    }},
-    .item = {&Volume, "mnucyl1", "Cylinder"},
-    .results = {"txt3"},
-    // Both inputs are read first; the product is complete before the division.
-    .calculate = {"Command2", [](Form& w) {
-        const FieldValue r = w.lenient("txt1");
-        const FieldValue h = w.lenient("txt2");
-        const FieldValue volume = (((FieldValue(22) * r) * r) * h) / FieldValue(7);
-        w.write("txt3", volume);
-    }},
-    .formulas = {
-        {"txt3", "volume = 22 × radius × radius × height ÷ 7"},
-    },
-    .pi = "22/7",
-    .reset = {"Command1", {"txt1", "txt2", "txt3"}},
+
+// The text fields, by the words the formula texts call them.
+constexpr Field txt1{"txt1", "radius"},
+    txt2{"txt2", "height"},
+    txt3{"txt3", "volume"};
+
+constexpr Control controls[] = {
+    // name       kind       caption                            left  top   width height tab
+    {txt3,       TextField, "",                                3600, 3720, 1695, 390, 0},
+    {txt2,       TextField, "",                                2640, 1800, 1695, 390, 3},
+    {txt1,       TextField, "",                                2640, 960,  1695, 390, 2},
+    {"Command2", Button,    "Calculate",                       2640, 2760, 1455, 495, 4},
+    {"Command1", Button,    "Reset",                           480,  2760, 1455, 495, 5},
+    {"Label3",   Label,     "The volume of the cylinder is ",  480,  3720, 2775, 495, 7, nullptr, nullptr, txt3},
+    {"Label2",   Label,     "Enter the height",                480,  1800, 1695, 495, 6, nullptr, nullptr, txt2},
+    {"Label1",   Label,     "Enter the radius",                480,  960,  1575, 375, 1, nullptr, nullptr, txt1},
 };
+
+// Command2_Click, Calculate: the steps in the order they are evaluated.
+constexpr auto r = lenient(txt1);
+constexpr auto h = lenient(txt2);
+constexpr auto volume = write(txt3, (((22_pi * r) * r) * h) / 7);
+constexpr auto Command2_Click = steps(r, h, volume);
+
+// Command1_Click, Reset: the fields it empties, in order.
+constexpr auto Command1_Click = clear(txt1, txt2, txt3);
+
 } // namespace
 
-extern constinit const CalculatorWindow frmvcyl = checked(declaration);
+extern constinit const CalculatorWindow frmvcyl = checked({
+    .design = {"frmvcyl", "Volume of a cylinder", 6795, 4875, &ComicSans, controls},
+    .item = {&Volume, "mnucyl1", "Cylinder"},
+    .calculate = {"Command2", Command2_Click},
+    .reset = {"Command1", Command1_Click},
+});
 } // namespace qv::windows

@@ -5,11 +5,12 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 
-namespace qv::frame {
+namespace qv::windows {
 
 // Control names, in the order a handler takes them.
-using Names = std::initializer_list<const char*>;
+using Names = std::span<const char* const>;
 
 // A free face of like design, shown where a font's family is not installed,
 // and how it is set so that captions take the room they were laid out for.
@@ -62,14 +63,14 @@ struct Control {
     const char* accessibleName = nullptr;
 };
 
-// The table's rows live as long as the design written out where it is
-// declared (a namespace-scope constant); a copy of the design shares them.
+// The table is a named constant array of the window's unit; a design (and
+// any copy of it) refers to it.
 struct FormDesign {
     const char* name;    // the form's name, also the window's objectName
     const char* caption; // the window title
     int width, height;   // the client area, in twips
     const Font* font;    // the window font; nullptr: the toolkit's default
-    std::initializer_list<Control> controls; // in control order; a frame before what it holds
+    std::span<const Control> controls; // in control order; a frame before what it holds
 };
 
 // ---------------------------------------------------------------- checked when compiled
@@ -90,8 +91,7 @@ void noButtonNamed(const char* name);
 void noCheckBoxNamed(const char* name);
 void noLabelNamed(const char* name);
 void sameButtonCalculatesAndResets(const char* name);
-void writesAreNotTheResults(const char* name);
-void formulasAreNotOnePerResult(const char* name);
+void resultWrittenTwice(const char* name);
 } // namespace declarationError
 
 namespace detail {
@@ -146,7 +146,8 @@ consteval bool wellFormed(const FormDesign& design)
 }
 
 // Each name is a control of that kind in the design.
-consteval bool allOfKind(const FormDesign& design, std::initializer_list<const char*> names, ControlKind kind)
+template <class List>
+consteval bool allOfKind(const FormDesign& design, const List& names, ControlKind kind)
 {
     for (const char* name : names)
         if (!hasControl(design, name, kind)) {
@@ -167,5 +168,9 @@ consteval bool allOfKind(const FormDesign& design, std::initializer_list<const c
         }
     return true;
 }
+consteval bool allOfKind(const FormDesign& design, std::initializer_list<const char*> names, ControlKind kind)
+{
+    return allOfKind<std::initializer_list<const char*>>(design, names, kind);
+}
 
-} // namespace qv::frame
+} // namespace qv::windows
