@@ -104,10 +104,29 @@ double toDouble(const Parts& p)
 // How a number text is written: what separates its fraction, what may group
 // its integer digits, and which characters are passed over wherever they stand.
 struct Rules {
-    std::string_view decimal;   // the decimal separator
-    std::string_view thousands; // between groups of three integer digits; empty: no grouping
-    bool (*skip)(char);         // characters read as if they were not there
+    std::string_view decimal;      // the decimal separator
+    std::string_view thousands;    // between groups of three integer digits; empty: no grouping
+    std::string_view thousandsToo; // a second separator that stands for it; empty: none
+    bool (*skip)(char);            // characters read as if they were not there
 };
+
+// A no-break space or a narrow no-break space, which keyboards do not type:
+// an ordinary space between groups stands for it.
+bool groupsWithNoBreakSpace(const NumberLocale& locale)
+{
+    return locale.thousands == "\u00A0" || locale.thousands == "\u202F";
+}
+
+// The length of the group separator at s[i] that a digit follows; 0 where none.
+std::size_t groupSeparatorAt(std::string_view s, std::size_t i, const Rules& rules)
+{
+    for (const std::string_view separator : {rules.thousands, rules.thousandsToo}) {
+        if (!separator.empty() && s.substr(i, separator.size()) == separator && i + separator.size() < s.size()
+            && isDigit(s[i + separator.size()]))
+            return separator.size();
+    }
+    return 0;
+}
 
 enum class Decimal {
     None,        // no mantissa digit
@@ -121,7 +140,6 @@ Decimal readDecimal(std::string_view s, std::size_t& i, const Rules& rules, Part
 {
     const auto skip = rules.skip;
     const std::string_view decimal = rules.decimal;
-    const std::string_view thousands = rules.thousands;
     std::int64_t fractionDigits = 0;
     bool any = false;
     auto skipIgnored = [&] {
@@ -141,13 +159,13 @@ Decimal readDecimal(std::string_view s, std::size_t& i, const Rules& rules, Part
             ++i;
             continue;
         }
-        if (!thousands.empty() && any && s.substr(i, thousands.size()) == thousands
-            && i + thousands.size() < s.size() && isDigit(s[i + thousands.size()])) {
-            if ((!grouped && groupLength > 3) || (grouped && groupLength != 3))
+        if (const std::size_t length = any ? groupSeparatorAt(s, i, rules) : 0) {
+            // The first group: one to three digits, not beginning with 0.
+            if ((!grouped && (groupLength > 3 || p.digits.front() == '0')) || (grouped && groupLength != 3))
                 groupingOk = false;
             grouped = true;
             groupLength = 0;
-            i += thousands.size();
+            i += length;
             continue;
         }
         break;
@@ -248,7 +266,7 @@ bool readRadix(std::string_view s, std::size_t& i, const Rules& rules, Parts& p)
 double readLenient(std::string_view text)
 {
     // The full stop whatever the locale, no grouping, blanks anywhere.
-    constexpr Rules rules{".", {}, [](char c) { return c == ' ' || c == '\t' || c == '\n'; }};
+    constexpr Rules rules{".", {}, {}, [](char c) { return c == ' ' || c == '\t' || c == '\n'; }};
     std::size_t i = 0;
     Parts p;
     while (i < text.size() && rules.skip(text[i]))
@@ -271,8 +289,10 @@ double readLenient(std::string_view text)
 
 double readStrict(std::string_view text, const NumberLocale& locale)
 {
-    // The locale's separators, nothing passed over inside the number.
-    const Rules rules{locale.decimal, locale.thousands, [](char) { return false; }};
+    // The locale's separators, nothing passed over inside the number; an
+    // ordinary space for a no-break space.
+    const Rules rules{locale.decimal, locale.thousands, groupsWithNoBreakSpace(locale) ? " " : "",
+                      [](char) { return false; }};
     std::size_t i = 0;
     std::size_t end = text.size();
     while (i < end && text[i] == ' ')

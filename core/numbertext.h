@@ -32,7 +32,11 @@ double readLenient(std::string_view text);
 //  - leading and trailing spaces;
 //  - an optional leading sign;
 //  - digits, with the locale's thousands separator only between groups of
-//    three digits of the integer part;
+//    three digits of the integer part, the first group not beginning with 0
+//    (a grouped "0,250" is no number: the 0 says that a decimal separator was
+//    meant); where the locale groups with a no-break space (U+00A0) or a
+//    narrow no-break space (U+202F), which keyboards do not type, an ordinary
+//    space stands for it;
 //  - optionally the locale's decimal separator and digits (".5" and "5." read);
 //  - optionally an exponent: E or D (any case), optional sign, digits;
 //  - or, after the sign, &H hexadecimal or &O octal digits.
@@ -41,8 +45,13 @@ double readLenient(std::string_view text);
 // an overflow; one too small reads as the nearest double.
 //   readStrict(" 5 ", fullStop) == 5          readStrict("1,000", fullStop) == 1000
 //   readStrict("2,5", comma) == 2.5           readStrict("1.000", comma) == 1000
+//   readStrict("0.250", fullStop) == 0.25     readStrict("0250", fullStop) == 250
+//   readStrict("1 000,5", {",", "\u202F"}) == 1000.5
 //   readStrict("12abc", fullStop) throws Failure(Cause::NotANumber)
 //   readStrict("1,5", fullStop) throws Failure(Cause::NotANumber)
+//   readStrict("0,250", fullStop) throws Failure(Cause::NotANumber)
+//   readStrict("0.250", comma) throws Failure(Cause::NotANumber)
+//   readStrict("1 00,5", {",", "\u202F"}) throws Failure(Cause::NotANumber)
 //   readStrict("", fullStop) throws Failure(Cause::NotANumber)
 double readStrict(std::string_view text, const NumberLocale& locale);
 

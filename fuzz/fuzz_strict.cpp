@@ -5,10 +5,13 @@
 // double, a conversion failure or an overflow failure, never another kind.
 // The two locales mirror each other (swapping '.' and ',' in the text gives
 // the same outcome in the other locale), locales with separators of several
-// bytes read the same numbers, and spaces around a text change nothing.
+// bytes read the same numbers (where the locale groups with a no-break space,
+// an ordinary space between groups too), spaces around a text change nothing,
+// and no grouped number has a first group beginning with 0.
 // A number text, whether the input is one in plain form or one is made from
 // the input's bytes in any of these locales, reads as the double MPFR rounds
-// its digits to, or overflows where MPFR's rounding does.
+// its digits to, or overflows where MPFR's rounding does; grouped with a
+// first group beginning with 0, it is no number.
 #include "check.h"
 #include "numbers.h"
 
@@ -73,16 +76,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              describe(mirror).c_str());
 
     // Locales with separators of more than one byte read an ASCII text the
-    // same way once its separators are written in theirs.
+    // same way once its separators are written in theirs. Where the locale
+    // groups with a no-break space, an ordinary space inside the text reads
+    // as the full-stop locale reads a comma there.
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        const std::size_t first = text.find_first_not_of(' ');
+        const std::size_t last = text.find_last_not_of(' ');
+        std::string spacesAsCommas(text);
+        for (std::size_t i = first; first != std::string_view::npos && i < last; ++i)
+            if (spacesAsCommas[i] == ' ')
+                spacesAsCommas[i] = ',';
+        const Outcome spaceGrouped = strict(spacesAsCommas, fullStop);
         for (const qv::NumberLocale& locale : qvfuzz::wideLocales()) {
             std::string written;
             for (char c : text)
                 written += c == '.' ? locale.decimal : c == ',' ? locale.thousands : std::string(1, c);
             const Outcome wide = strict(written, locale);
-            QV_CHECK(stop == wide, "\"%s\" in the full-stop locale: %s; \"%s\": %s", qvfuzz::shown(text).c_str(),
-                     describe(stop).c_str(), qvfuzz::shown(written).c_str(), describe(wide).c_str());
+            const Outcome& expected = qvfuzz::groupsWithNoBreakSpace(locale) ? spaceGrouped : stop;
+            QV_CHECK(expected == wide, "\"%s\" in the full-stop locale: %s; \"%s\": %s", qvfuzz::shown(text).c_str(),
+                     describe(expected).c_str(), qvfuzz::shown(written).c_str(), describe(wide).c_str());
         }
+    }
+
+    // A grouped number's first group does not begin with 0: in the full-stop
+    // locale, a number with a comma has a first digit other than 0.
+    if (!std::holds_alternative<qv::FailureKind>(stop) || std::get<qv::FailureKind>(stop) == qv::FailureKind::Overflow) {
+        const std::size_t digit = text.find_first_of("0123456789");
+        QV_CHECK(text.find(',') == std::string_view::npos || text.find('&') != std::string_view::npos
+                     || text[digit] != '0',
+                 "\"%s\" reads %s, grouped with a first group beginning with 0", qvfuzz::shown(text).c_str(),
+                 describe(stop).c_str());
     }
 
     const std::string spaced = "  " + std::string(text) + " ";
@@ -98,10 +121,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qvref::Number number = qvfuzz::number(in);
     const std::size_t which = in.ConsumeIntegralInRange<std::size_t>(0, 1 + qvfuzz::wideLocales().size());
     const qv::NumberLocale& locale = which == 0 ? fullStop : which == 1 ? comma : qvfuzz::wideLocales()[which - 2];
-    const std::string made = qvfuzz::strictText(number, locale, in);
+    bool zeroGroup = false;
+    const std::string made = qvfuzz::strictText(number, locale, in, zeroGroup);
     const Outcome read = strict(made, locale);
-    QV_CHECK(read == reference(number), "\"%s\" reads %s, MPFR gives %s for %s", qvfuzz::shown(made).c_str(),
-             describe(read).c_str(), describe(reference(number)).c_str(),
-             qvfuzz::shown(qvref::plainText(number)).c_str());
+    const Outcome expected = zeroGroup ? Outcome(qv::FailureKind::Conversion) : reference(number);
+    QV_CHECK(read == expected, "\"%s\" reads %s, expected %s for %s", qvfuzz::shown(made).c_str(),
+             describe(read).c_str(), describe(expected).c_str(), qvfuzz::shown(qvref::plainText(number)).c_str());
     return 0;
 }

@@ -22,7 +22,14 @@ namespace {
 const NumberLocale fullStop = NumberLocale::fullStop();
 const NumberLocale comma = NumberLocale::comma();
 
-const NumberLocale& localeNamed(const QString& name) { return name == "comma" ? comma : fullStop; }
+// French groups with a narrow no-break space, Russian with a no-break space.
+const NumberLocale french{",", "\u202F"};
+const NumberLocale russian{",", "\u00A0"};
+
+const NumberLocale& localeNamed(const QString& name)
+{
+    return name == "comma" ? comma : name == "french" ? french : name == "russian" ? russian : fullStop;
+}
 
 // What a computation gave: its display text, or the failure it threw.
 template <class F>
@@ -162,6 +169,20 @@ void NumberRules::strict_data()
     QTest::newRow("comma both") << "comma" << "1.234.567,25" << "1234567,25";
     QTest::newRow("comma point typo") << "comma" << "1.5" << "!conversion";
     QTest::newRow("comma full stop decimal") << "comma" << "2.5" << "!conversion";
+    // A first group beginning with 0 means a decimal separator: no number.
+    QTest::newRow("zero, then a group") << "stop" << "0,250" << "!conversion";
+    QTest::newRow("a zero group first") << "stop" << "01,000" << "!conversion";
+    QTest::newRow("zero point, ungrouped") << "stop" << "0.250" << "0.25";
+    QTest::newRow("a leading zero, ungrouped") << "stop" << "0250" << "250";
+    QTest::newRow("comma, zero, then a group") << "comma" << "0.250" << "!conversion";
+    // An ordinary space stands for a no-break space between groups.
+    QTest::newRow("a space between groups, full stop locale") << "stop" << "1 000" << "!conversion";
+    QTest::newRow("french, a space between groups") << "french" << "1 000,5" << "1000,5";
+    QTest::newRow("french, its own separator") << "french" << "1\u202F000,5" << "1000,5";
+    QTest::newRow("french, both, spaces around") << "french" << " 1 000\u202F000 " << "1000000";
+    QTest::newRow("french, a space in a short group") << "french" << "1 00,5" << "!conversion";
+    QTest::newRow("french, a space after the decimal comma") << "french" << "1,000 5" << "!conversion";
+    QTest::newRow("russian, a space between groups") << "russian" << "12 345" << "12345";
 }
 
 void NumberRules::strict()
