@@ -29,7 +29,7 @@ QIcon calculatorIcon()
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-const char* const whereToStart = "Start it from a desktop session, or under a virtual X server: xvfb-run ./run.sh\n";
+const char* const whereToStart = "Start it in a desktop session, or under a virtual X server: xvfb-run quorvane\n";
 constexpr bool displayFromEnvironment = true;
 #else
 const char* const whereToStart = "";

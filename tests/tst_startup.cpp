@@ -256,6 +256,9 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun_data()
                             << QByteArray();
     QTest::newRow("-style=") << QStringList{"-style=Windows"} << xwayland << -1 << "" << QByteArray("xcb;wayland")
                              << QByteArray();
+    QTest::newRow("no display: where to start it")
+        << QStringList{} << none << 2 << "session, or under a virtual X server: xvfb-run quorvane" << QByteArray()
+        << QByteArray();
     QTest::newRow("-style without a display")
         << QStringList{"-style", "Windows"} << none << 2 << noDisplay << QByteArray() << QByteArray();
     QTest::newRow("-session, from a session manager")
@@ -294,6 +297,7 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun()
     const qv::app::Launch launch = qv::app::decideLaunch(QStringList{"quorvane"} + arguments, given);
     QCOMPARE(launch.status, status);
     QVERIFY2(status < 0 ? launch.text.isEmpty() : launch.text.contains(says), qPrintable(launch.text));
+    QVERIFY2(!launch.text.contains("run.sh"), qPrintable(launch.text)); // users have the program, not the sources
     if (status == 0 && says.startsWith("Usage:")) // help starts with the usage line
         QVERIFY(launch.text.startsWith(says));
     QCOMPARE(launch.platform, platform);
