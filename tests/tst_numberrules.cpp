@@ -113,7 +113,6 @@ void NumberRules::lenient_data()
     row("no integer digits", ".5", "0.5");
     row("no fraction digits", "5.", "5", "", "");
     row("second point stops", "1.2.3", "1.2", "stopped early", ".3");
-    row("a date", "12.5.2024", "12.5", "stopped early", ".2024");
     row("exponent", "1E3", "1000");
     row("D exponent", "2D2", "200");
     row("negative exponent", "1e-5", "1E-05");
@@ -147,14 +146,11 @@ void NumberRules::lenient_data()
     row("blanks before the comma", "1 ,5", "1", "stopped early", " ,5", "comma");
     row("the locale's narrow no-break space", "1\u202F000", "1", "stopped early", "\u202F000", "french");
     row("a list, a space after the comma", "5, 6", "5", "", ", 6");
-    row("a comma, then letters", "5,kg", "5", "", ",kg");
     // Too small for a double: read as 0, or as a subnormal without the digits written.
     row("below range", "1E-400", "0", "too small", "");
     row("zero below range", "0E-400", "0", "", "");
     row("subnormal, digits lost", "1E-320", "9.99988867182683E-321", "too small", "");
-    row("subnormal, the first 13 digits kept", "1E-310", "9.99999999999997E-311", "too small");
     row("subnormal, 15 digits kept", "2.2250738585072E-308", "2.2250738585072E-308", "");
-    row("smallest normal", "2.2250738585072014E-308", "2.2250738585072E-308", "");
 }
 
 void NumberRules::lenient()
@@ -204,7 +200,7 @@ void NumberRules::strict_data()
     row("thousands twice", "stop", "12,345,678.5", "12345678.5", "12345678.5");
     row("thousands, spaces around and a sign", "stop", " -1,000 ", "-1000", "-1000");
     row("hex", "stop", "&H10", "16");
-    row("octal", "stop", "&o10", "8", "&o10");
+    row("octal", "stop", "&o10", "8");
     row("empty", "stop", "", "!conversion", "-");
     row("only spaces", "stop", "   ", "!conversion", "-");
     row("trailing letters", "stop", "12abc", "!conversion", "-");
