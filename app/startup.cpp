@@ -29,12 +29,71 @@ QIcon calculatorIcon()
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-const char* const whereToStart = "Start it from a desktop session, or under a virtual X server: xvfb-run ./run.sh\n";
+const char* const whereToStart = "Start it in a desktop session, or under a virtual X server: xvfb-run quorvane\n";
 constexpr bool displayFromEnvironment = true;
 #else
 const char* const whereToStart = "";
 constexpr bool displayFromEnvironment = false;
 #endif
+
+namespace {
+
+// Qt's standard options, as Qt 6 reads them (QGuiApplication, QApplication
+// and its X11 plugin): those that take a value (the next argument, or after
+// "=" where said), then flags. Each reaches Qt as it stands.
+struct QtOption {
+    const char* name;
+    const char* value;  // nullptr: a flag
+    bool equals;        // -name=value is taken too
+    bool shown = false; // in --help, declared with its words in decideLaunch
+};
+constexpr QtOption qtOptions[] = {
+    {"platform", "name", true, true},   // with "=", set for Qt as QT_QPA_PLATFORM
+    {"display", "display", true, true}, // with "=", set for Qt as DISPLAY
+    {"style", "style", true, true},
+    {"geometry", "geometry", false, true}, // X11's name for -qwindowgeometry
+    {"qwindowgeometry", "geometry", false, true},
+    {"session", "id", false, true},
+    {"qwindowtitle", "title", false},
+    {"title", "title", false}, // X11's
+    {"qwindowicon", "icon", false},
+    {"icon", "icon", false}, // X11's
+    {"platformtheme", "theme", false},
+    {"platformpluginpath", "path", false},
+    {"plugin", "plugin", false},
+    {"stylesheet", "file", true},
+    {"qmljsdebugger", "port", true},
+    {"name", "name", false}, // X11: the instance name in WM_CLASS
+    {"visual", "id", false}, // X11
+    {"reverse", nullptr, false},
+    {"widgetcount", nullptr, false},
+    {"nograb", nullptr, false}, // X11
+    {"dograb", nullptr, false}, // X11
+};
+
+// The first option that takes a value given as -name=value where Qt reads
+// only "-name value" and would pass the argument over; empty where there is
+// none. The arguments are known to parse.
+QString unreadByQt(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(u'-'))
+            continue;
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+        for (const QtOption& option : qtOptions) {
+            if (!option.value || name != QLatin1String(option.name))
+                continue;
+            if (!argument.contains(u'='))
+                ++i; // its value, which may begin with a dash
+            else if (!option.equals)
+                return name;
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& environment)
 {
@@ -62,7 +121,21 @@ Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& env
         QStringLiteral("session"),
         QStringLiteral("Given by a session manager that starts the calculator again at login."),
         QStringLiteral("id"));
-    parser.addOptions({help, version, platform, display, style, session});
+    const QCommandLineOption geometry(
+        QStringList{QStringLiteral("geometry"), QStringLiteral("qwindowgeometry")},
+        QStringLiteral("Where the main window opens, as X11 writes it: +X+Y from the screen's top left (-X, -Y "
+                       "from its right or bottom). A size is passed over: the windows keep theirs."),
+        QStringLiteral("geometry"));
+    parser.addOptions({help, version, platform, display, style, geometry, session});
+    for (const QtOption& qt : qtOptions) {
+        if (qt.shown)
+            continue;
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.value)
+            option.setValueName(QString::fromLatin1(qt.value));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 
     Launch launch;
     const auto end = [&](int status, const QString& text) {
@@ -76,9 +149,15 @@ Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& env
         return end(1, QStringLiteral("quorvane: Unexpected argument '%1'.\nquorvane --help shows the options.\n")
                           .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) // The parser names the program by argv[0], or "<executable_name>" before Qt starts.
-        return end(0, QStringLiteral("Usage: quorvane [options]\n") + parser.helpText().section(u'\n', 1));
+        return end(0, QStringLiteral("Usage: quorvane [options]\n") + parser.helpText().section(u'\n', 1)
+                          + QStringLiteral("\nQt's other standard options, such as -reverse, -qwindowtitle and "
+                                           "-stylesheet,\nare taken as any Qt program takes them (man quorvane).\n"));
     if (parser.isSet(version))
         return end(0, QStringLiteral("quorvane " QUORVANE_VERSION "\n"));
+    if (const QString name = unreadByQt(arguments); !name.isEmpty())
+        return end(1, QStringLiteral("quorvane: Qt reads -%1 with its value after a space: -%1 VALUE.\n"
+                                     "quorvane --help shows the options.\n")
+                          .arg(name));
 
     // -platform is set for Qt as well, which reads only "-platform name", not "-platform=name".
     launch.platform = parser.value(platform).toLocal8Bit();

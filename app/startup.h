@@ -30,7 +30,9 @@ QIcon calculatorIcon();
 
 // What the command line and the environment ask of a run, decided before Qt
 // starts, so that --help and --version need no display and Qt's own options
-// (-platform, -display, -style) count whatever the environment says.
+// (-platform, -display) count whatever the environment says. Qt's other
+// standard options (-style, -geometry, -reverse, -qwindowtitle, -stylesheet,
+// ...) are taken and left to Qt, which reads them from the same arguments.
 struct Launch {
     // Where the run ends before a window opens: its exit status (0 for help
     // and the version, 1 for a command line it does not take, 2 where there
@@ -45,8 +47,10 @@ struct Launch {
 };
 
 // The decision for these arguments (argv, the program's name first) and this
-// environment; it prints nothing and changes nothing. A platform named with
-// -platform, or else in QT_QPA_PLATFORM, is the one used. Otherwise an X display (DISPLAY
+// environment; it prints nothing and changes nothing. An option nobody knows,
+// an argument, or a Qt option's value after "=" where Qt reads it only after
+// a space (-geometry=+0+0, which Qt would pass over) ends the run with 1.
+// A platform named with -platform, or else in QT_QPA_PLATFORM, is the one used. Otherwise an X display (DISPLAY
 // or -display) means X11, where windows are placed beside each other and
 // blank titles stay blank, also under a Wayland compositor's XWayland, with
 // native Wayland as the fallback when WAYLAND_DISPLAY is set too; a Wayland

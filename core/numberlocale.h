@@ -10,8 +10,9 @@ namespace qv {
 
 // The decimal and thousands separators, each as UTF-8 text (a separator may be
 // more than one byte, for example the narrow no-break space some locales group
-// digits with). Number reading and display take one of these as a parameter;
-// nothing here reads the process locale.
+// digits with; the strict reading takes an ordinary space for a no-break one).
+// Number reading and display take one of these as a parameter; nothing here
+// reads the process locale.
 struct NumberLocale {
     std::string decimal = ".";
     std::string thousands = ",";

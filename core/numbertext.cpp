@@ -104,10 +104,41 @@ double toDouble(const Parts& p)
 // How a number text is written: what separates its fraction, what may group
 // its integer digits, and which characters are passed over wherever they stand.
 struct Rules {
-    std::string_view decimal;   // the decimal separator
-    std::string_view thousands; // between groups of three integer digits; empty: no grouping
-    bool (*skip)(char);         // characters read as if they were not there
+    std::string_view decimal;      // the decimal separator
+    std::string_view thousands;    // between groups of three integer digits; empty: no grouping
+    std::string_view thousandsToo; // a second separator that stands for it; empty: none
+    bool (*skip)(char);            // characters read as if they were not there
 };
+
+bool lenientBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool never(char) { return false; }
+
+// The full stop whatever the locale, no grouping, blanks anywhere.
+constexpr Rules lenientRules{".", {}, {}, lenientBlank};
+
+// A no-break space or a narrow no-break space, which keyboards do not type:
+// an ordinary space between groups stands for it.
+bool groupsWithNoBreakSpace(const NumberLocale& locale)
+{
+    return locale.thousands == "\u00A0" || locale.thousands == "\u202F";
+}
+
+// The locale's separators, nothing passed over inside the number.
+Rules strictRules(const NumberLocale& locale)
+{
+    return {locale.decimal, locale.thousands, groupsWithNoBreakSpace(locale) ? " " : "", never};
+}
+
+// The length of the group separator at s[i] that a digit follows; 0 where none.
+std::size_t groupSeparatorAt(std::string_view s, std::size_t i, const Rules& rules)
+{
+    for (const std::string_view separator : {rules.thousands, rules.thousandsToo}) {
+        if (!separator.empty() && s.substr(i, separator.size()) == separator && i + separator.size() < s.size()
+            && isDigit(s[i + separator.size()]))
+            return separator.size();
+    }
+    return 0;
+}
 
 enum class Decimal {
     None,        // no mantissa digit
@@ -121,7 +152,6 @@ Decimal readDecimal(std::string_view s, std::size_t& i, const Rules& rules, Part
 {
     const auto skip = rules.skip;
     const std::string_view decimal = rules.decimal;
-    const std::string_view thousands = rules.thousands;
     std::int64_t fractionDigits = 0;
     bool any = false;
     auto skipIgnored = [&] {
@@ -141,13 +171,13 @@ Decimal readDecimal(std::string_view s, std::size_t& i, const Rules& rules, Part
             ++i;
             continue;
         }
-        if (!thousands.empty() && any && s.substr(i, thousands.size()) == thousands
-            && i + thousands.size() < s.size() && isDigit(s[i + thousands.size()])) {
-            if ((!grouped && groupLength > 3) || (grouped && groupLength != 3))
+        if (const std::size_t length = any ? groupSeparatorAt(s, i, rules) : 0) {
+            // The first group: one to three digits, not beginning with 0.
+            if ((!grouped && (groupLength > 3 || p.digits.front() == '0')) || (grouped && groupLength != 3))
                 groupingOk = false;
             grouped = true;
             groupLength = 0;
-            i += thousands.size();
+            i += length;
             continue;
         }
         break;
@@ -243,43 +273,154 @@ bool readRadix(std::string_view s, std::size_t& i, const Rules& rules, Parts& p)
     return true;
 }
 
-} // namespace
+// A number's 15 significant digits, correctly rounded, and the decimal
+// exponent of the first: value ~ d.dddd x 10^exponent. Trailing zeros are
+// dropped; digits is "0" for zero.
+struct Significant {
+    std::string digits;
+    std::int64_t exponent = 0;
+    bool operator==(const Significant&) const = default;
+};
 
-double readLenient(std::string_view text)
+Significant significant(double value)
 {
-    // The full stop whatever the locale, no grouping, blanks anywhere.
-    constexpr Rules rules{".", {}, [](char c) { return c == ' ' || c == '\t' || c == '\n'; }};
+    if (value == 0)
+        return {"0", 0};
+    // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
+    std::array<char, 64> buffer{};
+    auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    const std::string_view sci(buffer.data(), std::size_t(ptr - buffer.data()));
+    const std::size_t ePos = sci.find('e');
+    Significant out;
+    for (char c : sci.substr(0, ePos))
+        if (isDigit(c))
+            out.digits.push_back(c);
+    std::string_view expText = sci.substr(ePos + 1);
+    if (expText.front() == '+')
+        expText.remove_prefix(1);
+    std::from_chars(expText.data(), expText.data() + expText.size(), out.exponent);
+    while (out.digits.size() > 1 && out.digits.back() == '0')
+        out.digits.pop_back();
+    return out;
+}
+
+// The 15 significant digits of the number a decimal text wrote, rounded half
+// to even, for a number that has a non-zero digit.
+Significant significant(const Parts& p)
+{
+    const std::size_t first = p.digits.find_first_not_of('0');
+    std::string digits = p.digits.substr(first);
+    Significant out{{}, p.exponent + std::int64_t(digits.size()) - 1};
+    if (digits.size() > 15) {
+        const bool beyondHalf = digits.find_first_not_of('0', 16) != std::string::npos;
+        const char next = digits[15];
+        digits.resize(15);
+        if (next > '5' || (next == '5' && (beyondHalf || (digits.back() - '0') % 2 == 1))) {
+            std::size_t i = digits.size();
+            while (i > 0 && digits[i - 1] == '9')
+                digits[--i] = '0';
+            if (i == 0) {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++out.exponent;
+            } else {
+                ++digits[i - 1];
+            }
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    out.digits = std::move(digits);
+    return out;
+}
+
+// Whether the number's value is another than its digits say because it is
+// too small for a double: non-zero digits read as 0, or as a subnormal whose
+// 15 significant digits are not the number's.
+bool lostDigits(const Parts& p, double value)
+{
+    if (p.radix != 10 || p.digits.find_first_not_of('0') == std::string::npos)
+        return false;
+    if (value == 0)
+        return true;
+    if (std::fabs(value) >= std::numeric_limits<double>::min())
+        return false;
+    return significant(value) != significant(p);
+}
+
+// A text read leniently: its parts, whether it held a number at all, and
+// where the number ended.
+struct Lenient {
+    Parts parts;
+    bool number = false;
+    std::size_t end = 0;
+};
+
+// The end of what was read up to i, the blanks passed over after it left out.
+std::size_t withoutBlanksAfter(std::string_view text, std::size_t i)
+{
+    while (i > 0 && lenientBlank(text[i - 1]))
+        --i;
+    return i;
+}
+
+Lenient readLenientParts(std::string_view text)
+{
+    const Rules& rules = lenientRules;
+    Lenient r;
     std::size_t i = 0;
-    Parts p;
     while (i < text.size() && rules.skip(text[i]))
         ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        p.negative = text[i] == '-';
-        ++i;
+        r.parts.negative = text[i] == '-';
+        r.end = ++i;
     }
     while (i < text.size() && rules.skip(text[i]))
         ++i;
-    if (readRadix(text, i, rules, p)) {
-        if (p.digits.empty())
-            return 0;
-        return toDouble(p);
+    if (readRadix(text, i, rules, r.parts)) {
+        r.number = !r.parts.digits.empty();
+        r.end = withoutBlanksAfter(text, i);
+    } else if (readDecimal(text, i, rules, r.parts) != Decimal::None) {
+        r.number = true;
+        r.end = withoutBlanksAfter(text, i);
     }
-    if (readDecimal(text, i, rules, p) == Decimal::None)
-        return 0;
-    return toDouble(p);
+    return r;
 }
 
-double readStrict(std::string_view text, const NumberLocale& locale)
+// Whether the rest of a text after a number goes on as a number would: the
+// locale's decimal or thousands separator, a full stop or a comma, then a digit.
+bool goesOn(std::string_view rest, const NumberLocale& locale)
 {
-    // The locale's separators, nothing passed over inside the number.
-    const Rules rules{locale.decimal, locale.thousands, [](char) { return false; }};
     std::size_t i = 0;
-    std::size_t end = text.size();
-    while (i < end && text[i] == ' ')
+    while (i < rest.size() && lenientBlank(rest[i]))
         ++i;
-    while (end > i && text[end - 1] == ' ')
-        --end;
-    const std::string_view s = text.substr(0, end);
+    rest.remove_prefix(i);
+    for (const std::string_view separator : {std::string_view(locale.decimal), std::string_view(locale.thousands),
+                                             std::string_view("."), std::string_view(",")}) {
+        if (!separator.empty() && rest.starts_with(separator) && rest.size() > separator.size()
+            && isDigit(rest[separator.size()]))
+            return true;
+    }
+    return false;
+}
+
+// The text without the spaces around it.
+std::string_view trimSpaces(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The parts of a text that is wholly a number by the strict reading; nullopt
+// for any other text.
+std::optional<Parts> readStrictParts(std::string_view text, const NumberLocale& locale)
+{
+    const Rules rules = strictRules(locale);
+    const std::string_view s = trimSpaces(text);
+    std::size_t i = 0;
     Parts p;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         p.negative = s[i] == '-';
@@ -287,38 +428,132 @@ double readStrict(std::string_view text, const NumberLocale& locale)
     }
     if (readRadix(s, i, rules, p)) {
         if (p.digits.empty() || i != s.size())
-            throw Failure(Cause::NotANumber);
-        return toDouble(p);
+            return std::nullopt;
+        return p;
     }
     if (readDecimal(s, i, rules, p) != Decimal::Number || i != s.size())
+        return std::nullopt;
+    return p;
+}
+
+// The other decimal convention than the locale's, where there is one.
+std::optional<NumberLocale> otherConvention(const NumberLocale& locale)
+{
+    if (locale.decimal == ".")
+        return NumberLocale::comma();
+    if (locale.decimal == ",")
+        return NumberLocale::fullStop();
+    return std::nullopt;
+}
+
+} // namespace
+
+double readLenient(std::string_view text)
+{
+    const Lenient r = readLenientParts(text);
+    return r.number ? toDouble(r.parts) : 0;
+}
+
+LenientReading readLenientNoted(std::string_view text, const NumberLocale& locale)
+{
+    const Lenient r = readLenientParts(text);
+    LenientReading out{r.number ? toDouble(r.parts) : 0, r.end, Misreading::None};
+    if (goesOn(text.substr(r.end), locale))
+        out.misreading = Misreading::StoppedEarly;
+    else if (r.number && lostDigits(r.parts, out.value))
+        out.misreading = Misreading::TooSmall;
+    return out;
+}
+
+double readStrict(std::string_view text, const NumberLocale& locale)
+{
+    const std::optional<Parts> p = readStrictParts(text, locale);
+    if (!p)
         throw Failure(Cause::NotANumber);
-    return toDouble(p);
+    return toDouble(*p);
+}
+
+bool tooSmall(std::string_view text, const NumberLocale& locale)
+{
+    const std::optional<Parts> p = readStrictParts(text, locale);
+    if (!p)
+        return false;
+    try {
+        return lostDigits(*p, toDouble(*p));
+    } catch (const Failure&) {
+        return false; // too large
+    }
+}
+
+std::optional<std::string> lenientForm(std::string_view text, const NumberLocale& locale)
+{
+    if (!readStrictParts(text, locale))
+        return std::nullopt;
+    // The text is a number: what stands where is known, as readDecimal found it.
+    const Rules rules = strictRules(locale);
+    const std::string_view s = trimSpaces(text);
+    std::string out;
+    std::size_t i = 0;
+    if (s[i] == '+' || s[i] == '-')
+        out.push_back(s[i++]);
+    if (s[i] == '&')
+        return out.append(s.substr(i));
+    bool any = false;
+    for (;;) {
+        if (i < s.size() && isDigit(s[i])) {
+            out.push_back(s[i++]);
+            any = true;
+        } else if (const std::size_t length = any ? groupSeparatorAt(s, i, rules) : 0) {
+            i += length;
+        } else {
+            break;
+        }
+    }
+    if (s.substr(i, rules.decimal.size()) == rules.decimal) {
+        out.push_back('.');
+        i += rules.decimal.size();
+    }
+    return out.append(s.substr(i)); // fraction digits and exponent, as written
+}
+
+PastedText firstCell(std::string_view pasted)
+{
+    PastedText out;
+    bool found = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= pasted.size(); ++i) {
+        if (i < pasted.size() && pasted[i] != '\t' && pasted[i] != '\n' && pasted[i] != '\r')
+            continue;
+        std::string_view cell = pasted.substr(start, i - start);
+        const std::size_t first = cell.find_first_not_of(" \v\f");
+        start = i + 1;
+        if (first == std::string_view::npos)
+            continue;
+        cell = cell.substr(first, cell.find_last_not_of(" \v\f") - first + 1);
+        if (found) {
+            ++out.leftOut;
+        } else {
+            out.text = cell;
+            found = true;
+        }
+    }
+    return out;
+}
+
+bool readsUnderOtherConvention(std::string_view text, const NumberLocale& locale)
+{
+    const std::optional<NumberLocale> other = otherConvention(locale);
+    return other && !readStrictParts(text, locale) && readStrictParts(text, *other);
 }
 
 std::string displayText(double value, const NumberLocale& locale)
 {
     if (value == 0 || !std::isfinite(value))
         return "0";
-    // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
-    std::array<char, 64> buffer{};
-    auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific, 14);
-    std::string_view sci(buffer.data(), std::size_t(ptr - buffer.data()));
-    const bool negative = sci.front() == '-';
-    if (negative)
-        sci.remove_prefix(1);
-    const std::size_t ePos = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, ePos))
-        if (isDigit(c))
-            digits.push_back(c);
-    int exponent = 0;
-    std::string_view expText = sci.substr(ePos + 1);
-    if (expText.front() == '+')
-        expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    const bool negative = std::signbit(value);
+    const Significant sig = significant(value);
+    const std::string& digits = sig.digits;
+    const std::int64_t exponent = sig.exponent;
 
     std::string out = negative ? "-" : "";
     if (exponent > -5 && exponent < 15) {
@@ -345,7 +580,7 @@ std::string displayText(double value, const NumberLocale& locale)
             out += digits.substr(1);
         }
         out += exponent < 0 ? "E-" : "E+";
-        const int magnitude = exponent < 0 ? -exponent : exponent;
+        const std::int64_t magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10)
             out += '0';
         out += std::to_string(magnitude);

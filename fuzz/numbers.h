@@ -136,11 +136,22 @@ inline std::string lenientText(const qvref::Number& n, FuzzedDataProvider& in)
     return continues ? text : text + std::string(end);
 }
 
-// The number as strict reading meets it in a locale: spaces around, a sign,
-// the locale's thousands separator between groups of three integer digits,
-// its decimal separator.
-inline std::string strictText(const qvref::Number& n, const qv::NumberLocale& locale, FuzzedDataProvider& in)
+// Whether the locale groups digits with a no-break space (U+00A0) or a narrow
+// one (U+202F), for which strict reading takes an ordinary space too.
+inline bool groupsWithNoBreakSpace(const qv::NumberLocale& locale)
 {
+    return locale.thousands == "\u00A0" || locale.thousands == "\u202F";
+}
+
+// The number as strict reading meets it in a locale: spaces around, a sign,
+// the locale's thousands separator between groups of three integer digits
+// (or an ordinary space for a no-break space), its decimal separator.
+// zeroGroup tells whether the text groups an integer whose first group
+// begins with 0, which is no number.
+inline std::string strictText(const qvref::Number& n, const qv::NumberLocale& locale, FuzzedDataProvider& in,
+                              bool& zeroGroup)
+{
+    zeroGroup = false;
     std::string text(in.ConsumeIntegralInRange(0, 2), ' ');
     text += sign(n, in);
     if (n.radix != 10) {
@@ -148,9 +159,10 @@ inline std::string strictText(const qvref::Number& n, const qv::NumberLocale& lo
         text += n.integer;
     } else {
         const bool grouped = in.ConsumeBool();
+        zeroGroup = grouped && n.integer.size() > 3 && n.integer.front() == '0';
         for (std::size_t i = 0; i < n.integer.size(); ++i) {
             if (grouped && i > 0 && (n.integer.size() - i) % 3 == 0)
-                text += locale.thousands;
+                text += groupsWithNoBreakSpace(locale) && in.ConsumeBool() ? std::string(" ") : locale.thousands;
             text += n.integer[i];
         }
         if (!n.fraction.empty() || in.ConsumeBool())

@@ -119,6 +119,38 @@ std::optional<double> nearest(const Number& n)
     return mpfr_get_d(x.x, MPFR_RNDN); // exact: x holds a double's value
 }
 
+namespace {
+
+// Significant digits (the first not 0) with the decimal exponent of the
+// first, written by the display rule.
+std::string written(bool negative, std::string digits, std::int64_t exponent, std::string_view separator)
+{
+    std::string out = negative ? "-" : "";
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    if (exponent > -5 && exponent < 15) {
+        // Positional: the digits with the separator after digit exponent + 1,
+        // zeros added on whichever side is short.
+        if (exponent < 0)
+            digits.insert(0, std::string(std::size_t(-exponent), '0'));
+        const std::size_t whole = std::size_t(std::max<std::int64_t>(exponent, 0)) + 1;
+        if (digits.size() < whole)
+            digits.append(whole - digits.size(), '0');
+        out += digits.substr(0, whole);
+        if (digits.size() > whole)
+            out += std::string(separator) + digits.substr(whole);
+        return out;
+    }
+    out += digits.substr(0, 1);
+    if (digits.size() > 1)
+        out += std::string(separator) + digits.substr(1);
+    char tail[32];
+    std::snprintf(tail, sizeof tail, "E%c%02lld", exponent < 0 ? '-' : '+', std::llabs(static_cast<long long>(exponent)));
+    return out + tail;
+}
+
+} // namespace
+
 std::string display(double value, std::string_view separator)
 {
     if (!std::isfinite(value))
@@ -132,33 +164,46 @@ std::string display(double value, std::string_view separator)
     char* s = mpfr_get_str(nullptr, &e, 10, 15, x.x, MPFR_RNDN);
     std::string digits(s);
     mpfr_free_str(s);
-    std::string out;
-    if (digits.front() == '-') {
-        out = "-";
+    const bool negative = digits.front() == '-';
+    if (negative)
         digits.erase(0, 1);
+    return written(negative, digits, std::int64_t(e) - 1, separator);
+}
+
+std::string display(const Number& n)
+{
+    if (n.radix != 10 || !allDigits(n.integer, 10) || !allDigits(n.fraction, 10))
+        misuse("display of a number that is not decimal");
+    // The number is the integer N of all its digits x 10^(exponent - fraction digits).
+    Integer all;
+    const std::string digits = n.integer + n.fraction;
+    if (digits.find_first_not_of('0') == std::string::npos)
+        return "0";
+    mpz_set_str(all.z, digits.c_str(), 10);
+    const std::int64_t size = std::int64_t(mpz_sizeinbase(all.z, 10)); // exact or one more
+    Integer power;
+    mpz_ui_pow_ui(power.z, 10, static_cast<unsigned long>(size - 1));
+    const std::int64_t length = mpz_cmp(all.z, power.z) >= 0 ? size : size - 1; // digits of N
+    std::int64_t exponent = n.exponent - std::int64_t(n.fraction.size()) + length - 1;
+    // 15 digits: N / 10^(length - 15), rounded ties to even; or N x 10^(15 - length), exact.
+    if (length <= 15) {
+        mpz_ui_pow_ui(power.z, 10, static_cast<unsigned long>(15 - length));
+        mpz_mul(all.z, all.z, power.z);
+    } else {
+        mpz_ui_pow_ui(power.z, 10, static_cast<unsigned long>(length - 15));
+        Integer remainder;
+        mpz_fdiv_qr(all.z, remainder.z, all.z, power.z);
+        mpz_mul_2exp(remainder.z, remainder.z, 1);
+        const int half = mpz_cmp(remainder.z, power.z);
+        if (half > 0 || (half == 0 && mpz_odd_p(all.z)))
+            mpz_add_ui(all.z, all.z, 1);
     }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const long exponent = long(e) - 1; // of the first digit
-    if (exponent > -5 && exponent < 15) {
-        // Positional: the digits with the separator after digit exponent + 1,
-        // zeros added on whichever side is short.
-        if (exponent < 0)
-            digits.insert(0, std::string(std::size_t(-exponent), '0'));
-        const std::size_t whole = std::size_t(std::max(exponent, 0L)) + 1;
-        if (digits.size() < whole)
-            digits.append(whole - digits.size(), '0');
-        out += digits.substr(0, whole);
-        if (digits.size() > whole)
-            out += std::string(separator) + digits.substr(whole);
-        return out;
+    std::string rounded = all.digits(10);
+    if (rounded.size() > 15) { // 999... rounded up to 1000...
+        rounded.pop_back();
+        ++exponent;
     }
-    out += digits.substr(0, 1);
-    if (digits.size() > 1)
-        out += std::string(separator) + digits.substr(1);
-    char tail[32];
-    std::snprintf(tail, sizeof tail, "E%c%02ld", exponent < 0 ? '-' : '+', std::labs(exponent));
-    return out + tail;
+    return written(n.negative, rounded, exponent, ".");
 }
 
 Number midpoint(double d, int nudge, int radix)

@@ -39,6 +39,11 @@ std::optional<double> nearest(const Number& number);
 // and a bare separator dropped; zero, of either sign, as 0.
 std::string display(double value, std::string_view separator = ".");
 
+// A decimal number's own 15 significant digits, rounded ties to even from
+// its exact value, written as display writes a double; "0" for a number
+// whose digits are all 0. What a result showing the number exactly would show.
+std::string display(const Number& number);
+
 // The number exactly halfway between a finite double d >= 0 and the next
 // double up (2^1024 above the largest double); with nudge 1 or -1, a number
 // a hair above or below that. Radix 16 or 8 gives it as an integer in that

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -21,8 +23,21 @@ namespace {
 
 const NumberLocale fullStop = NumberLocale::fullStop();
 const NumberLocale comma = NumberLocale::comma();
+// French groups with a narrow no-break space, Russian with a no-break space,
+// Arabic has separators of its own.
+const NumberLocale french{",", "\u202F"};
+const NumberLocale russian{",", "\u00A0"};
+const NumberLocale arabic{"\u066B", "\u066C"};
 
-const NumberLocale& localeNamed(const QString& name) { return name == "comma" ? comma : fullStop; }
+const NumberLocale& localeNamed(const QString& name)
+{
+    return name == "comma" ? comma : name == "french" ? french : name == "russian" ? russian : name == "arabic" ? arabic : fullStop;
+}
+
+QString noted(Misreading m)
+{
+    return m == Misreading::StoppedEarly ? "stopped early" : m == Misreading::TooSmall ? "too small" : "";
+}
 
 // What a computation gave: its display text, or the failure it threw.
 template <class F>
@@ -47,6 +62,8 @@ private slots:
     void lenient();
     void strict_data();
     void strict();
+    void pasted_data();
+    void pasted();
     void display_data();
     void display();
     void operators_data();
@@ -59,109 +76,181 @@ private slots:
     void messages();
     // Hard numbers against GNU MPFR: each plain text reads, by either rule, as
     // the double MPFR rounds its digits to, or overflows where MPFR's rounding
-    // does; that double shows as MPFR rounds it to 15 digits, ties to even.
+    // does; that double shows as MPFR rounds it to 15 digits, ties to even;
+    // and it is too small for a double where it reads as 0 or as a subnormal
+    // that does not show the number's own 15 digits.
     void reference_data();
     void reference();
 };
 
 void NumberRules::lenient_data()
 {
+    QTest::addColumn<QString>("locale");   // the user's, for what counts as going on
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected"); // display text in the full-stop locale, or !failure
+    QTest::addColumn<QString>("rest");     // the text after the number read; null: not checked
+    QTest::addColumn<QString>("note");     // the misreading: "stopped early", "too small" or none
+    auto row = [](const char* tag, const QString& text, const QString& expected, const QString& note = "",
+                  const QString& rest = {}, const QString& locale = "stop") {
+        QTest::newRow(tag) << locale << text << expected << rest << note;
+    };
 
-    QTest::newRow("empty") << "" << "0";
-    QTest::newRow("letters") << "abc" << "0";
-    QTest::newRow("leading number") << "12abc" << "12";
-    QTest::newRow("comma stops") << "1,5" << "1";
-    QTest::newRow("spaces around") << " 5 " << "5";
-    QTest::newRow("spaces everywhere") << "\t- 1 2 . 5 E + 0 2 " << "-1250";
-    QTest::newRow("tab and line feed") << "\t1\n2" << "12";
-    QTest::newRow("carriage return stops") << "1\r2" << "1";
-    QTest::newRow("sign") << "-2.5" << "-2.5";
-    QTest::newRow("plus") << "+7" << "7";
-    QTest::newRow("spaces in a radix number") << " - & H 1 f " << "-31";
-    QTest::newRow("two signs") << "--5" << "0";
-    QTest::newRow("lone sign") << "-" << "0";
-    QTest::newRow("lone point") << "." << "0";
-    QTest::newRow("no integer digits") << ".5" << "0.5";
-    QTest::newRow("no fraction digits") << "5." << "5";
-    QTest::newRow("second point stops") << "1.2.3" << "1.2";
-    QTest::newRow("exponent") << "1E3" << "1000";
-    QTest::newRow("D exponent") << "2D2" << "200";
-    QTest::newRow("negative exponent") << "1e-5" << "1E-05";
-    QTest::newRow("exponent without digits") << "7E" << "7";
-    QTest::newRow("exponent sign without digits") << "7E+" << "7";
-    QTest::newRow("hex") << "&HA0" << "160";
-    QTest::newRow("hex lower") << "&haf" << "175";
-    QTest::newRow("hex stops") << "&H1G" << "1";
-    QTest::newRow("hex without digits") << "&H" << "0";
-    QTest::newRow("ampersand, another letter") << "&J7" << "0";
-    QTest::newRow("negative hex") << "-&H10" << "-16";
-    QTest::newRow("octal") << "&O12345670" << "2739128";
-    QTest::newRow("octal stops at 8") << "&O178" << "15";
+    row("empty", "", "0", "", "");
+    row("letters", "abc", "0", "", "abc");
+    row("leading number", "12abc", "12", "", "abc");
+    row("a unit after a space", "12 cm", "12", "", " cm");
+    row("comma stops", "1,5", "1", "stopped early", ",5");
+    row("spaces around", " 5 ", "5", "", " ");
+    row("spaces everywhere", "\t- 1 2 . 5 E + 0 2 ", "-1250", "", " ");
+    row("tab and line feed", "\t1\n2", "12");
+    row("carriage return stops", "1\r2", "1", "", "\r2");
+    row("sign", "-2.5", "-2.5");
+    row("plus", "+7", "7");
+    row("spaces in a radix number", " - & H 1 f ", "-31", "", " ");
+    row("two signs", "--5", "0", "", "-5");
+    row("lone sign", "-", "0", "", "");
+    row("lone point", ".", "0", "", ".");
+    row("no integer digits", ".5", "0.5");
+    row("no fraction digits", "5.", "5", "", "");
+    row("second point stops", "1.2.3", "1.2", "stopped early", ".3");
+    row("exponent", "1E3", "1000");
+    row("D exponent", "2D2", "200");
+    row("negative exponent", "1e-5", "1E-05");
+    row("exponent without digits", "7E", "7", "", "E");
+    row("exponent sign without digits", "7E+", "7", "", "E+");
+    row("hex", "&HA0", "160");
+    row("hex lower", "&haf", "175");
+    row("hex stops", "&H1G", "1", "", "G");
+    row("hex without digits", "&H", "0");
+    row("ampersand, another letter", "&J7", "0", "", "&J7");
+    row("negative hex", "-&H10", "-16");
+    row("octal", "&O12345670", "2739128");
+    row("octal stops at 8", "&O178", "15", "", "8");
     // In a radix number e is a digit, not an exponent.
-    QTest::newRow("hex e-digits beyond range") << "&He" + QString(300, '0') << "!overflow";
-    QTest::newRow("octal beyond range") << "&O7" + QString(399, '0') << "!overflow";
-    QTest::newRow("octal 16 beyond range") << "&O16" + QString(400, '0') << "!overflow";
-    QTest::newRow("unit suffix") << "7ohm" << "7";
-    QTest::newRow("huge exponent") << "1E999999999999999999" << "!overflow";
-    QTest::newRow("below range") << "1E-400" << "0";
-    QTest::newRow("zero with huge exponent") << "0E999999" << "0";
-    QTest::newRow("arabic-indic digit") << "\u0663" << "0";
-    QTest::newRow("NUL stops") << QString::fromUtf8("4\0" "5", 3) << "4";
-    QTest::newRow("many digits") << QString(400, '9') << "!overflow";
+    row("hex e-digits beyond range", "&He" + QString(300, '0'), "!overflow");
+    row("octal beyond range", "&O7" + QString(399, '0'), "!overflow");
+    row("octal 16 beyond range", "&O16" + QString(400, '0'), "!overflow");
+    row("unit suffix", "7ohm", "7", "", "ohm");
+    row("huge exponent", "1E999999999999999999", "!overflow");
+    row("zero with huge exponent", "0E999999", "0");
+    row("arabic-indic digit", "\u0663", "0");
+    row("NUL stops", QString::fromUtf8("4\0" "5", 3), "4", "", QString::fromUtf8("\0" "5", 2));
+    row("many digits", QString(400, '9'), "!overflow");
+
+    // Where the text goes on as a number would, in the user's locale or with the full stop.
+    row("a decimal comma", "7,5", "7", "stopped early", ",5", "comma");
+    row("grouped with the full stop, a decimal comma", "1.234,5", "1.234", "stopped early", ",5", "comma");
+    row("a decimal comma first", ",5", "0", "stopped early", ",5", "comma");
+    row("a sign, then a decimal comma", "-,5", "0", "stopped early", ",5", "comma");
+    row("a thousands comma", "1,000", "1", "stopped early", ",000");
+    row("blanks before the comma", "1 ,5", "1", "stopped early", " ,5", "comma");
+    row("the locale's narrow no-break space", "1\u202F000", "1", "stopped early", "\u202F000", "french");
+    row("a list, a space after the comma", "5, 6", "5", "", ", 6");
+    // Too small for a double: read as 0, or as a subnormal without the digits written.
+    row("below range", "1E-400", "0", "too small", "");
+    row("zero below range", "0E-400", "0", "", "");
+    row("subnormal, digits lost", "1E-320", "9.99988867182683E-321", "too small", "");
+    row("subnormal, 15 digits kept", "2.2250738585072E-308", "2.2250738585072E-308", "");
 }
 
 void NumberRules::lenient()
 {
+    QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(outcome([&] { return displayText(readLenient(text.toStdString()), fullStop); }), expected);
+    QFETCH(QString, rest);
+    QFETCH(QString, note);
+    const std::string s = text.toStdString();
+    QCOMPARE(outcome([&] { return displayText(readLenient(s), fullStop); }), expected);
+    QCOMPARE(outcome([&] { return displayText(readLenientNoted(s, localeNamed(locale)).value, fullStop); }), expected);
+    if (expected.startsWith('!'))
+        return;
+    const LenientReading reading = readLenientNoted(s, localeNamed(locale));
+    QVERIFY(reading.end <= s.size());
+    if (!rest.isNull())
+        QCOMPARE(QString::fromStdString(s.substr(reading.end)), rest);
+    QCOMPARE(noted(reading.misreading), note);
 }
 
 void NumberRules::strict_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("expected"); // display text in the locale, or !failure
+    // The text as the lenient reading reads the same number ("-": none); null: not checked.
+    QTest::addColumn<QString>("form");
+    // "too small" for a number too small for a double, "other convention" for a
+    // text that is no number here but one with the other decimal separator.
+    QTest::addColumn<QString>("note");
+    auto row = [](const char* tag, const QString& locale, const QString& text, const QString& expected,
+                  const QString& form = {}, const QString& note = "") {
+        QTest::newRow(tag) << locale << text << expected << form << note;
+    };
 
-    QTest::newRow("plain") << "stop" << "12" << "12";
-    QTest::newRow("spaces around") << "stop" << "  5 " << "5";
-    QTest::newRow("decimal") << "stop" << "2.5" << "2.5";
-    QTest::newRow("no integer digits") << "stop" << ".5" << "0.5";
-    QTest::newRow("no fraction digits") << "stop" << "5." << "5";
-    QTest::newRow("sign") << "stop" << "-3" << "-3";
-    QTest::newRow("plus") << "stop" << "+5" << "5";
-    QTest::newRow("exponent") << "stop" << "1E100" << "1E+100";
-    QTest::newRow("D exponent") << "stop" << "1d2" << "100";
-    QTest::newRow("first group of three") << "stop" << "123,456" << "123456";
-    QTest::newRow("thousands twice") << "stop" << "12,345,678.5" << "12345678.5";
-    QTest::newRow("hex") << "stop" << "&H10" << "16";
-    QTest::newRow("octal") << "stop" << "&o10" << "8";
-    QTest::newRow("empty") << "stop" << "" << "!conversion";
-    QTest::newRow("only spaces") << "stop" << "   " << "!conversion";
-    QTest::newRow("trailing letters") << "stop" << "12abc" << "!conversion";
-    QTest::newRow("comma typo") << "stop" << "1,5" << "!conversion";
-    QTest::newRow("long first group") << "stop" << "1234,567" << "!conversion";
-    QTest::newRow("double separator") << "stop" << "1,,000" << "!conversion";
-    QTest::newRow("leading separator") << "stop" << ",000" << "!conversion";
-    QTest::newRow("separator in fraction") << "stop" << "1.000,5" << "!conversion";
-    QTest::newRow("lone point") << "stop" << "." << "!conversion";
-    QTest::newRow("lone sign") << "stop" << "-" << "!conversion";
-    QTest::newRow("inner space") << "stop" << "1 2" << "!conversion";
-    QTest::newRow("tab around") << "stop" << "\t5" << "!conversion";
-    QTest::newRow("currency") << "stop" << "$5" << "!conversion";
-    QTest::newRow("parentheses") << "stop" << "(5)" << "!conversion";
-    QTest::newRow("trailing sign") << "stop" << "5-" << "!conversion";
-    QTest::newRow("exponent without digits") << "stop" << "5E" << "!conversion";
-    QTest::newRow("hex without digits") << "stop" << "&H" << "!conversion";
-    QTest::newRow("hex then a letter") << "stop" << "&H1G" << "!conversion";
-    QTest::newRow("hex e-digits beyond range") << "stop" << "&He" + QString(300, '0') << "!overflow";
-    QTest::newRow("comma decimal") << "comma" << "2,5" << "2,5";
-    QTest::newRow("comma thousands") << "comma" << "1.000" << "1000";
-    QTest::newRow("comma both") << "comma" << "1.234.567,25" << "1234567,25";
-    QTest::newRow("comma point typo") << "comma" << "1.5" << "!conversion";
-    QTest::newRow("comma full stop decimal") << "comma" << "2.5" << "!conversion";
+    row("plain", "stop", "12", "12", "12");
+    row("spaces around", "stop", "  5 ", "5", "5");
+    row("decimal", "stop", "2.5", "2.5");
+    row("no integer digits", "stop", ".5", "0.5");
+    row("no fraction digits", "stop", "5.", "5");
+    row("sign", "stop", "-3", "-3");
+    row("plus", "stop", "+5", "5");
+    row("exponent", "stop", "1E100", "1E+100", "1E100");
+    row("D exponent", "stop", "1d2", "100");
+    row("first group of three", "stop", "123,456", "123456", "123456");
+    row("thousands twice", "stop", "12,345,678.5", "12345678.5", "12345678.5");
+    row("thousands, spaces around and a sign", "stop", " -1,000 ", "-1000", "-1000");
+    row("hex", "stop", "&H10", "16");
+    row("octal", "stop", "&o10", "8");
+    row("empty", "stop", "", "!conversion", "-");
+    row("only spaces", "stop", "   ", "!conversion", "-");
+    row("trailing letters", "stop", "12abc", "!conversion", "-");
+    row("a unit after a space", "stop", "12 cm", "!conversion", "-");
+    row("comma typo", "stop", "1,5", "!conversion", "-", "other convention");
+    row("long first group", "stop", "1234,567", "!conversion", {}, "other convention");
+    row("double separator", "stop", "1,,000", "!conversion");
+    row("leading separator", "stop", ",000", "!conversion", {}, "other convention");
+    row("separator in fraction", "stop", "1.000,5", "!conversion", {}, "other convention");
+    row("lone point", "stop", ".", "!conversion");
+    row("lone sign", "stop", "-", "!conversion");
+    row("inner space", "stop", "1 2", "!conversion");
+    row("a space between groups, full stop locale", "stop", "1 000", "!conversion");
+    row("tab around", "stop", "\t5", "!conversion");
+    row("currency", "stop", "$5", "!conversion");
+    row("parentheses", "stop", "(5)", "!conversion");
+    row("trailing sign", "stop", "5-", "!conversion");
+    row("exponent without digits", "stop", "5E", "!conversion");
+    row("hex without digits", "stop", "&H", "!conversion");
+    row("hex then a letter", "stop", "&H1G", "!conversion");
+    row("hex e-digits beyond range", "stop", "&He" + QString(300, '0'), "!overflow");
+    row("beyond range", "stop", "1E400", "!overflow", "1E400");
+    // A first group beginning with 0 means a decimal separator: no number.
+    row("zero, then a group", "stop", "0,250", "!conversion", "-", "other convention");
+    row("a zero group first", "stop", "01,000", "!conversion", "-", "other convention");
+    row("zero point, ungrouped", "stop", "0.250", "0.25", "0.250");
+    row("a leading zero, ungrouped", "stop", "0250", "250", "0250");
+    row("comma decimal", "comma", "2,5", "2,5", "2.5");
+    row("comma thousands", "comma", "1.000", "1000", "1000");
+    row("comma both", "comma", "1.234.567,25", "1234567,25", "1234567.25");
+    row("comma, a result as shown", "comma", "6,402373705728E+15", "6,402373705728E+15", "6.402373705728E+15");
+    row("comma, hex as written", "comma", "&hFF", "255", "&hFF");
+    row("comma point typo", "comma", "1.5", "!conversion", "-", "other convention");
+    row("comma full stop decimal", "comma", "2.5", "!conversion", "-", "other convention");
+    row("comma, zero, then a group", "comma", "0.250", "!conversion", "-", "other convention");
+    // An ordinary space stands for a no-break space between groups.
+    row("french, a space between groups", "french", "1 000,5", "1000,5", "1000.5");
+    row("french, its own separator", "french", "1\u202F000,5", "1000,5", "1000.5");
+    row("french, both, spaces around", "french", " 1 000\u202F000 ", "1000000", "1000000");
+    row("french, a space in a short group", "french", "1 00,5", "!conversion", "-");
+    row("french, a space after the decimal comma", "french", "1,000 5", "!conversion", "-");
+    row("french, a full stop decimal", "french", "2.5", "!conversion", "-", "other convention");
+    row("russian, a space between groups", "russian", "12 345", "12345", "12345");
+    row("arabic, a full stop decimal", "arabic", "2.5", "!conversion", "-");
+    // Too small for a double.
+    row("below range", "stop", "1E-400", "0", "1E-400", "too small");
+    row("zero below range", "stop", "0E-400", "0", {}, "");
+    row("comma, subnormal", "comma", "1,5E-320", "1,49998330077402E-320", "1.5E-320", "too small");
+    row("small but normal", "stop", "1E-300", "1E-300", {}, "");
+    row("below range, then letters", "stop", "1E-400x", "!conversion", "-", "");
 }
 
 void NumberRules::strict()
@@ -169,8 +258,42 @@ void NumberRules::strict()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(QString, expected);
+    QFETCH(QString, form);
+    QFETCH(QString, note);
     const NumberLocale& l = localeNamed(locale);
-    QCOMPARE(outcome([&] { return displayText(readStrict(text.toStdString(), l), l); }), expected);
+    const std::string s = text.toStdString();
+    QCOMPARE(outcome([&] { return displayText(readStrict(s, l), l); }), expected);
+    const std::optional<std::string> lenient = lenientForm(s, l);
+    if (!form.isNull())
+        QCOMPARE(lenient ? QString::fromStdString(*lenient) : "-", form);
+    // The form reads leniently as the text reads strictly.
+    if (lenient)
+        QCOMPARE(outcome([&] { return displayText(readLenient(*lenient), l); }), expected);
+    QCOMPARE(tooSmall(s, l), note == "too small");
+    QCOMPARE(readsUnderOtherConvention(s, l), note == "other convention");
+}
+
+void NumberRules::pasted_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<int>("leftOut");
+    QTest::newRow("two cells") << "12\t34" << "12" << 1;
+    QTest::newRow("a line with a Windows line break") << " 7 \r\n" << "7" << 0;
+    QTest::newRow("empty lines first") << "\n\n5\n6" << "5" << 1;
+    QTest::newRow("nothing") << "" << "" << 0;
+    QTest::newRow("blanks only") << " \t \r\n " << "" << 0;
+    QTest::newRow("a Mac line break, an empty cell") << "1 2\r3\t \t4" << "1 2" << 2;
+}
+
+void NumberRules::pasted()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, first);
+    QFETCH(int, leftOut);
+    const PastedText cell = firstCell(pasted.toStdString());
+    QCOMPARE(QString::fromStdString(cell.text), first);
+    QCOMPARE(cell.leftOut, std::size_t(leftOut));
 }
 
 void NumberRules::display_data()
@@ -399,6 +522,7 @@ void NumberRules::reference_data()
     QTest::newRow("17 digits below 2^-1075") << "2.4703282292062327E-324";
     QTest::newRow("tie of the largest subnormal") << halfway(0x0.fffffffffffffp-1022);
     QTest::newRow("subnormal") << "-1.2345678901234567890E-310";
+    QTest::newRow("subnormal: a tie at 15 digits, to even") << "2.000000000000005E-308";
     QTest::newRow("17 digits below the overflow tie") << "1.7976931348623158D308";
     QTest::newRow("17 digits above it") << "1.7976931348623159E308";
     QTest::newRow("overflow tie") << halfway(top);
@@ -425,8 +549,13 @@ void NumberRules::reference()
     const QString bits = expected ? QString::fromStdString(exact(*expected)) : "!overflow";
     QCOMPARE(outcome([&] { return exact(readLenient(s)); }), bits);
     QCOMPARE(outcome([&] { return exact(readStrict(s, fullStop)); }), bits);
-    if (expected)
-        QCOMPARE(QString::fromStdString(displayText(*expected, fullStop)), QString::fromStdString(qvref::display(*expected)));
+    if (!expected)
+        return;
+    QCOMPARE(QString::fromStdString(displayText(*expected, fullStop)), QString::fromStdString(qvref::display(*expected)));
+    const bool small = number->radix == 10 && std::fabs(*expected) < DBL_MIN
+                       && qvref::display(*expected) != qvref::display(*number);
+    QCOMPARE(readLenientNoted(s, fullStop).misreading == Misreading::TooSmall, small);
+    QCOMPARE(tooSmall(s, fullStop), small);
 }
 
 QTEST_APPLESS_MAIN(NumberRules)

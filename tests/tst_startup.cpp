@@ -81,6 +81,8 @@ private slots:
     void toolkitWordsInTheDesktopsLanguage();
     void windowsStayLeftToRightUnderAnyCatalogue_data();
     void windowsStayLeftToRightUnderAnyCatalogue();
+    void qtsOptionsLeaveTheWindowsAsDesigned_data();
+    void qtsOptionsLeaveTheWindowsAsDesigned();
 };
 
 void StartUp::controlFonts_data()
@@ -256,10 +258,22 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun_data()
                             << QByteArray();
     QTest::newRow("-style=") << QStringList{"-style=Windows"} << xwayland << -1 << "" << QByteArray("xcb;wayland")
                              << QByteArray();
+    QTest::newRow("no display: where to start it")
+        << QStringList{} << none << 2 << "session, or under a virtual X server: xvfb-run quorvane" << QByteArray()
+        << QByteArray();
     QTest::newRow("-style without a display")
         << QStringList{"-style", "Windows"} << none << 2 << noDisplay << QByteArray() << QByteArray();
     QTest::newRow("-session, from a session manager")
         << QStringList{"-session", "10d3a1b2_1"} << x11 << -1 << "" << QByteArray("xcb") << QByteArray();
+    // Qt's other standard options, which launchers may pass to any Qt program, are left to Qt.
+    QTest::newRow("-reverse and -geometry, from a launcher")
+        << QStringList{"-reverse", "-geometry", "300x200-0+10"} << x11 << -1 << "" << QByteArray("xcb") << QByteArray();
+    QTest::newRow("the rest of Qt's, a value that begins with a dash")
+        << QStringList{"--qwindowgeometry", "+5+5", "-qwindowtitle", "-reverse", "-title", "T", "-qwindowicon", "i.png",
+                       "-icon", "i.png", "-platformtheme", "gtk3", "-platformpluginpath", "/p", "-plugin", "evdevmouse",
+                       "-stylesheet=a.qss", "-stylesheet", "a.qss", "-qmljsdebugger=port:1234", "-name", "calc",
+                       "-visual", "0x21", "-widgetcount", "-nograb", "-dograb"}
+        << xwayland << -1 << "" << QByteArray("xcb;wayland") << QByteArray();
 
     // Help and the version need no display.
     QTest::newRow("--help") << QStringList{"--help"} << none << 0 << "Usage: quorvane [options]\nThe Quorvane Calculator"
@@ -275,6 +289,14 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun_data()
     QTest::newRow("-platform without its name")
         << QStringList{"-platform"} << x11 << 1 << "Missing value after '-platform'." << QByteArray() << QByteArray();
     QTest::newRow("an argument") << QStringList{"7"} << x11 << 1 << "'7'" << QByteArray() << QByteArray();
+    // Qt reads these only as "-geometry VALUE" and would pass the argument over.
+    QTest::newRow("-geometry=") << QStringList{"-geometry=+0+0"} << x11 << 1 << "-geometry VALUE" << QByteArray()
+                                << QByteArray();
+    QTest::newRow("--session=") << QStringList{"--session=10d3a1b2_1"} << x11 << 1 << "-session VALUE"
+                                << QByteArray() << QByteArray();
+    // An X11 option of Qt 4 that Qt 6 no longer reads.
+    QTest::newRow("-ncols") << QStringList{"-ncols", "16"} << x11 << 1 << "Unknown option 'ncols'." << QByteArray()
+                            << QByteArray();
 }
 
 void StartUp::theCommandLineAndTheEnvironmentDecideTheRun()
@@ -294,6 +316,7 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun()
     const qv::app::Launch launch = qv::app::decideLaunch(QStringList{"quorvane"} + arguments, given);
     QCOMPARE(launch.status, status);
     QVERIFY2(status < 0 ? launch.text.isEmpty() : launch.text.contains(says), qPrintable(launch.text));
+    QVERIFY2(!launch.text.contains("run.sh"), qPrintable(launch.text)); // users have the program, not the sources
     if (status == 0 && says.startsWith("Usage:")) // help starts with the usage line
         QVERIFY(launch.text.startsWith(says));
     QCOMPARE(launch.platform, platform);
@@ -318,6 +341,8 @@ void StartUp::theProgramAnswersWithoutAWindow_data()
         << QStringList{} << ":32767" << 2 << "" << "quorvane: cannot open a window on this display.";
     QTest::newRow("--display=, which Qt itself does not read")
         << QStringList{"--display=:32767"} << "-" << 2 << "" << "display :32767";
+    QTest::newRow("Qt's -reverse and -geometry, no display")
+        << QStringList{"-reverse", "-geometry", "+0+0"} << "-" << 2 << "" << "xvfb-run quorvane\n";
 }
 
 // The program as built: what it prints, and its exit status.
@@ -386,6 +411,48 @@ void StartUp::windowsStayLeftToRightUnderAnyCatalogue()
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     QCOMPARE(main.layoutDirection(), Qt::LeftToRight);
     QCOMPARE(main.panel().field("txt1")->layoutDirection(), Qt::LeftToRight);
+}
+
+void StartUp::qtsOptionsLeaveTheWindowsAsDesigned_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("-reverse: left to right still") << QStringList{"-reverse"};
+    QTest::newRow("-qwindowgeometry: placed, its size kept") << QStringList{"-qwindowgeometry", "100x100+40+50"};
+}
+
+// Qt reads its options when the application is made, so each row runs this
+// test again as a program of its own, started with the options as the
+// calculator would be, and that run checks the main window.
+void StartUp::qtsOptionsLeaveTheWindowsAsDesigned()
+{
+    QFETCH(QStringList, options);
+    if (qEnvironmentVariable("QUORVANE_STARTED_WITH") != options.join(u' ')) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUORVANE_STARTED_WITH", options.join(u' '));
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(),
+                  options + QStringList{QStringLiteral("qtsOptionsLeaveTheWindowsAsDesigned:") + QTest::currentDataTag()});
+        QVERIFY(run.waitForFinished(-1));
+        const QString output = QString::fromLocal8Bit(run.readAll());
+        QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, qPrintable(output));
+        QVERIFY2(output.contains("PASS   : StartUp::qtsOptionsLeaveTheWindowsAsDesigned("), qPrintable(output));
+        return;
+    }
+    if (options.first() == "-reverse")
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft); // Qt took it
+    const ToolkitTranslation translation; // as start-up installs Qt's catalogue
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(main.layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(main.panel().field("txt1")->layoutDirection(), Qt::LeftToRight);
+    if (options.first() == "-qwindowgeometry") {
+        QTRY_COMPARE(main.frameGeometry().topLeft(), QPoint(40, 50));
+        QCOMPARE(main.size(), main.minimumSize());
+        QCOMPARE(main.size(), main.maximumSize());
+    }
 }
 
 QTEST_MAIN(StartUp)
