@@ -98,7 +98,7 @@ frmquorvane::frmquorvane(const NumberLocale& locale)
     p.onClick(mainPanel.calculate.button, mainPanel.calculate.Click);
     // Enter in any field of the panel presses Calculate.
     p.setDefaultButton(mainPanel.calculate.button);
-    p.showFormulas(mainPanel.calculate.Click);
+    p.useFormulas(mainPanel.calculate.Click);
     offerCopyAll(p, [this] { return copyAllText(); });
     Form_Load();
     p.focusFirstTabStop();

@@ -93,6 +93,11 @@ std::string happened(const Failure& f, const NumberLocale& locale, const std::st
         return displayText(f.left(), locale) + " to the negative power " + displayText(f.right(), locale)
                + " has no value";
     case Cause::NegativeToFractionalPower:
+        // A root is a power of 1 / 2 or 1 / 3: said as the root it is.
+        if (f.operation() == Operation::Power && f.right() == 1.0 / 2.0)
+            return "the square root of " + displayText(f.left(), locale) + " has no real value";
+        if (f.operation() == Operation::Power && f.right() == 1.0 / 3.0)
+            return "the cube root of " + displayText(f.left(), locale) + " has no real value";
         return displayText(f.left(), locale) + " to the fractional power " + displayText(f.right(), locale)
                + " has no real value";
     }
@@ -110,6 +115,10 @@ std::string describe(const Failure& failure, const NumberLocale& locale, const F
         std::string field = place.name.empty() ? std::string("a field") : "the field " + quoted;
         if (!place.name.empty() && place.hidden)
             field += ", which is hidden,";
+        if (failure.cause() == Cause::NotANumber && place.because.empty() && !place.text.empty()
+            && readsUnderOtherConvention(place.text, locale))
+            return words + field + " holds " + place.text + ", which is not a number here: the decimal separator is \u201c"
+                   + locale.decimal + "\u201d.";
         words += place.because.empty() ? happened(failure, locale, field) : place.because;
     } else {
         words += place.because.empty() ? happened(failure, locale, {}) : place.because;

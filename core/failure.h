@@ -112,6 +112,10 @@ struct FailurePlace {
     // (the triangle knows that a negative number under its root means sides
     // that make no triangle); empty: the arithmetic's.
     std::string because;
+    // The text of the field that could not be read: where it would be a
+    // number with the other decimal separator, the message names the
+    // locale's. Empty: not said.
+    std::string text;
 };
 
 // The failure in plain words, for the message box the user sees: the kind's
@@ -135,8 +139,14 @@ struct FailurePlace {
 //     == "Division by zero: 1,5 cannot be divided by 0."
 //   describe(Failure(Cause::ZeroToNegativePower, Operation::Power, 0, -1), fullStop)
 //     == "Division by zero: 0 to the negative power -1 has no value."
-//   describe(Failure(Cause::NegativeToFractionalPower, Operation::Power, -8, 0.5), fullStop)
-//     == "Invalid argument: -8 to the fractional power 0.5 has no real value."
+//   describe(Failure(Cause::NegativeToFractionalPower, Operation::Power, -8, 0.25), fullStop)
+//     == "Invalid argument: -8 to the fractional power 0.25 has no real value."
+//   describe(Failure(Cause::NegativeToFractionalPower, Operation::Power, -4, 0.5), fullStop)
+//     == "Invalid argument: the square root of -4 has no real value."
+//   describe(Failure(Cause::NegativeToFractionalPower, Operation::Power, -8, 1.0 / 3.0), fullStop)
+//     == "Invalid argument: the cube root of -8 has no real value."
+//   describe(Failure(Cause::NotANumber, "txt1"), comma, {"Length", false, "", "2.5"})
+//     == "Conversion failure: the field “Length” holds 2.5, which is not a number here: the decimal separator is “,”."
 //   describe(Failure(Cause::NegativeToFractionalPower, Operation::Power, -1.75, 0.5), fullStop,
 //            {"Area", false, "these sides make no triangle"})
 //     == "Invalid argument: these sides make no triangle (computing “Area”)."

@@ -13,8 +13,10 @@ namespace {
 
 bool same(const Field* a, const Field& b) { return a && std::strcmp(a->name, b.name) == 0; }
 
-// The value of one node, its operands already evaluated.
-FieldValue evaluate(const Node& n, const std::vector<FieldValue>& values, Sheet& sheet, const NumberLocale& locale)
+// The value of one node, its operands already evaluated; a field read as
+// another number than it seems to say is noted.
+FieldValue evaluate(const Node& n, const std::vector<FieldValue>& values, Sheet& sheet, const NumberLocale& locale,
+                    std::vector<Misread>& misread)
 {
     const auto a = [&] { return values[std::size_t(n.a)]; };
     const auto b = [&] { return values[std::size_t(n.b)]; };
@@ -23,14 +25,25 @@ FieldValue evaluate(const Node& n, const std::vector<FieldValue>& values, Sheet&
         return FieldValue(int(n.number));
     case Op::Double:
         return FieldValue(n.number);
-    case Op::Lenient:
+    case Op::Lenient: {
+        std::string text = sheet.text(*n.field);
         try {
-            return FieldValue(readLenient(sheet.text(*n.field)));
+            const LenientReading r = readLenientNoted(text, locale);
+            if (r.misreading != Misreading::None)
+                misread.push_back({n.field, std::move(text), r.value, r.end, r.misreading});
+            return FieldValue(r.value);
         } catch (const Failure& failure) {
             throw failure.from(n.field->name);
         }
-    case Op::Text:
-        return FieldValue::text(sheet.text(*n.field), locale, n.field->name);
+    }
+    case Op::Text: {
+        std::string text = sheet.text(*n.field);
+        if (tooSmall(text, locale)) {
+            const double value = readStrict(text, locale);
+            misread.push_back({n.field, text, value, text.size(), Misreading::TooSmall});
+        }
+        return FieldValue::text(std::move(text), locale, n.field->name);
+    }
     case Op::Add:
         return a() + b();
     case Op::Subtract:
@@ -233,7 +246,7 @@ Outcome run(Program program, Sheet& sheet, const NumberLocale& locale)
     outcome.values.reserve(program.size());
     for (std::size_t i = 0; i < program.size(); ++i) {
         try {
-            outcome.values.push_back(evaluate(program[i], outcome.values, sheet, locale));
+            outcome.values.push_back(evaluate(program[i], outcome.values, sheet, locale, outcome.misread));
         } catch (const Failure& failure) {
             outcome.failure = failure;
             outcome.stopped = i;
@@ -294,6 +307,41 @@ std::string formulaText(Program program, const Field& result, const Wording& wor
         text += ", " + writer.words("where") + " " + writer.words(program[let].words) + " = " + writer.expression(let);
     }
     return text;
+}
+
+const Field* failedField(Program program, const Outcome& outcome)
+{
+    if (outcome.done())
+        return nullptr;
+    if (outcome.failure->reading()) {
+        for (const Node& n : program)
+            if (n.field && n.field->name == outcome.failure->field())
+                return n.field;
+        return nullptr;
+    }
+    return computing(program, outcome);
+}
+
+std::string note(const Misread& misread, const NumberLocale& locale, std::string_view fieldName)
+{
+    const std::string field = "\u201c" + std::string(fieldName) + "\u201d";
+    const std::string value = displayText(misread.value, locale);
+    if (misread.how == Misreading::StoppedEarly) {
+        std::string_view rest(misread.text);
+        rest.remove_prefix(std::min(misread.end, rest.size()));
+        while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t' || rest.front() == '\n'))
+            rest.remove_prefix(1);
+        return field + " was read as " + value
+               + ": this window takes the full stop as its decimal point and no thousands separator, so its "
+                 "reading stopped at \u201c"
+               + std::string(rest) + "\u201d.";
+    }
+    std::string_view typed(misread.text);
+    while (!typed.empty() && typed.front() == ' ')
+        typed.remove_prefix(1);
+    while (!typed.empty() && typed.back() == ' ')
+        typed.remove_suffix(1);
+    return field + " holds " + std::string(typed) + ", too small for the calculator, and was read as " + value + ".";
 }
 
 bool takesPi(Program program, const Field& result)

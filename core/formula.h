@@ -28,6 +28,7 @@
 #include "failure.h"
 #include "fieldvalue.h"
 #include "numberlocale.h"
+#include "numbertext.h"
 
 #include <array>
 #include <concepts>
@@ -352,18 +353,34 @@ protected:
     ~Sheet() = default;
 };
 
-// How a run went: the value of each node as far as it got, and where it stopped.
+// A field whose text was read as another number than it seems to say: the
+// lenient reading stopped where the text goes on as a number would ("7,5"
+// read as 7), or a number too small for the calculator was read as 0 or
+// lost digits ("1E-400").
+struct Misread {
+    const Field* field;
+    std::string text;   // the field's text
+    double value = 0;   // the number it was read as
+    std::size_t end = 0; // StoppedEarly: the bytes of the text the number took
+    Misreading how = Misreading::None;
+};
+
+// How a run went: the value of each node as far as it got, where it
+// stopped, and the fields it read as other numbers than they seem to say.
 struct Outcome {
     std::vector<FieldValue> values; // by node; empty beyond the last evaluated
     std::optional<Failure> failure; // the failure that stopped it
     std::size_t stopped = 0;        // the node that failed
+    std::vector<Misread> misread;   // in the order the fields were read
     bool done() const noexcept { return !failure; }
 };
 
 // Runs the program's nodes in order, reading and writing through the sheet,
 // numbers shown in the locale. A failure stops the run at the node that
 // fails: the writes before it stand, and no later node runs. Only the
-// calculation's own failures (qv::Failure) are caught, here.
+// calculation's own failures (qv::Failure) are caught, here. Each field read
+// as another number than it seems to say (readLenientNoted, tooSmall) is
+// noted in the outcome.
 //   cir: r = text(txt1); write(txt2, ((22_pi * r) * r) / 7); write(txt3, (44_pi * r) / 7)
 //   run(cir, {txt1: "7"}) writes txt2 "154", txt3 "44"
 //   run(cir, {txt1: ""}) fails (a conversion failure of txt1) before writing anything
@@ -396,6 +413,20 @@ using Wording = std::function<std::string(std::string_view english)>;
 //   formulaText(tri, txt4) == "area = (s × ((s − a) × (s − b) × (s − c))) ^ (1 ÷ 2), where s = (a + b + c) ÷ 2"
 //   formulaText(panel, txt17) == "factorial = 1 × 2 × … × number"
 std::string formulaText(Program program, const Field& result, const Wording& wording = {});
+
+// The field a failed run's message names: the one whose text could not be
+// read, else the result it was computing (see computing); nullptr: none.
+const Field* failedField(Program program, const Outcome& outcome);
+
+// What the user is told of a field read as another number than it seems to
+// say, with the numbers in the locale and the field by the words the user
+// knows it by:
+//   {"7,5" read as 7, StoppedEarly} "The first number" ->
+//     "“The first number” was read as 7: this window takes the full stop as its decimal point and no
+//      thousands separator, so its reading stopped at “,5”."
+//   {"1E-400" read as 0, TooSmall} "The second number" ->
+//     "“The second number” holds 1E-400, too small for the calculator, and was read as 0."
+std::string note(const Misread& misread, const NumberLocale& locale, std::string_view fieldName);
 
 // Whether the result's formula takes π (as 22/7): it holds a constant with π
 // folded in. The cone's curved surface area does; its slant height does not.

@@ -3,6 +3,8 @@
 
 #include "copyall.h"
 
+#include "field.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -25,14 +27,7 @@ void offerCopyAll(QWidget& window, std::function<QString()> copyText)
     window.addAction(action);
 }
 
-QAction* copyAllAction(const QWidget* field)
-{
-    for (const QWidget* w = field; w; w = w->parentWidget())
-        for (QAction* action : w->actions())
-            if (action->objectName() == QLatin1String(copyAllName))
-                return action;
-    return nullptr;
-}
+QAction* copyAllAction(const QWidget* field) { return windowAction(field, copyAllName); }
 
 void addCopyAllEntry(QMenu* menu, const QWidget* from)
 {

@@ -5,43 +5,57 @@
 // window is made of.
 #pragma once
 
+#include "numberlocale.h"
+
 #include <QClipboard>
 #include <QFont>
 #include <QLineEdit>
 
+#include <optional>
+
+class QAction;
+
 namespace qv::frame {
 
 // A line edit that treats its text as one number:
-//  - a double-click selects the whole text, sign and exponent included, not
-//    the word under the pointer;
-//  - the first click into the field while it holds its initial text (the
-//    panel's "Addition", "Answer") selects that text, as Tab does, so that
-//    typing replaces it;
-//  - a paste (Ctrl+V, Shift+Insert, the context menu's Paste, the X11
-//    selection with the middle button) drops the spaces, tabs and line
-//    breaks around the text pasted, as a spreadsheet cell or a terminal
-//    line brings them; a locked field refuses it, as ever;
+//  - every edit comes in one way (enter): typing, a paste (Ctrl+V,
+//    Shift+Insert, the context menu's Paste, the X11 selection with the
+//    middle button) and a drop alike. While the field still holds its
+//    designed initial text (the panel's "Addition", "Answer"), the first
+//    edit of any kind replaces that text whole, and a click selects it;
+//    once the user has edited it, clicks place the cursor as usual;
+//  - a paste enters the first non-empty cell or line of the text pasted,
+//    without the blanks around it, and says so where it left others out;
+//    a number in the locale's form (as the program writes its results)
+//    pasted into a field that reads leniently enters in the form that
+//    reading reads, with the full stop and no group separators. What is
+//    typed is never changed. A locked field refuses every edit, as ever;
 //  - a copy (Ctrl+C, Ctrl+Insert, the context menu's Copy) with nothing
 //    selected copies the whole text, exactly as shown;
-//  - a text written into it is shown whole: wider than the field, in a
-//    smaller size of its designed face, from its first character;
+//  - a text is shown whole: a text written into it, and whatever it holds
+//    once it loses the focus, shows in a smaller size of its designed face
+//    where it is wider than the field, from its first character; a text too
+//    long even for the smallest size shows that it goes on;
+//  - a double-click selects the whole text, sign and exponent included, not
+//    the word under the pointer;
 //  - a result field knows its formula, which its tooltip and accessible
 //    description give from the moment its window opens;
 //  - its context menu offers "Copy all" (Ctrl+Shift+C) where its window
 //    has that action (copyAllAction);
-//  - when it loses the focus to another control of the program it shows its
-//    text from the first character (a sign, a number's first digits), as a
-//    written result does.
+//  - Ctrl+Z with nothing of its own to undo undoes its window's Reset.
 class Field : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    explicit Field(QWidget* parent = nullptr);
 
     // Sets the text the field starts with, and remembers it as its initial text.
     void setInitialText(const QString& text);
     // The font its table gives it, which a text is fitted into.
     void setDesignedFont(const QFont& font);
+    // A field its window reads leniently takes a pasted number in the
+    // locale's form in the form that reading reads.
+    void setReadLeniently(const NumberLocale& locale) { lenientIn_ = locale; }
 
     // What the user knows the field by: its label's words ("The Quotient"),
     // or its own accessible name where several fields share a label or none
@@ -56,8 +70,12 @@ public:
     // formula where the field has one.
     void present(const QString& text);
 
-    // Pastes the clipboard's text, without the blanks around it, over the selection.
-    void pasteTrimmed(QClipboard::Mode mode = QClipboard::Clipboard);
+    // The one way an edit comes in: text typed, or pasted or dropped (see
+    // above), over the selection, as one step of the field's undo.
+    enum class Entry { Typed, Pasted };
+    void enter(const QString& text, Entry how);
+    // Pastes the clipboard's text (or the X11 selection) by enter.
+    void pasteFrom(QClipboard::Mode mode = QClipboard::Clipboard);
     // Copies the selection, or the whole text where nothing is selected.
     void copyShown() const;
 
@@ -67,23 +85,44 @@ public:
     void setFormula(const QString& formula);
     const QString& formula() const { return formula_; }
 
+signals:
+    // Something the user should know of an edit, in words ("Only the
+    // first of 2 pasted cells, “12”, was entered into “…”.").
+    void noted(const QString& words);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Whether it still holds its designed initial text, which an edit replaces whole.
+    bool holdsInitialText() const { return !initialText_.isEmpty() && text() == initialText_; }
+    // Before an edit: the initial text is selected, so that the edit replaces it.
+    void beforeEdit();
+    // The text in a smaller size where it is wider than the field.
+    void fit();
     void showTip();
 
     QString initialText_;
     QFont designedFont_;
     QString userName_;
     QString formula_;
-    bool selectOnPress_ = false; // the focus came with a click into the initial text
+    std::optional<NumberLocale> lenientIn_;
 };
+
+// The window's action of that name (its objectName): the first one found on
+// the widget and its parents, or nullptr.
+QAction* windowAction(const QWidget* from, const char* name);
+
+// The name of a window's action that undoes its last Reset.
+inline constexpr const char* undoResetName = "undo-reset";
 
 } // namespace qv::frame

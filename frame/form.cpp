@@ -13,6 +13,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -56,7 +57,7 @@ QString userName(const FormDesign& design, const Control& field)
 
 Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
     : QWidget(parent), design_(design), locale_(std::move(locale)), enterKeys_(new EnterKeys(this)),
-      fieldClicks_(new FieldClicks(this))
+      fieldClicks_(new FieldClicks(this)), undoReset_(new QAction(this))
 {
     static const bool accessibleWindows = (announceAsWindows(staticMetaObject.className()), true);
     (void)accessibleWindows;
@@ -83,9 +84,32 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
     for (const Control& c : design.controls) {
         if (c.kind == ControlKind::Button)
             enterKeys_->watchButton(control<QAbstractButton>(c.name));
-        if (c.kind == ControlKind::TextField)
-            enterKeys_->watchField(field(c.name));
+        if (c.kind == ControlKind::TextField) {
+            Field* f = field(c.name);
+            enterKeys_->watchField(f);
+            connect(f, &Field::noted, this, [this](const QString& words) {
+                showNotes({words});
+                if (Notice::wanted()) {
+                    if (!notice_)
+                        notice_ = new Notice(this);
+                    notice_->tell(words);
+                }
+            });
+            // Any other change after a Reset makes it no longer the last thing done.
+            connect(f, &QLineEdit::textChanged, this, [this] {
+                if (!resetting_) {
+                    beforeReset_.clear();
+                    undoReset_->setEnabled(false);
+                }
+            });
+        }
     }
+    undoReset_->setObjectName(QLatin1String(undoResetName));
+    undoReset_->setShortcut(QKeySequence::Undo);
+    undoReset_->setShortcutContext(Qt::WindowShortcut);
+    undoReset_->setEnabled(false);
+    connect(undoReset_, &QAction::triggered, this, &Form::undoReset);
+    addAction(undoReset_);
 }
 
 Form::~Form() = default;
@@ -132,9 +156,25 @@ bool Form::run(formula::Program program)
 {
     if (reporting(this))
         return false;
+    // What a Reset empties, to be given back by Ctrl+Z.
+    std::vector<std::pair<Field*, QString>> emptied;
+    for (const formula::Field* f : formula::cleared(program))
+        emptied.emplace_back(field(f->name), field(f->name)->text());
     auto outcome = std::make_shared<formula::Outcome>();
-    if (!guarded(this, [&] { *outcome = formula::run(program, *this, locale_); }))
+    resetting_ = !emptied.empty();
+    const bool ran = guarded(this, [&] { *outcome = formula::run(program, *this, locale_); });
+    resetting_ = false;
+    if (!ran)
         return false;
+    if (!emptied.empty()) {
+        beforeReset_ = std::move(emptied);
+        undoReset_->setEnabled(std::any_of(beforeReset_.begin(), beforeReset_.end(),
+                                           [](const auto& before) { return !before.second.isEmpty(); }));
+    }
+    QStringList notes;
+    for (const formula::Misread& m : outcome->misread)
+        notes << QString::fromStdString(formula::note(m, locale_, field(m.field->name)->userName().toStdString()));
+    showNotes(notes);
     // What each result the run wrote shows, for what was computed.
     const std::vector<const formula::Field*> results = formula::results(program);
     std::size_t written = 0;
@@ -144,12 +184,14 @@ bool Form::run(formula::Program program)
             ++written;
         }
     if (outcome->done()) {
-        tellResults(program);
+        tell(program, notes);
         return true;
     }
     // A failure: the results it wrote stay, the others are emptied before
     // the message is shown.
-    const QString words = message(program, *outcome);
+    QString words = message(program, *outcome);
+    if (!notes.isEmpty())
+        words += u' ' + notes.join(u' ');
     for (std::size_t k = written; k < results.size(); ++k) {
         field(results[k]->name)->present(QString());
         computed_.erase(results[k]->name);
@@ -165,16 +207,13 @@ bool Form::run(formula::Program program)
 QString Form::message(formula::Program program, const formula::Outcome& outcome) const
 {
     const Failure& failure = *outcome.failure;
-    const Field* named = nullptr;
-    if (failure.reading()) {
-        named = qobject_cast<const Field*>(find(failure.field().c_str()));
-    } else if (const formula::Field* result = formula::computing(program, outcome)) {
-        named = field(result->name);
-    }
     FailurePlace place;
-    if (named) {
+    if (const formula::Field* f = formula::failedField(program, outcome)) {
+        const Field* named = field(f->name);
         place.name = named->userName().toStdString();
         place.hidden = !named->isVisibleTo(this);
+        if (failure.reading())
+            place.text = named->text().toStdString();
     }
     for (const auto& [cause, words] : explanations_)
         if (cause == failure.cause())
@@ -189,7 +228,7 @@ QString Form::message(formula::Program program, const formula::Outcome& outcome)
 // the focused button it would speak too, but Qt 6.4 sends such a change
 // without its text, and Orca fails on it.) Only while assistive technology
 // listens: a press costs nothing more without.
-void Form::tellResults(formula::Program program)
+void Form::tell(formula::Program program, const QStringList& notes)
 {
     const std::vector<const formula::Field*> results = formula::results(program);
     if (results.empty()) {
@@ -203,10 +242,47 @@ void Form::tellResults(formula::Program program)
     QStringList said;
     for (const formula::Field* r : results)
         if (const Field* f = field(r->name); f->isVisibleTo(this))
-            said << QStringLiteral("%1 is %2").arg(f->userName(), f->text());
+            said << QStringLiteral("%1 is %2.").arg(f->userName(), f->text());
+    said << notes;
     if (!notice_)
         notice_ = new Notice(this);
-    notice_->tell(said.isEmpty() ? QString() : said.join(QStringLiteral(". ")) + u'.');
+    notice_->tell(said.join(u' '));
+}
+
+void Form::undoReset()
+{
+    resetting_ = true;
+    for (const auto& [f, text] : beforeReset_)
+        f->present(text);
+    resetting_ = false;
+    beforeReset_.clear();
+    undoReset_->setEnabled(false);
+}
+
+void Form::showNotes(const QStringList& notes)
+{
+    const QSize designed = twipsSize(design_.width, design_.height);
+    if (notes.isEmpty()) {
+        if (note_ && note_->isVisible()) {
+            note_->hide();
+            setFixedSize(designed);
+        }
+        return;
+    }
+    if (!note_) {
+        note_ = new QLabel(this);
+        note_->setObjectName(QStringLiteral("note"));
+        note_->setTextFormat(Qt::PlainText);
+        note_->setWordWrap(true);
+        note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    note_->setText(notes.join(u'\n'));
+    const int margin = twipsToPixels(120);
+    const int width = designed.width() - 2 * margin;
+    const int height = note_->heightForWidth(width);
+    note_->setGeometry(margin, designed.height(), width, height);
+    note_->show();
+    setFixedSize(designed.width(), designed.height() + height + margin);
 }
 
 QString Form::computed(const formula::Field& result) const
@@ -217,8 +293,11 @@ QString Form::computed(const formula::Field& result) const
     return QString::fromStdString(formula::computedText(it->second.program, result, *it->second.outcome, locale_));
 }
 
-void Form::showFormulas(formula::Program program)
+void Form::useFormulas(formula::Program program)
 {
+    for (const formula::Node& n : program)
+        if (n.op == formula::Op::Lenient)
+            field(n.field->name)->setReadLeniently(locale_);
     for (const formula::Field* r : formula::results(program)) {
         QString text = QString::fromStdString(formula::formulaText(program, *r));
         if (formula::takesPi(program, *r))

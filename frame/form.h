@@ -20,6 +20,9 @@
 #include <utility>
 #include <vector>
 
+class QAction;
+class QLabel;
+
 namespace qv::frame {
 
 class EnterKeys;
@@ -57,6 +60,9 @@ public:
 
     // Runs a handler's program on this window's fields (see formula::run),
     // unless a failure's message of this window is still on its way or up.
+    // A field read as another number than it seems to say ("7,5" read as 7,
+    // "1E-400" as 0) is said in a note under the window's fields, seen
+    // without hovering, and told with the results or in the message.
     // A failure stops it: the results it wrote keep their new text (they
     // belong to the input), the others it would have written are emptied
     // (no answer stays beside input it was not computed from), and a
@@ -66,8 +72,14 @@ public:
     // After a press that computes results, the results it wrote that can be
     // seen ("The area of the circle is 154. The circumference of the circle
     // is 44.") are told to assistive technology, while it listens.
+    // A program that empties fields (a Reset) can be undone right after it,
+    // by Ctrl+Z in the window: the fields get back what it emptied.
     // Returns whether the program ran to its end.
     bool run(formula::Program program);
+
+    // Shows the notes under the window's fields, the window growing to hold
+    // them; no notes: none shown, the window at its designed size.
+    void showNotes(const QStringList& notes);
 
     // Connects a program, or a plain action, to a button press (also Enter
     // on the focused button), a check box being ticked or unticked, or a
@@ -77,9 +89,11 @@ public:
     void onToggle(const char* checkBox, std::function<void()> action);
     void onFieldClick(const char* field, formula::Program program);
 
-    // Each result the program writes shows its formula, in its tooltip and
-    // as its accessible description, from now on.
-    void showFormulas(formula::Program program);
+    // The window calculates by this program: each result it writes shows
+    // its formula, in its tooltip and as its accessible description, from
+    // now on, and each field it reads leniently takes a pasted number in the
+    // form that reading reads.
+    void useFormulas(formula::Program program);
 
     // The result as it was computed, with the numbers the last run that
     // wrote it used ("2 + 3 = 5"); empty where no run wrote it or the field
@@ -106,7 +120,8 @@ private:
     std::string text(const formula::Field& field) const override;
     void write(const formula::Field& field, const std::string& text) override;
     QString message(formula::Program program, const formula::Outcome& outcome) const;
-    void tellResults(formula::Program program);
+    void tell(formula::Program program, const QStringList& notes);
+    void undoReset();
 
     FormDesign design_;
     NumberLocale locale_;
@@ -114,6 +129,10 @@ private:
     EnterKeys* enterKeys_;
     FieldClicks* fieldClicks_;
     Notice* notice_ = nullptr; // the results of the last press, to assistive technology
+    QLabel* note_ = nullptr; // the notes of the last press or paste, under the fields
+    QAction* undoReset_;
+    std::vector<std::pair<Field*, QString>> beforeReset_; // the texts the last Reset emptied
+    bool resetting_ = false;
     std::vector<std::pair<Cause, QString>> explanations_;
     // For each result, the last run that wrote it and what it wrote.
     struct Computed {

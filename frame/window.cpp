@@ -35,7 +35,7 @@ std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& l
     f->onClick(window.calculate.button, window.calculate.Click);
     f->onClick(window.reset.button, window.reset.Click);
     f->setDefaultButton(window.calculate.button);
-    f->showFormulas(window.calculate.Click);
+    f->useFormulas(window.calculate.Click);
     offerCopyAll(*f, [f, &window] { return copyAllText(window, *f); });
     if (window.explains.words)
         f->explain(window.explains.cause, window.explains.words);

@@ -195,9 +195,8 @@ void CalculatorWindows::roots_data()
     addCase("croot: 27", "frmcroot", {"txt1=27"}, {"txt2=3"});
     addCase("croot: 2", "frmcroot", {"txt1=2"}, {"txt2=1.25992104989487"});
     addCase("croot: comma locale", "frmcroot", {"txt1=2"}, {"txt2=1,25992104989487"}, "", "comma");
-    addCase("croot: -8 names the number and the power", "frmcroot", {"txt1=-8"}, {"txt2="},
-            "Invalid argument: -8 to the fractional power 0.333333333333333 has no real value (computing \u201cThe "
-            "cube root\u201d).");
+    addCase("croot: -8 is said to have no real cube root", "frmcroot", {"txt1=-8"}, {"txt2="},
+            "Invalid argument: the cube root of -8 has no real value (computing \u201cThe cube root\u201d).");
 }
 
 // Square, rectangle, circle and diagonal: the field texts take part in the

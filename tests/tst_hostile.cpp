@@ -99,8 +99,12 @@ void Hostile::throughAField()
     for (const NumberLocale& locale : {NumberLocale::fullStop(), NumberLocale::comma()}) {
         auto w = loadWindow("frmdiv", locale);
         w->show();
+        // Several cells or lines pasted: see pastes.
+        if (text.trimmed().contains(QRegularExpression(QStringLiteral("[\\t\\r\\n]"))))
+            continue;
         paste(*w, "txt1", text);
-        QCOMPARE(textOf(*w, "txt1"), text.trimmed());
+        // As UTF-8 holds it: a lone surrogate cannot be held.
+        QCOMPARE(textOf(*w, "txt1"), QString::fromUtf8(text.trimmed().toUtf8()));
         if (text != text.trimmed())
             continue;
         type(*w, "txt2", "1");
@@ -124,7 +128,7 @@ void Hostile::throughAField()
         auto circle = loadWindow("frmcir", locale);
         circle->show();
         paste(*circle, "txt1", text);
-        QCOMPARE(textOf(*circle, "txt1"), text);
+        QCOMPARE(textOf(*circle, "txt1"), QString::fromUtf8(text.toUtf8()));
         const QString circleMessage = press(*circle, "Command1");
         if (expected.startsWith('!')) {
             QVERIFY2(circleMessage.startsWith(boxText(expected)), qPrintable(circleMessage));

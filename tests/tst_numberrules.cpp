@@ -477,8 +477,10 @@ void NumberRules::messages_data()
         << "Division by zero: 1,5 cannot be divided by 0.";
     QTest::newRow("0 to a negative power") << "d:0 ^ d:-1" << ""
         << "Division by zero: 0 to the negative power -1 has no value.";
-    QTest::newRow("a negative number to a fractional power") << "d:-8 ^ d:0.5" << ""
-        << "Invalid argument: -8 to the fractional power 0.5 has no real value.";
+    QTest::newRow("a negative number to a fractional power") << "d:-8 ^ d:0.25" << ""
+        << "Invalid argument: -8 to the fractional power 0.25 has no real value.";
+    QTest::newRow("a negative number's square root") << "d:-4 ^ d:0.5" << ""
+        << "Invalid argument: the square root of -4 has no real value.";
     QTest::newRow("the window's own words") << "d:-1.75 ^ d:0.5" << "Area|these sides make no triangle"
         << "Invalid argument: these sides make no triangle (computing \u201cArea\u201d).";
     QTest::newRow("a difference, from a text") << "t:-1E308 - d:1E308" << ""
@@ -494,7 +496,7 @@ void NumberRules::messages()
     const NumberLocale& l = localeNamed(s.size() > 3 ? "comma" : "stop");
     const QString name = where.section('|', 0, 0);
     const FailurePlace place{name.mid(name.startsWith('-') ? 1 : 0).toStdString(), name.startsWith('-'),
-                             where.section('|', 1).toStdString()};
+                             where.section('|', 1).toStdString(), {}};
     try {
         if (s[0] == "read") {
             readLenient(s[1].toStdString());
