@@ -4,7 +4,9 @@
 #include "keys.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -40,9 +42,66 @@ const Control* firstTabStop(const FormDesign& design, const std::function<bool(c
     return first;
 }
 
-void EnterKeys::watchButton(QAbstractButton* button) { button->installEventFilter(this); }
+HeldKeys& HeldKeys::watch()
+{
+    static HeldKeys* keys = [] {
+        auto* k = new HeldKeys(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(k);
+        return k;
+    }();
+    return *keys;
+}
 
-void EnterKeys::watchField(QLineEdit* field) { field->installEventFilter(this); }
+bool HeldKeys::repeats(const QKeyEvent* press) const
+{
+    const auto it = keys_.find(press->key());
+    return press->isAutoRepeat() || (it != keys_.end() && it->second.repeating);
+}
+
+bool HeldKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ApplicationStateChange && QGuiApplication::applicationState() != Qt::ApplicationActive) {
+        // A key let go in another program was never seen let go here.
+        for (auto& [key, state] : keys_)
+            state.down = false;
+        return false;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return false;
+    // The same event passed on to the widgets around the one it was sent to.
+    const auto* at = qobject_cast<const QWidget*>(watched);
+    const auto* before = qobject_cast<const QWidget*>(seenAt_.data());
+    const bool passedOn = event == seen_ && type == seenType_ && at && before && at != before && at->isAncestorOf(before);
+    seenAt_ = watched;
+    if (passedOn)
+        return false;
+    seen_ = event;
+    seenType_ = type;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    Key& state = keys_[key->key()];
+    if (type == QEvent::KeyPress) {
+        const quint64 time = key->timestamp();
+        state.repeating = key->isAutoRepeat() || state.down || (time != 0 && time == state.released);
+        state.down = true;
+    } else if (!key->isAutoRepeat()) {
+        state.down = false;
+        state.released = key->timestamp();
+    }
+    return false;
+}
+
+void EnterKeys::watchButton(QAbstractButton* button)
+{
+    HeldKeys::watch();
+    button->installEventFilter(this);
+}
+
+void EnterKeys::watchField(QLineEdit* field)
+{
+    HeldKeys::watch();
+    field->installEventFilter(this);
+}
 
 bool EnterKeys::eventFilter(QObject* watched, QEvent* event)
 {
@@ -54,7 +113,8 @@ bool EnterKeys::eventFilter(QObject* watched, QEvent* event)
         if (!button)
             button = default_; // in a text field
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        if (button && plain && !key->isAutoRepeat() && button->isEnabled() && button->isVisibleTo(button->window()))
+        if (button && plain && !HeldKeys::watch().repeats(key) && button->isEnabled()
+            && button->isVisibleTo(button->window()))
             button->click();
         return true;
     }

@@ -3,6 +3,7 @@
 
 #include "report.h"
 
+#include "keys.h"
 #include "placement.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -35,11 +37,12 @@ public:
     }
 
 protected:
-    // An Enter held down since the press that failed repeats: its repeats
-    // leave the box open, so that it is read, not closed at once.
+    // A key held down since before the box opened (the Enter that pressed
+    // Calculate) closes nothing: its repeats are passed over, so that the
+    // box is read, not closed at once; let go and pressed anew, it counts.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        if (event->type() == QEvent::KeyPress && HeldKeys::watch().repeats(static_cast<QKeyEvent*>(event)))
             return true;
         return QMessageBox::eventFilter(watched, event);
     }

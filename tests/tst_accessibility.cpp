@@ -249,21 +249,26 @@ void Accessibility::enterPresses_data()
     QTest::addColumn<QString>("focus");  // in the division window, or the main window's panel (main.)
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("repeat");    // a repeat of a key held down
-    QTest::addColumn<QString>("result"); // after the key ("old": nothing ran)
+    QTest::addColumn<QString>("repeat"); // how the key held down repeats after its first press, or ""
+    QTest::addColumn<QString>("result"); // after the key, or after its repeat ("old": nothing ran)
     const int none = Qt::NoModifier, keypad = Qt::KeypadModifier, enter = Qt::Key_Return, padEnter = Qt::Key_Enter;
     // The division window, 1 and 2: Calculate shows 0.5, Reset empties it.
-    QTest::newRow("Enter on Calculate") << "Command2" << enter << none << false << "0.5";
-    QTest::newRow("keypad Enter on Reset") << "Command1" << padEnter << keypad << false << "";
-    QTest::newRow("Enter in a field presses Calculate") << "txt2" << enter << none << false << "0.5";
-    QTest::newRow("keypad Enter in the result field") << "txt3" << padEnter << keypad << false << "0.5";
-    QTest::newRow("Ctrl+Enter: nothing") << "txt2" << enter << int(Qt::ControlModifier) << false << "old";
-    QTest::newRow("Alt+Enter on Calculate: nothing") << "Command2" << enter << int(Qt::AltModifier) << false << "old";
-    QTest::newRow("Enter held down: no repeat") << "txt2" << enter << none << true << "old";
+    QTest::newRow("Enter on Calculate") << "Command2" << enter << none << "" << "0.5";
+    QTest::newRow("keypad Enter on Reset") << "Command1" << padEnter << keypad << "" << "";
+    QTest::newRow("Enter in a field presses Calculate") << "txt2" << enter << none << "" << "0.5";
+    QTest::newRow("keypad Enter in the result field") << "txt3" << padEnter << keypad << "" << "0.5";
+    QTest::newRow("Ctrl+Enter: nothing") << "txt2" << enter << int(Qt::ControlModifier) << "" << "old";
+    QTest::newRow("Alt+Enter on Calculate: nothing") << "Command2" << enter << int(Qt::AltModifier) << "" << "old";
+    // Held down: the first press calculates; its repeats, whether or not
+    // marked as repeats, do not, until the key is let go and pressed anew.
+    QTest::newRow("Enter held down: a repeat marked so") << "txt2" << enter << none << "marked" << "old";
+    QTest::newRow("Enter held down: released and pressed at one time, as an X server repeats")
+        << "txt2" << enter << none << "same time" << "old";
+    QTest::newRow("Enter held down: pressed again without a release") << "txt2" << enter << none << "no release" << "old";
     // The main window, its multiplication row 6 and 7: Calculate shows 42.
-    QTest::newRow("main: Enter in a panel field") << "main.txt8" << enter << none << false << "42";
+    QTest::newRow("main: Enter in a panel field") << "main.txt8" << enter << none << "" << "42";
     QTest::newRow("main: Ctrl+keypad Enter: nothing")
-        << "main.txt7" << padEnter << int(Qt::ControlModifier | Qt::KeypadModifier) << false << "old";
+        << "main.txt7" << padEnter << int(Qt::ControlModifier | Qt::KeypadModifier) << "" << "old";
 }
 
 // Enter presses a focused button, and in a text field the window's
@@ -273,7 +278,7 @@ void Accessibility::enterPresses()
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    QFETCH(bool, repeat);
+    QFETCH(QString, repeat);
     QFETCH(QString, result);
     frmquorvane main(NumberLocale::fullStop());
     auto div = qvtest::loadWindow("frmdiv", NumberLocale::fullStop());
@@ -288,13 +293,34 @@ void Accessibility::enterPresses()
     w.field(shown)->setText("old");
     QWidget* target = w.control(qPrintable(focus.mid(inMain ? 5 : 0)));
     target->setFocus();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QStringLiteral("\r"), repeat);
-    QCOMPARE(qvtest::messageFrom([&] { QApplication::sendEvent(target, &press); }), QString());
+    // A key event as the window system sends it, at a time in milliseconds.
+    const auto send = [&](QEvent::Type type, quint64 time, bool marked = false) {
+        QKeyEvent event(type, key, Qt::KeyboardModifiers(modifiers), QStringLiteral("\r"), marked);
+        event.setTimestamp(time);
+        QCOMPARE(qvtest::messageFrom([&] { QApplication::sendEvent(target, &event); }), QString());
+    };
+    send(QEvent::KeyPress, 1000);
+    if (!repeat.isEmpty()) {
+        w.field(shown)->setText("old");
+        if (repeat == "marked")
+            send(QEvent::KeyPress, 1500, true);
+        if (repeat == "same time")
+            send(QEvent::KeyRelease, 1500);
+        send(QEvent::KeyPress, 1500, repeat == "marked");
+    }
     QCOMPARE(qvtest::textOf(w, shown), result);
+    // Let go and pressed anew, it counts again where it counted at first.
+    send(QEvent::KeyRelease, 2000);
+    if (!repeat.isEmpty()) {
+        send(QEvent::KeyPress, 2500);
+        send(QEvent::KeyRelease, 2600);
+        QVERIFY(qvtest::textOf(w, shown) != "old");
+    }
 }
 
 // Enter held down on a failing Calculate: one message, which the key's
-// repeats leave open until Enter is pressed anew.
+// repeats leave open until Enter is pressed anew, whether the window system
+// marks them as repeats or sends each as a release and a press of one time.
 void Accessibility::aHeldEnterLeavesItsMessageOpen()
 {
     auto w = qvtest::loadWindow("frmdiv", NumberLocale::fullStop());
@@ -302,10 +328,19 @@ void Accessibility::aHeldEnterLeavesItsMessageOpen()
     qvtest::type(*w, "txt2", "0");
     int boxes = 0;
     bool openAfterRepeats = false;
-    const auto hold = [](QWidget* target) {
+    quint64 time = 10000;
+    const auto send = [&time](QWidget* target, QEvent::Type type, bool marked = false) {
+        QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), marked);
+        event.setTimestamp(time);
+        QApplication::sendEvent(target, &event);
+    };
+    const auto hold = [&](QWidget* target) {
         for (int repeat = 0; repeat < 3; ++repeat) {
-            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-            QApplication::sendEvent(target, &held);
+            time += 40;
+            send(target, QEvent::KeyPress, true);
+            time += 40;
+            send(target, QEvent::KeyRelease);
+            send(target, QEvent::KeyPress);
         }
     };
     QTimer poll;
@@ -318,12 +353,16 @@ void Accessibility::aHeldEnterLeavesItsMessageOpen()
             QWidget* target = focus && focus->window() == box ? focus : box;
             hold(target);
             openAfterRepeats = box->isVisible();
-            if (openAfterRepeats)
-                QTest::keyClick(target, Qt::Key_Return);
+            if (openAfterRepeats) {
+                time += 200;
+                send(target, QEvent::KeyRelease);
+                time += 200;
+                send(target, QEvent::KeyPress);
+            }
         }
     });
     poll.start();
-    QTest::keyClick(w->field("txt2"), Qt::Key_Return);
+    send(w->field("txt2"), QEvent::KeyPress);
     hold(w->field("txt2"));
     QVERIFY(QTest::qWaitFor([&] { return !qv::frame::reporting(w.get()); }));
     QCOMPARE(boxes, 1);
