@@ -9,6 +9,7 @@
 #include "guitest.h"
 #include "notice.h"
 #include "style.h"
+#include "textfit.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -389,6 +390,9 @@ void Accessibility::leavingAFieldShowsItsStart()
         // The cursor, at the first character, stands at the left of the field.
         QCOMPARE(f->cursorPosition(), 0);
         QVERIFY(f->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 10);
+        // Whole, in a smaller face: not "-1.11111111111111e-10", a number of its own.
+        QCOMPARE(f->text(), QString("-1.11111111111111e-100"));
+        QVERIFY(f->fontMetrics().horizontalAdvance(f->text()) <= qv::frame::textRoom(*f, f->font()));
     }
 }
 

@@ -41,14 +41,16 @@ void addCaseColumns()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("note");
 }
 
-// One row; the locale defaults to the full stop, the failure to none.
+// One row; the locale defaults to the full stop, the failure to none, and
+// the note under the fields (words it holds) to none.
 void addCase(const char* tag, const char* window, const QStringList& inputs, const QStringList& expected,
-             const char* failure = "", const char* locale = "fullStop")
+             const char* failure = "", const char* locale = "fullStop", const char* note = "")
 {
     QTest::newRow(tag) << QString::fromLatin1(window) << QString::fromLatin1(locale) << inputs << expected
-                       << QString::fromUtf8(failure);
+                       << QString::fromUtf8(failure) << QString::fromUtf8(note);
 }
 
 // "txt1=7" -> {"txt1", "7"}; the text may itself hold '=' or spaces.
@@ -105,6 +107,7 @@ void CalculatorWindows::runCase()
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, expected);
     QFETCH(QString, failure);
+    QFETCH(QString, note);
 
     auto form = loadWindow(window, locale == "comma" ? NumberLocale::comma() : NumberLocale::fullStop());
     form->show();
@@ -129,6 +132,11 @@ void CalculatorWindows::runCase()
         QVERIFY2(isFailure(message, failure), qPrintable(message));
         if (!failure.isEmpty())
             QCOMPARE(whileUp, expected);
+        // A field read as another number than it seems to say is said under
+        // the fields, without hovering; otherwise nothing is.
+        const auto* said = form->findChild<QLabel*>(QStringLiteral("note"));
+        const QString shownNote = said && said->isVisibleTo(form.get()) ? said->text() : QString();
+        QVERIFY2(note.isEmpty() ? shownNote.isEmpty() : shownNote.contains(note), qPrintable(shownNote));
         for (const QString& e : expected) {
             const auto [field, text] = splitAssignment(e);
             QCOMPARE(textOf(*form, field), text);
@@ -157,8 +165,20 @@ void CalculatorWindows::division_data()
     addCase("div: 1, 3", "frmdiv", {"txt1=1", "txt2=3"}, {"txt3=0.333333333333333"});
     addCase("div: 22, 7", "frmdiv", {"txt1=22", "txt2=7"}, {"txt3=3.14285714285714"});
     addCase("div: 10, 4", "frmdiv", {"txt1=10", "txt2=4"}, {"txt3=2.5"});
-    addCase("div: 12abc reads 12", "frmdiv", {"txt1=12abc", "txt2=4"}, {"txt3=3"});
-    addCase("div: comma locale, 1,5 reads 1", "frmdiv", {"txt1=1,5", "txt2=4"}, {"txt3=0,25"}, "", "comma");
+    addCase("div: 12abc reads 12, words after a number quietly", "frmdiv", {"txt1=12abc", "txt2=4"}, {"txt3=3"});
+    addCase("div: comma locale, 7,5 by 2,5 read as 7 and 2, and said", "frmdiv", {"txt1=7,5", "txt2=2,5"},
+            {"txt3=3,5"}, "", "comma",
+            "\u201cEnter the first number\u201d was read as 7: this window takes the full stop as its decimal point "
+            "and no thousands separator, so its reading stopped at \u201c,5\u201d.\n\u201cEnter the second number\u201d "
+            "was read as 2");
+    addCase("div: 1,000 read as 1 and said", "frmdiv", {"txt1=1,000", "txt2=1"}, {"txt3=1"}, "", "fullStop",
+            "\u201cEnter the first number\u201d was read as 1");
+    addCase("div: by 1E-400, read as 0, said in the message", "frmdiv", {"txt1=1", "txt2=1E-400"}, {"txt3="},
+            "Division by zero: 1 cannot be divided by 0 (computing \u201cThe Quotient\u201d). \u201cEnter the second "
+            "number\u201d holds 1E-400, too small for the calculator, and was read as 0.",
+            "fullStop", "was read as 0");
+    addCase("div: comma locale, 1,5 reads 1", "frmdiv", {"txt1=1,5", "txt2=4"}, {"txt3=0,25"}, "", "comma",
+            "was read as 1");
     addCase("div: &H10 reads 16", "frmdiv", {"txt1=&H10", "txt2=4"}, {"txt3=4"});
     addCase("div: empty dividend", "frmdiv", {"txt1=", "txt2=5"}, {"txt3=0"});
     addCase("div: small quotient", "frmdiv", {"txt1=1", "txt2=100000"}, {"txt3=1E-05"});
@@ -185,7 +205,8 @@ void CalculatorWindows::roots_data()
     addCase("sqroot: 1E300", "frmsqroot", {"txt1=1E300"}, {"txt2=1E+150"});
     addCase("sqroot: empty reads 0", "frmsqroot", {"txt1="}, {"txt2=0"});
     addCase("sqroot: 9abc reads 9", "frmsqroot", {"txt1=9abc"}, {"txt2=3"});
-    addCase("sqroot: comma locale, 2,25 reads 2", "frmsqroot", {"txt1=2,25"}, {"txt2=1,4142135623731"}, "", "comma");
+    addCase("sqroot: comma locale, 2,25 reads 2", "frmsqroot", {"txt1=2,25"}, {"txt2=1,4142135623731"}, "", "comma",
+            "was read as 2");
     addCase("sqroot: -4 keeps the old text", "frmsqroot", {"txt1=-4"}, {"txt2="}, "invalid argument");
     addCase("sqroot: 1E400 is beyond reading", "frmsqroot", {"txt1=1E400"}, {"txt2="}, "overflow");
 
@@ -211,6 +232,13 @@ void CalculatorWindows::strictAreas_data()
     addCase("square: 1E100", "frmsquare", {"txt1=1E100"}, {"txt2=1E+200"});
     addCase("square: 98153225, a product, not a power", "frmsquare", {"txt1=98153225"}, {"txt2=9.63405557790062E+15"});
     addCase("square: comma locale 2,5", "frmsquare", {"txt1=2,5"}, {"txt2=6,25"}, "", "comma");
+    addCase("square: comma locale 2.5, the decimal comma named", "frmsquare", {"txt1=2.5"}, {"txt2="},
+            "Conversion failure: the field \u201cGive the length of each side of the square in cm\u201d holds 2.5, "
+            "which is not a number here: the decimal separator is \u201c,\u201d.",
+            "comma");
+    addCase("square: 0,250 is no number of groups", "frmsquare", {"txt1=0,250"}, {"txt2="}, "conversion");
+    addCase("square: 1E-400 read as 0, and said", "frmsquare", {"txt1=1E-400"}, {"txt2=0"}, "", "fullStop",
+            "holds 1E-400, too small for the calculator, and was read as 0.");
     addCase("square: empty is no 0", "frmsquare", {"txt1="}, {"txt2="}, "conversion");
     addCase("square: 12abc", "frmsquare", {"txt1=12abc"}, {"txt2="},
             "conversion \u201cGive the length of each side of the square in cm\u201d");
@@ -277,8 +305,10 @@ void CalculatorWindows::triangle_data()
     addCase("tri: 7, 8, 9", "frmtri", {"txt1=7", "txt2=8", "txt3=9"}, {"txt4=26.8328157299975"});
     addCase("tri: 62.8, 106, 44.4 in written order", "frmtri", {"txt1=62.8", "txt2=106", "txt3=44.4"}, {"txt4=417.432707870386"});
     addCase("tri: degenerate 1, 2, 3", "frmtri", {"txt1=1", "txt2=2", "txt3=3"}, {"txt4=0"});
-    addCase("tri: 2,5 reads 2", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2"}, {"txt4=1.73205080756888"});
-    addCase("tri: comma locale", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2.5"}, {"txt4=1,9515618744995"}, "", "comma");
+    addCase("tri: 2,5 reads 2", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2"}, {"txt4=1.73205080756888"}, "", "fullStop",
+            "was read as 2");
+    addCase("tri: comma locale", "frmtri", {"txt1=2,5", "txt2=2", "txt3=2.5"}, {"txt4=1,9515618744995"}, "", "comma",
+            "was read as 2");
     addCase("tri: 1, 1, 3 is no triangle", "frmtri", {"txt1=1", "txt2=1", "txt3=3"}, {"txt4="},
             "Invalid argument: these three sides make no triangle, as one is longer than the other two together "
             "(computing \u201cThe area of the triangle\u201d).");
@@ -299,7 +329,7 @@ void CalculatorWindows::solidAreas_data()
     addCase("cube: 3", "frmcube", {"txt1=3"}, {"txt2=54"});
     addCase("cube: 39943.538, (6 x a) x a", "frmcube", {"txt1=39943.538"}, {"txt2=9572917367.74467"});
     addCase("cube: 12abc reads 12, unlike the square", "frmcube", {"txt1=12abc"}, {"txt2=864"});
-    addCase("cube: comma locale, 2,5 reads 2", "frmcube", {"txt1=2,5"}, {"txt2=24"}, "", "comma");
+    addCase("cube: comma locale, 2,5 reads 2", "frmcube", {"txt1=2,5"}, {"txt2=24"}, "", "comma", "was read as 2");
     addCase("cube: overflow", "frmcube", {"txt1=1E155"}, {"txt2="}, "overflow");
 
     addCase("sph: 7", "frmsph", {"txt1=7"}, {"txt2=616"});
@@ -364,14 +394,15 @@ void CalculatorWindows::volumes_data()
     addCase("vcube: 96272779, products, not a power", "frmvcube", {"txt1=96272779"}, {"txt4=8.92299243703302E+23"});
     addCase("vcube: 100000 is 1E+15", "frmvcube", {"txt1=100000"}, {"txt4=1E+15"});
     addCase("vcube: comma locale 1.1", "frmvcube", {"txt1=1.1"}, {"txt4=1,331"}, "", "comma");
-    addCase("vcube: comma locale 1,5 reads 1", "frmvcube", {"txt1=1,5"}, {"txt4=1"}, "", "comma");
+    addCase("vcube: comma locale 1,5 reads 1", "frmvcube", {"txt1=1,5"}, {"txt4=1"}, "", "comma", "was read as 1");
     addCase("vcube: 1E+200 overflows", "frmvcube", {"txt1=1E+200"}, {"txt4="}, "overflow");
     addCase("room: 2, 3, 4", "frmvroom", {"txt1=2", "txt2=3", "txt3=4"}, {"txt4=24"});
     addCase("room: tenths", "frmvroom", {"txt1=0.1", "txt2=0.2", "txt3=0.3"}, {"txt4=0.006"});
     addCase("room: (l x b) x h", "frmvroom", {"txt1=228868215", "txt2=652548404", "txt3=39369565"},
             {"txt4=5.8797495900747E+24"});
     addCase("room: units typed", "frmvroom", {"txt1=2m", "txt2=3 m", "txt3=4metres"}, {"txt4=24"});
-    addCase("room: comma locale 2,5 reads 2", "frmvroom", {"txt1=2,5", "txt2=4", "txt3=3"}, {"txt4=24"}, "", "comma");
+    addCase("room: comma locale 2,5 reads 2", "frmvroom", {"txt1=2,5", "txt2=4", "txt3=3"}, {"txt4=24"}, "", "comma",
+            "was read as 2");
     addCase("room: length and breadth beyond reading, the length is named", "frmvroom",
             {"txt1=1E400", "txt2=1E400", "txt3=1"}, {"txt4="}, "overflow \u201cEnter the length\u201d");
     addCase("room: breadth and height beyond reading, the breadth is named", "frmvroom",
@@ -580,12 +611,36 @@ void CalculatorWindows::buttonsLocksAndReset()
     QStringList order;
     for (const char* f : expected.emptied)
         order << QString::fromLatin1(f);
+    QMap<QString, QString> computed;
+    for (QLineEdit* f : fieldsOf(*form))
+        computed[f->objectName()] = f->text();
     QCOMPARE(press(*form, expected.reset.name), QString());
     QCOMPARE(emptied, order);
+    // Ctrl+Z right after Reset, wherever the focus is in the window, gives
+    // back what it emptied, once; Reset again empties them again.
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    for (QWidget* focus : {static_cast<QWidget*>(form->control(expected.reset.name)),
+                           static_cast<QWidget*>(form->field(expected.results.front()))}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        for (QLineEdit* f : fieldsOf(*form))
+            QCOMPARE(f->text(), computed[f->objectName()]);
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        for (QLineEdit* f : fieldsOf(*form))
+            QCOMPARE(f->text(), computed[f->objectName()]);
+        emptied.clear();
+        QCOMPARE(press(*form, expected.reset.name), QString());
+        QCOMPARE(emptied, order);
+    }
     emptied.clear();
     QCOMPARE(press(*form, expected.reset.name), QString());
     QCOMPARE(emptied, QStringList());
+    // Once something else was done, Ctrl+Z gives back nothing of a Reset.
     typeIntoEach();
+    QTest::keyClick(form->control(expected.reset.name), Qt::Key_Z, Qt::ControlModifier);
+    for (const char* i : expected.inputs)
+        QCOMPARE(textOf(*form, i), QString("2"));
 }
 
 QTEST_MAIN(CalculatorWindows)

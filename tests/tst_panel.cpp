@@ -10,6 +10,9 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -99,7 +102,8 @@ private slots:
     void accessKeyPressesCalculate();
     void copyAllTicksRows_data();
     void copyAllTicksRows();
-    void clickIntoAPlaceholderSelectsIt();
+    void firstEditReplacesThePlaceholder_data();
+    void firstEditReplacesThePlaceholder();
 
     // File, Reset and the clicks on result fields.
     void resetEmptiesEveryField();
@@ -286,33 +290,37 @@ void Panel::rowFormula()
 
 void Panel::copyAllTicksRows_data()
 {
-    QTest::addColumn<QStringList>("boxes"); // ticked before the press
+    QTest::addColumn<QStringList>("boxes"); // ticked
     QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<bool>("calculated");   // Calculate pressed before the copy
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("at");
     QTest::addColumn<QString>("expected"); // "before": the clipboard is left as it was
     QTest::newRow("one row, by the keys in its field")
-        << QStringList{"chk1"} << QStringList{"txt1=2", "txt2=3"} << "keys" << "txt1" << "2 + 3 = 5\n";
+        << QStringList{"chk1"} << QStringList{"txt1=2", "txt2=3"} << true << "keys" << "txt1" << "2 + 3 = 5\n";
     QTest::newRow("every row, by the window's menu, top to bottom")
         << QStringList{"chk6", "chk5", "chk3", "chk2", "chk1"}
         << QStringList{"txt1=2", "txt2=3", "txt4=4", "txt5=10", "txt7=2.5", "txt8=4", "txt13=3", "txt14=2",
                        "txt16=5"}
-        << "window menu" << "Label1" << "2 + 3 = 5\n4 - 10 = -6\n2.5 \u00d7 4 = 10\n2 ^ 3 = 8\n5! = 120\n";
+        << true << "window menu" << "Label1" << "2 + 3 = 5\n4 - 10 = -6\n2.5 \u00d7 4 = 10\n2 ^ 3 = 8\n5! = 120\n";
     QTest::newRow("ticked rows only, by a result's menu")
-        << QStringList{"chk6"} << QStringList{"txt1=2", "txt2=3", "txt16=3.5"} << "field menu" << "txt17"
+        << QStringList{"chk6"} << QStringList{"txt1=2", "txt2=3", "txt16=3.5"} << true << "field menu" << "txt17"
         << "3.5! = 6\n";
-    QTest::newRow("the numbers the row used") << QStringList{"chk2"} << QStringList{"txt4=12abc", "txt5= 2"} << "keys"
-                                              << "txt5" << "12 - 2 = 10\n";
-    QTest::newRow("nothing ticked, nothing copied") << QStringList{} << QStringList{} << "keys" << "chk1"
+    QTest::newRow("the numbers the row used") << QStringList{"chk2"} << QStringList{"txt4=12abc", "txt5= 2"} << true
+                                              << "keys" << "txt5" << "12 - 2 = 10\n";
+    QTest::newRow("negative numbers in parentheses")
+        << QStringList{"chk1", "chk5"} << QStringList{"txt1=1", "txt2=-3", "txt13=2", "txt14=-2"} << true << "keys"
+        << "txt1" << "1 + (-3) = -2\n(-2) ^ 2 = 4\n";
+    QTest::newRow("a row never calculated is left out")
+        << QStringList{"chk1"} << QStringList{"txt1=2", "txt2=3"} << false << "keys" << "txt1" << "before";
+    QTest::newRow("nothing ticked, nothing copied") << QStringList{} << QStringList{} << true << "keys" << "chk1"
                                                     << "before";
 }
-
-// "Copy all" on the main window copies each ticked row as one line, as the
-// row reads; hidden rows, which Calculate computes too, are left out.
 void Panel::copyAllTicksRows()
 {
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, inputs);
+    QFETCH(bool, calculated);
     QFETCH(QString, how);
     QFETCH(QString, at);
     QFETCH(QString, expected);
@@ -323,7 +331,7 @@ void Panel::copyAllTicksRows()
         const qsizetype equals = input.indexOf(u'=');
         qvtest::type(s.p, qPrintable(input.left(equals)), input.mid(equals + 1));
     }
-    if (!boxes.isEmpty())
+    if (calculated)
         QCOMPARE(s.calculate(), QString());
     QCOMPARE(qvtest::copiedAll(s.p.control(qPrintable(at)), how), expected);
 }
@@ -445,26 +453,60 @@ void Panel::accessKeyPressesCalculate()
     QCOMPARE(s.text("txt3"), QString("0"));
 }
 
-// A field that still holds its placeholder ("Subtraction") is selected
-// whole by the first click into it, as by Tab, so that what is typed
-// replaces it; once the user has typed, a click places the cursor.
-void Panel::clickIntoAPlaceholderSelectsIt()
+void Panel::firstEditReplacesThePlaceholder_data()
 {
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"a click, then typing", "two clicks, then typing", "Tab, then typing", "Ctrl+V",
+                            "the field's menu", "the middle button", "a drop"})
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+// A field that still holds its placeholder ("Subtraction") is replaced whole
+// by the first edit of any kind, so that "12" typed or pasted gives 12, never
+// "Subtractio12n"; once the user has edited it, a click places the cursor.
+void Panel::firstEditReplacesThePlaceholder()
+{
+    QFETCH(QString, how);
     Started s;
     s.tick("chk2");
     QApplication::setActiveWindow(&s.main);
-    for (const auto& [field, text] : {std::pair{"txt4", "10"}, std::pair{"txt5", "4"}}) {
-        QLineEdit* f = s.p.field(field);
-        QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->width() / 2, f->height() / 2));
-        QTest::keyClicks(f, text);
-        QCOMPARE(f->text(), QString(text));
-    }
-    QCOMPARE(s.calculate(), QString());
-    QCOMPARE(s.text("txt6"), QString("6"));
     QLineEdit* f = s.p.field("txt4");
+    const QPoint inside(f->width() / 2, f->height() / 2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
+    if (how.endsWith("typing")) {
+        if (how.startsWith("Tab")) {
+            s.p.field("txt5")->setFocus();
+            QTest::keyClick(s.p.field("txt5"), Qt::Key_Backtab, Qt::ShiftModifier);
+        } else {
+            QTest::mouseClick(f, Qt::LeftButton, {}, inside);
+        }
+        if (how.startsWith("two"))
+            QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->width() - 8, f->height() / 2));
+        QTest::keyClicks(f, "12");
+    } else if (how == "Ctrl+V") {
+        f->setFocus();
+        f->setCursorPosition(3);
+        QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == "the field's menu") {
+        QVERIFY(qvtest::chooseFromContextMenu(f, "edit-paste"));
+    } else if (how == "the middle button") {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("no X11 selection on this platform");
+        QGuiApplication::clipboard()->setText(QStringLiteral("12"), QClipboard::Selection);
+        QTest::mouseClick(f, Qt::MiddleButton, {}, inside);
+    } else {
+        QMimeData dropped;
+        dropped.setText(QStringLiteral("12"));
+        QDragEnterEvent enter(inside, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &enter);
+        QDropEvent drop(inside, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f, &drop);
+    }
+    QCOMPARE(f->text(), QString("12"));
+    // Edited once, the field takes a click as any field does.
     QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->width() - 4, f->height() / 2));
     QTest::keyClicks(f, "0");
-    QCOMPARE(f->text(), QString("100"));
+    QCOMPARE(f->text(), QString("120"));
 }
 
 // ---------------------------------------------------------------- reset and clicks
@@ -479,6 +521,20 @@ void Panel::resetEmptiesEveryField()
     qvtest::type(s.p, "txt14", "9");
     QCOMPARE(s.calculate(), QString());
     QCOMPARE(s.text("txt15"), QString("81"));
+
+    // Ctrl+Z right after File, Reset gives every field back.
+    QStringList before;
+    for (const char* f : allFields)
+        before << s.text(f);
+    qvtest::choose(&s.main, "mnures");
+    QApplication::setActiveWindow(&s.main);
+    QVERIFY(QTest::qWaitForWindowActive(&s.main));
+    s.p.field("txt1")->setFocus();
+    QTest::keyClick(s.p.field("txt1"), Qt::Key_Z, Qt::ControlModifier);
+    QStringList after;
+    for (const char* f : allFields)
+        after << s.text(f);
+    QCOMPARE(after, before);
 
     qvtest::choose(&s.main, "mnures");
     for (const char* f : allFields)
