@@ -407,6 +407,11 @@ void Accessibility::aPressTellsItsResults_data()
         << "The area of the circle is 154. The circumference of the circle is 44." << "";
     QTest::newRow("main window: the rows seen, not the hidden ones")
         << "frmquorvane" << QStringList{"txt1=2", "txt2=3"} << "Addition: answer is 5." << "";
+    QTest::newRow("a field read as another number: said after the results")
+        << "frmcir" << QStringList{"txt1=1E-400"}
+        << "The area of the circle is 0. The circumference of the circle is 0. \u201cEnter the radius of the circle in "
+           "m\u201d holds 1E-400, too small for the calculator, and was read as 0."
+        << "";
     QTest::newRow("a failure: an alert, no results told")
         << "frmcyl" << QStringList{"txt1=1E307", "txt2=1E-300"} << "" << "Overflow:";
 }
