@@ -29,10 +29,14 @@ QIcon calculatorIcon()
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-const char* const whereToStart = "Start it in a desktop session, or under a virtual X server: xvfb-run quorvane\n";
+QString whereToStart()
+{
+    return QCoreApplication::translate(
+        "Start-up", "Start it in a desktop session, or under a virtual X server: xvfb-run quorvane\n");
+}
 constexpr bool displayFromEnvironment = true;
 #else
-const char* const whereToStart = "";
+QString whereToStart() { return {}; }
 constexpr bool displayFromEnvironment = false;
 #endif
 
@@ -101,29 +105,29 @@ Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& env
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("The Quorvane Calculator: arithmetic, roots, areas and volumes, in windows of their own."));
+        QCoreApplication::translate("Start-up", "The Quorvane Calculator: arithmetic, roots, areas and volumes, in windows of their own."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                  QStringLiteral("Shows these options and ends."));
+                                  QCoreApplication::translate("Start-up", "Shows these options and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and ends."));
+                                     QCoreApplication::translate("Start-up", "Shows the version and ends."));
     const QCommandLineOption platform(
         QStringLiteral("platform"),
-        QStringLiteral("The window system to open the windows on, by the name of Qt's plugin: xcb (X11), "
+        QCoreApplication::translate("Start-up", "The window system to open the windows on, by the name of Qt's plugin: xcb (X11), "
                        "wayland, offscreen (no window is seen)."),
         QStringLiteral("name"));
     const QCommandLineOption display(QStringLiteral("display"),
-                                     QStringLiteral("The X display to show the windows on (X11), such as :1."),
+                                     QCoreApplication::translate("Start-up", "The X display to show the windows on (X11), such as :1."),
                                      QStringLiteral("display"));
     const QCommandLineOption style(QStringLiteral("style"),
-                                   QStringLiteral("The widget style: Fusion, Windows, or one a desktop installs."),
+                                   QCoreApplication::translate("Start-up", "The widget style: Fusion, Windows, or one a desktop installs."),
                                    QStringLiteral("style"));
     const QCommandLineOption session(
         QStringLiteral("session"),
-        QStringLiteral("Given by a session manager that starts the calculator again at login."),
+        QCoreApplication::translate("Start-up", "Given by a session manager that starts the calculator again at login."),
         QStringLiteral("id"));
     const QCommandLineOption geometry(
         QStringList{QStringLiteral("geometry"), QStringLiteral("qwindowgeometry")},
-        QStringLiteral("Where the main window opens, as X11 writes it: +X+Y from the screen's top left (-X, -Y "
+        QCoreApplication::translate("Start-up", "Where the main window opens, as X11 writes it: +X+Y from the screen's top left (-X, -Y "
                        "from its right or bottom). A size is passed over: the windows keep theirs."),
         QStringLiteral("geometry"));
     parser.addOptions({help, version, platform, display, style, geometry, session});
@@ -144,18 +148,18 @@ Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& env
         return launch;
     };
     if (!parser.parse(arguments))
-        return end(1, QStringLiteral("quorvane: %1\nquorvane --help shows the options.\n").arg(parser.errorText()));
+        return end(1, QCoreApplication::translate("Start-up", "quorvane: %1\nquorvane --help shows the options.\n").arg(parser.errorText()));
     if (!parser.positionalArguments().isEmpty())
-        return end(1, QStringLiteral("quorvane: Unexpected argument '%1'.\nquorvane --help shows the options.\n")
+        return end(1, QCoreApplication::translate("Start-up", "quorvane: Unexpected argument '%1'.\nquorvane --help shows the options.\n")
                           .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) // The parser names the program by argv[0], or "<executable_name>" before Qt starts.
-        return end(0, QStringLiteral("Usage: quorvane [options]\n") + parser.helpText().section(u'\n', 1)
-                          + QStringLiteral("\nQt's other standard options, such as -reverse, -qwindowtitle and "
+        return end(0, QCoreApplication::translate("Start-up", "Usage: quorvane [options]\n") + parser.helpText().section(u'\n', 1)
+                          + QCoreApplication::translate("Start-up", "\nQt's other standard options, such as -reverse, -qwindowtitle and "
                                            "-stylesheet,\nare taken as any Qt program takes them (man quorvane).\n"));
     if (parser.isSet(version))
         return end(0, QStringLiteral("quorvane " QUORVANE_VERSION "\n"));
     if (const QString name = unreadByQt(arguments); !name.isEmpty())
-        return end(1, QStringLiteral("quorvane: Qt reads -%1 with its value after a space: -%1 VALUE.\n"
+        return end(1, QCoreApplication::translate("Start-up", "quorvane: Qt reads -%1 with its value after a space: -%1 VALUE.\n"
                                      "quorvane --help shows the options.\n")
                           .arg(name));
 
@@ -173,19 +177,39 @@ Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& env
     else if (wayland)
         launch.platform = "wayland";
     else
-        return end(2, QStringLiteral("quorvane: no display to show the calculator on (neither DISPLAY nor "
+        return end(2, QCoreApplication::translate("Start-up", "quorvane: no display to show the calculator on (neither DISPLAY nor "
                                      "WAYLAND_DISPLAY is set).\n%1")
-                          .arg(QLatin1String(whereToStart)));
+                          .arg(whereToStart()));
     return launch;
 }
 
-std::optional<int> prepareLaunch(int argc, char* argv[])
+namespace {
+
+// What startUpMessage says where no window system opens, in the user's
+// language: set before QApplication starts, when no catalogue can be
+// installed in it yet.
+QString& cannotOpen()
+{
+    static QString words;
+    return words;
+}
+
+} // namespace
+
+std::optional<int> prepareLaunch(int argc, char* argv[], Catalogues& catalogues)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const Launch launch = decideLaunch(arguments, QProcessEnvironment::systemEnvironment());
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    Launch launch = decideLaunch(arguments, environment);
     if (launch.status >= 0) {
+        // Said in the user's language: the catalogues, Qt's with the parser's
+        // own words among them, are installed in an application.
+        QCoreApplication saying(argc, argv);
+        catalogues.install();
+        launch = decideLaunch(arguments, environment);
+        catalogues.remove();
         std::fputs(qPrintable(launch.text), launch.status == 0 ? stdout : stderr);
         return launch.status;
     }
@@ -193,6 +217,9 @@ std::optional<int> prepareLaunch(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", launch.platform);
     if (!launch.display.isEmpty())
         qputenv("DISPLAY", launch.display);
+    cannotOpen() = catalogues.translate("Start-up", "quorvane: cannot open a window on this display.\n")
+                   + catalogues.translate(
+                       "Start-up", "Start it in a desktop session, or under a virtual X server: xvfb-run quorvane\n");
     return std::nullopt;
 }
 
@@ -200,21 +227,46 @@ void startUpMessage(QtMsgType type, const QMessageLogContext&, const QString& me
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "quorvane: cannot open a window on this display.\n%s", whereToStart);
+        const QString words = cannotOpen().isEmpty()
+                                  ? QCoreApplication::translate("Start-up", "quorvane: cannot open a window on this display.\n")
+                                        + whereToStart()
+                                  : cannotOpen();
+        std::fputs(qPrintable(words), stderr);
         std::_Exit(2);
     }
 }
 
-QTranslator* installToolkitTranslation(const QLocale& locale)
+Catalogues::Catalogues(const QLocale& locale)
+    : ownFound_(own_.load(locale, QStringLiteral("quorvane"), QStringLiteral("_"), QStringLiteral(":/i18n"))),
+      toolkitFound_(toolkit_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
 {
-    // Explicit, so that the catalogue's own direction is not taken.
+}
+
+Catalogues::~Catalogues() { remove(); }
+
+void Catalogues::install()
+{
+    // Explicit, so that a catalogue's own direction is not taken.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return nullptr;
-    QCoreApplication::installTranslator(translator.get());
-    return translator.release();
+    if (toolkitFound_)
+        QCoreApplication::installTranslator(&toolkit_);
+    if (ownFound_)
+        QCoreApplication::installTranslator(&own_);
+}
+
+void Catalogues::remove()
+{
+    if (!QCoreApplication::instance())
+        return;
+    QCoreApplication::removeTranslator(&own_);
+    QCoreApplication::removeTranslator(&toolkit_);
+}
+
+QString Catalogues::translate(const char* context, const char* english) const
+{
+    const QString words = own_.translate(context, english);
+    return words.isEmpty() ? QString::fromUtf8(english) : words;
 }
 
 } // namespace qv::app

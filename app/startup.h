@@ -11,13 +11,13 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <QtGlobal>
 
 #include <optional>
 
 class QMessageLogContext;
 class QProcessEnvironment;
-class QTranslator;
 
 namespace qv::app {
 
@@ -58,13 +58,50 @@ struct Launch {
 // Windows and macOS, which always have one, only -platform counts.
 Launch decideLaunch(const QStringList& arguments, const QProcessEnvironment& environment);
 
-// Decides for this process and acts on it: prints the text and returns the
-// status where the run ends here; otherwise sets QT_QPA_PLATFORM and DISPLAY
-// as decided, for QApplication to read, and returns nothing.
-std::optional<int> prepareLaunch(int argc, char* argv[]);
+// The catalogues of the user's language, the one place a language is
+// chosen: the calculator's own words (compiled into the program, from
+// translations/quorvane_*.ts) and Qt's (qtbase_*.qm in Qt's translations
+// directory, Debian's qt6-translations-l10n), each loaded once, at start-up,
+// for the first of the locale's UI languages that has one (by default the
+// user's: LANGUAGE, else LC_ALL, LC_MESSAGES or LANG). The words Qt and the
+// calculator write themselves then follow the desktop's language: the
+// fields' context menus, the message box's button, the failures' messages,
+// notes, formulas and --help. The designed captions, titles and menus stay
+// as designed, and so does the direction of the windows: they are laid out
+// left to right, where a catalogue of a right-to-left language would turn
+// Qt's layout direction round. A language without a catalogue is English.
+class Catalogues {
+public:
+    explicit Catalogues(const QLocale& locale = QLocale());
+    ~Catalogues();
+    Catalogues(const Catalogues&) = delete;
+    Catalogues& operator=(const Catalogues&) = delete;
+
+    // Installs both in the application, which must exist.
+    void install();
+    // Takes them out of the application again.
+    void remove();
+    // Whether a catalogue was found for the language: the calculator's own, Qt's.
+    bool ownFound() const { return ownFound_; }
+    bool toolkitFound() const { return toolkitFound_; }
+    // A word of the calculator's own, also before the application exists.
+    QString translate(const char* context, const char* english) const;
+
+private:
+    QTranslator own_;
+    QTranslator toolkit_;
+    const bool ownFound_;
+    const bool toolkitFound_;
+};
+
+// Decides for this process and acts on it: prints the text, in the user's
+// language, and returns the status where the run ends here; otherwise sets
+// QT_QPA_PLATFORM and DISPLAY as decided, for QApplication to read, and
+// returns nothing.
+std::optional<int> prepareLaunch(int argc, char* argv[], Catalogues& catalogues);
 
 // How to start the calculator where there is no display, for the messages.
-extern const char* const whereToStart;
+QString whereToStart();
 
 // Until the application is up, a fatal message from Qt means that no window
 // system could be opened (a DISPLAY that answers nothing, a missing plugin):
@@ -72,16 +109,5 @@ extern const char* const whereToStart;
 // a core dump. Other messages are only printed.
 void startUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
-// Installs Qt's own catalogue (qtbase_*.qm in Qt's translations directory,
-// Debian's qt6-translations-l10n) for the first of the locale's UI languages
-// that has one; by default the user's (LANGUAGE, else LC_ALL, LC_MESSAGES or
-// LANG). The words Qt itself writes then follow the desktop's language: the
-// fields' context menus (Copy, Select All) and the message box's button. The
-// calculator's captions and messages are its own and stay as they are, and so
-// does the direction of its windows: they are laid out left to right, while a
-// catalogue of a right-to-left language would turn Qt's layout direction
-// round. Returns the translator, owned by the application, or nullptr where
-// no catalogue is installed for those languages.
-QTranslator* installToolkitTranslation(const QLocale& locale = QLocale());
 
 } // namespace qv::app

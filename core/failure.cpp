@@ -4,6 +4,7 @@
 #include "failure.h"
 
 #include "numbertext.h"
+#include "words.h"
 
 #include <string>
 #include <utility>
@@ -36,96 +37,113 @@ std::string_view name(FailureKind kind) noexcept
     return "failure";
 }
 
-std::string_view heading(FailureKind kind) noexcept
+const char* heading(FailureKind kind) noexcept
 {
     switch (kind) {
     case FailureKind::Conversion:
-        return "Conversion failure";
+        return QT_TRANSLATE_NOOP("Failure", "Conversion failure");
     case FailureKind::DivisionByZero:
-        return "Division by zero";
+        return QT_TRANSLATE_NOOP("Failure", "Division by zero");
     case FailureKind::Overflow:
-        return "Overflow";
+        return QT_TRANSLATE_NOOP("Failure", "Overflow");
     case FailureKind::InvalidArgument:
-        return "Invalid argument";
+        return QT_TRANSLATE_NOOP("Failure", "Invalid argument");
     }
-    return "Calculation failure";
+    return QT_TRANSLATE_NOOP("Failure", "Calculation failure");
 }
 
 namespace {
 
-// The step as the user would write it: 1E+200 × 1E+200, 10 to the power 400.
-std::string step(const Failure& f, const NumberLocale& locale)
+// What failed to be read, the field named (or hidden, or none).
+std::string unread(const Failure& f, const FailurePlace& place, const NumberLocale& locale, const Translate& t)
+{
+    const bool named = !place.name.empty();
+    if (f.cause() == Cause::NumberTooLarge) {
+        if (!named)
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "the number in a field is too large for the calculator"));
+        return words(t, "Failure",
+                     place.hidden ? QT_TRANSLATE_NOOP("Failure", "the number in the field \u201c%1\u201d, which is hidden, "
+                                                                 "is too large for the calculator")
+                                  : QT_TRANSLATE_NOOP("Failure",
+                                                      "the number in the field \u201c%1\u201d is too large for the calculator"),
+                     {place.name});
+    }
+    if (named && !place.text.empty() && readsUnderOtherConvention(place.text, locale))
+        return words(t, "Failure",
+                     QT_TRANSLATE_NOOP("Failure", "the field \u201c%1\u201d holds %2, which is not a number here: the "
+                                                  "decimal separator is \u201c%3\u201d"),
+                     {place.name, place.text, locale.decimal});
+    if (!named)
+        return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "a field is empty or holds text that is not a number"));
+    return words(t, "Failure",
+                 place.hidden ? QT_TRANSLATE_NOOP("Failure", "the field \u201c%1\u201d, which is hidden, is empty or holds "
+                                                             "text that is not a number")
+                              : QT_TRANSLATE_NOOP("Failure",
+                                                  "the field \u201c%1\u201d is empty or holds text that is not a number"),
+                 {place.name});
+}
+
+// What happened in the arithmetic, with the numbers it happened to.
+std::string happened(const Failure& f, const NumberLocale& locale, const Translate& t)
 {
     const std::string a = displayText(f.left(), locale);
     const std::string b = displayText(f.right(), locale);
-    switch (f.operation()) {
-    case Operation::Add:
-        return a + " + " + b;
-    case Operation::Subtract:
-        return a + " \u2212 " + b;
-    case Operation::Multiply:
-        return a + " \u00d7 " + b;
-    case Operation::Divide:
-        return a + " \u00f7 " + b;
-    case Operation::Power:
-        return a + " to the power " + b;
-    case Operation::Factorial:
-        return "the factorial of " + a;
-    }
-    return a + ", " + b;
-}
-
-// What happened, without the heading and the place.
-std::string happened(const Failure& f, const NumberLocale& locale, const std::string& field)
-{
     switch (f.cause()) {
-    case Cause::NotANumber:
-        return field + " is empty or holds text that is not a number";
-    case Cause::NumberTooLarge:
-        return "the number in " + field + " is too large for the calculator";
     case Cause::TooLarge:
-        return step(f, locale) + " is too large for the calculator";
+        switch (f.operation()) {
+        case Operation::Add:
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 + %2 is too large for the calculator"), {a, b});
+        case Operation::Subtract:
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 \u2212 %2 is too large for the calculator"), {a, b});
+        case Operation::Multiply:
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 \u00d7 %2 is too large for the calculator"), {a, b});
+        case Operation::Divide:
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 \u00f7 %2 is too large for the calculator"), {a, b});
+        case Operation::Power:
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 to the power %2 is too large for the calculator"),
+                         {a, b});
+        case Operation::Factorial:
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "the factorial of %1 is too large for the calculator"),
+                         {a});
+        }
+        break;
     case Cause::NoValue:
-        return step(f, locale) + " has no value";
+        return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 \u00f7 %2 has no value"), {a, b});
     case Cause::DividedByZero:
-        return displayText(f.left(), locale) + " cannot be divided by 0";
+        return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 cannot be divided by 0"), {a});
     case Cause::ZeroToNegativePower:
-        return displayText(f.left(), locale) + " to the negative power " + displayText(f.right(), locale)
-               + " has no value";
+        return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 to the negative power %2 has no value"), {a, b});
     case Cause::NegativeToFractionalPower:
         // A root is a power of 1 / 2 or 1 / 3: said as the root it is.
-        if (f.operation() == Operation::Power && f.right() == 1.0 / 2.0)
-            return "the square root of " + displayText(f.left(), locale) + " has no real value";
-        if (f.operation() == Operation::Power && f.right() == 1.0 / 3.0)
-            return "the cube root of " + displayText(f.left(), locale) + " has no real value";
-        return displayText(f.left(), locale) + " to the fractional power " + displayText(f.right(), locale)
-               + " has no real value";
+        if (f.right() == 1.0 / 2.0)
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "the square root of %1 has no real value"), {a});
+        if (f.right() == 1.0 / 3.0)
+            return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "the cube root of %1 has no real value"), {a});
+        return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "%1 to the fractional power %2 has no real value"), {a, b});
+    case Cause::NotANumber:
+    case Cause::NumberTooLarge:
+        break;
     }
-    return "the calculation failed";
+    return words(t, "Failure", QT_TRANSLATE_NOOP("Failure", "the calculation failed"));
 }
 
 } // namespace
 
-std::string describe(const Failure& failure, const NumberLocale& locale, const FailurePlace& place)
+std::string describe(const Failure& failure, const NumberLocale& locale, const FailurePlace& place,
+                     const Translate& translate)
 {
-    const std::string quoted = "\u201c" + place.name + "\u201d";
-    std::string words = std::string(heading(failure.kind())) + ": ";
-    if (failure.reading()) {
-        // The field read is named within the sentence.
-        std::string field = place.name.empty() ? std::string("a field") : "the field " + quoted;
-        if (!place.name.empty() && place.hidden)
-            field += ", which is hidden,";
-        if (failure.cause() == Cause::NotANumber && place.because.empty() && !place.text.empty()
-            && readsUnderOtherConvention(place.text, locale))
-            return words + field + " holds " + place.text + ", which is not a number here: the decimal separator is \u201c"
-                   + locale.decimal + "\u201d.";
-        words += place.because.empty() ? happened(failure, locale, field) : place.because;
-    } else {
-        words += place.because.empty() ? happened(failure, locale, {}) : place.because;
-        if (!place.name.empty())
-            words += " (computing " + quoted + (place.hidden ? ", which is hidden)" : ")");
-    }
-    return words + ".";
+    const std::string kind = words(translate, "Failure", heading(failure.kind()));
+    std::string what = place.because;
+    if (what.empty())
+        what = failure.reading() ? unread(failure, place, locale, translate) : happened(failure, locale, translate);
+    // A failure to read names its field within the sentence; one in the
+    // arithmetic names the result it was computing after it.
+    if (failure.reading() || place.name.empty())
+        return words(translate, "Failure", QT_TRANSLATE_NOOP("Failure", "%1: %2."), {kind, what});
+    return words(translate, "Failure",
+                 place.hidden ? QT_TRANSLATE_NOOP("Failure", "%1: %2 (computing \u201c%3\u201d, which is hidden).")
+                              : QT_TRANSLATE_NOOP("Failure", "%1: %2 (computing \u201c%3\u201d)."),
+                 {kind, what, place.name});
 }
 
 } // namespace qv

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "numberlocale.h"
+#include "words.h"
 
 #include <stdexcept>
 #include <string>
@@ -99,9 +100,10 @@ private:
 //   name(FailureKind::DivisionByZero) == "division by zero"
 std::string_view name(FailureKind kind) noexcept;
 
-// The first words of every message of the kind.
+// The first words of every message of the kind, in English (a pattern to
+// translate, see words.h).
 //   heading(FailureKind::Conversion) == "Conversion failure"
-std::string_view heading(FailureKind kind) noexcept;
+const char* heading(FailureKind kind) noexcept;
 
 // What the message names besides the failure: the field whose text could not
 // be read, or the result the formula was computing, as the user knows it.
@@ -150,6 +152,8 @@ struct FailurePlace {
 //   describe(Failure(Cause::NegativeToFractionalPower, Operation::Power, -1.75, 0.5), fullStop,
 //            {"Area", false, "these sides make no triangle"})
 //     == "Invalid argument: these sides make no triangle (computing “Area”)."
-std::string describe(const Failure& failure, const NumberLocale& locale, const FailurePlace& place = {});
+// In the user's language where a translate is given (see words.h).
+std::string describe(const Failure& failure, const NumberLocale& locale, const FailurePlace& place = {},
+                     const Translate& translate = {});
 
 } // namespace qv

@@ -131,8 +131,8 @@ const char* symbol(Op op)
 // shows), or with the numbers a run used (what was computed).
 class Writer {
 public:
-    Writer(Program program, const Wording& wording, const Outcome* outcome, const NumberLocale& locale)
-        : program_(program), wording_(wording), outcome_(outcome), locale_(locale)
+    Writer(Program program, const Translate& translate, const Outcome* outcome, const NumberLocale& locale)
+        : program_(program), translate_(translate), outcome_(outcome), locale_(locale)
     {
     }
 
@@ -153,7 +153,8 @@ public:
         case Op::Factorial:
             if (outcome_)
                 return operand(std::size_t(n.a), Op::Power, false) + "!";
-            return words("1 \u00d7 2 \u00d7 \u2026 \u00d7 ") + operand(std::size_t(n.a), n.op, true);
+            return qv::words(translate_, "Formula", QT_TRANSLATE_NOOP("Formula", "1 \u00d7 2 \u00d7 \u2026 \u00d7 %1"),
+                             {operand(std::size_t(n.a), n.op, true)});
         case Op::Let:
         case Op::Write:
             return expression(std::size_t(n.a));
@@ -166,10 +167,9 @@ public:
     // the order they were first named.
     const std::vector<std::size_t>& helpers() const { return helpers_; }
 
-    std::string words(const char* english) const
-    {
-        return wording_ ? wording_(english) : std::string(english);
-    }
+    // A word of the formula text (an input's, a result's), in the user's language.
+    std::string words(const char* english) const { return qv::words(translate_, "Formula", english); }
+    const Translate& translate() const { return translate_; }
 
 private:
     // A node as an operand of op: an earlier step by its name, else its
@@ -218,7 +218,7 @@ private:
     }
 
     Program program_;
-    const Wording& wording_;
+    const Translate& translate_;
     const Outcome* outcome_;
     const NumberLocale& locale_;
     std::vector<std::size_t> helpers_;
@@ -293,18 +293,20 @@ const Field* computing(Program program, const Outcome& outcome)
     return nullptr;
 }
 
-std::string formulaText(Program program, const Field& result, const Wording& wording)
+std::string formulaText(Program program, const Field& result, const Translate& translate)
 {
     const int w = writer(program, result);
     if (w < 0)
         return {};
     const NumberLocale locale = NumberLocale::fullStop();
-    Writer writer(program, wording, nullptr, locale);
+    Writer writer(program, translate, nullptr, locale);
     std::string text = writer.words(program[std::size_t(w)].field->words) + " = " + writer.expression(std::size_t(w));
     // A helper value's own formula may name another: each is written once.
     for (std::size_t k = 0; k < writer.helpers().size(); ++k) {
         const std::size_t let = writer.helpers()[k];
-        text += ", " + writer.words("where") + " " + writer.words(program[let].words) + " = " + writer.expression(let);
+        const std::string helper = writer.words(program[let].words);
+        text = qv::words(translate, "Formula", QT_TRANSLATE_NOOP("Formula", "%1, where %2 = %3"),
+                         {text, helper, writer.expression(let)});
     }
     return text;
 }
@@ -322,26 +324,29 @@ const Field* failedField(Program program, const Outcome& outcome)
     return computing(program, outcome);
 }
 
-std::string note(const Misread& misread, const NumberLocale& locale, std::string_view fieldName)
+std::string note(const Misread& misread, const NumberLocale& locale, std::string_view fieldName,
+                 const Translate& translate)
 {
-    const std::string field = "\u201c" + std::string(fieldName) + "\u201d";
     const std::string value = displayText(misread.value, locale);
     if (misread.how == Misreading::StoppedEarly) {
         std::string_view rest(misread.text);
         rest.remove_prefix(std::min(misread.end, rest.size()));
         while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t' || rest.front() == '\n'))
             rest.remove_prefix(1);
-        return field + " was read as " + value
-               + ": this window takes the full stop as its decimal point and no thousands separator, so its "
-                 "reading stopped at \u201c"
-               + std::string(rest) + "\u201d.";
+        return words(translate, "Note",
+                     QT_TRANSLATE_NOOP("Note", "\u201c%1\u201d was read as %2: this window takes the full stop as its "
+                                               "decimal point and no thousands separator, so its reading stopped at "
+                                               "\u201c%3\u201d."),
+                     {fieldName, value, rest});
     }
     std::string_view typed(misread.text);
     while (!typed.empty() && typed.front() == ' ')
         typed.remove_prefix(1);
     while (!typed.empty() && typed.back() == ' ')
         typed.remove_suffix(1);
-    return field + " holds " + std::string(typed) + ", too small for the calculator, and was read as " + value + ".";
+    return words(translate, "Note",
+                 QT_TRANSLATE_NOOP("Note", "\u201c%1\u201d holds %2, too small for the calculator, and was read as %3."),
+                 {fieldName, typed, value});
 }
 
 bool takesPi(Program program, const Field& result)
@@ -355,7 +360,8 @@ std::string computedText(Program program, const Field& result, const Outcome& ou
     const int w = writer(program, result);
     if (w < 0 || outcome.values.size() <= std::size_t(w))
         return {};
-    Writer writer(program, {}, &outcome, locale);
+    const Translate none;
+    Writer writer(program, none, &outcome, locale);
     return writer.expression(std::size_t(w)) + " = " + outcome.values[std::size_t(w)].display(locale);
 }
 

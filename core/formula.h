@@ -29,6 +29,7 @@
 #include "fieldvalue.h"
 #include "numberlocale.h"
 #include "numbertext.h"
+#include "words.h"
 
 #include <array>
 #include <concepts>
@@ -398,21 +399,19 @@ std::vector<const Field*> cleared(Program program);
 // field's text (the failure names that field) or where no result was left.
 const Field* computing(Program program, const Outcome& outcome);
 
-// What a formula text's own words become for the user: English by default.
-using Wording = std::function<std::string(std::string_view english)>;
-
 // The formula behind a result as the user reads it, in its tooltip and its
 // accessible description: the result's words, " = ", and the steps in the
 // order they are evaluated, with the operators × ÷ + − ^, left to right,
 // × and ÷ before + and −, ^ first, parentheses where the order is otherwise;
 // an input or an earlier result by its words, a helper value by its words
-// with ", where" and its own formula after. Empty for a field the program
-// does not write.
+// with ", where" and its own formula after; the words in the user's language
+// where a translate is given (context "Formula", see words.h). Empty for a
+// field the program does not write.
 //   formulaText(cone, txt4) == "curved surface area = 22 × radius × slant height ÷ 7"
 //   formulaText(cone, txt3) == "slant height = (radius × radius + height × height) ^ (1 ÷ 2)"
 //   formulaText(tri, txt4) == "area = (s × ((s − a) × (s − b) × (s − c))) ^ (1 ÷ 2), where s = (a + b + c) ÷ 2"
 //   formulaText(panel, txt17) == "factorial = 1 × 2 × … × number"
-std::string formulaText(Program program, const Field& result, const Wording& wording = {});
+std::string formulaText(Program program, const Field& result, const Translate& translate = {});
 
 // The field a failed run's message names: the one whose text could not be
 // read, else the result it was computing (see computing); nullptr: none.
@@ -426,7 +425,9 @@ const Field* failedField(Program program, const Outcome& outcome);
 //      thousands separator, so its reading stopped at “,5”."
 //   {"1E-400" read as 0, TooSmall} "The second number" ->
 //     "“The second number” holds 1E-400, too small for the calculator, and was read as 0."
-std::string note(const Misread& misread, const NumberLocale& locale, std::string_view fieldName);
+// In the user's language where a translate is given (see words.h).
+std::string note(const Misread& misread, const NumberLocale& locale, std::string_view fieldName,
+                 const Translate& translate = {});
 
 // Whether the result's formula takes π (as 22/7): it holds a constant with π
 // folded in. The cone's curved surface area does; its slant height does not.

@@ -9,6 +9,7 @@
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -93,7 +94,7 @@ QWidget* makeControl(const Control& c, const FormDesign& design, QWidget* contai
     if (c.font)
         w->setFont(shownFont(*c.font).font);
     if (c.accessibleName)
-        w->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        w->setAccessibleName(QCoreApplication::translate("Accessible name", c.accessibleName));
     return w;
 }
 

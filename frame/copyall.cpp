@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -16,7 +17,7 @@ namespace qv::frame {
 
 void offerCopyAll(QWidget& window, std::function<QString()> copyText)
 {
-    auto* action = new QAction(QStringLiteral("Copy all"), &window);
+    auto* action = new QAction(QCoreApplication::translate("Copy all", "Copy all"), &window);
     action->setObjectName(QLatin1String(copyAllName));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     action->setShortcutContext(Qt::WindowShortcut);

@@ -10,12 +10,14 @@
 #include "keys.h"
 #include "notice.h"
 #include "report.h"
+#include "translate.h"
 #include "twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 
@@ -46,7 +48,7 @@ QString leadIn(const char* caption)
 QString userName(const FormDesign& design, const Control& field)
 {
     if (field.accessibleName)
-        return QString::fromUtf8(field.accessibleName);
+        return QCoreApplication::translate("Accessible name", field.accessibleName);
     for (const Control& c : design.controls)
         if (c.kind == ControlKind::Label && c.names && std::strcmp(c.names, field.name) == 0)
             return leadIn(c.caption);
@@ -122,7 +124,10 @@ void offerNoMaximise(QWidget& window)
 
 void Form::setDefaultButton(const char* button) { enterKeys_->setDefaultButton(control<QAbstractButton>(button)); }
 
-void Form::explain(Cause cause, const char* words) { explanations_.emplace_back(cause, QString::fromUtf8(words)); }
+void Form::explain(Cause cause, const char* words)
+{
+    explanations_.emplace_back(cause, QCoreApplication::translate("Explanation", words));
+}
 
 void Form::focusFirstTabStop()
 {
@@ -173,7 +178,8 @@ bool Form::run(formula::Program program)
     }
     QStringList notes;
     for (const formula::Misread& m : outcome->misread)
-        notes << QString::fromStdString(formula::note(m, locale_, field(m.field->name)->userName().toStdString()));
+        notes << QString::fromStdString(
+            formula::note(m, locale_, field(m.field->name)->userName().toStdString(), translated()));
     showNotes(notes);
     // What each result the run wrote shows, for what was computed.
     const std::vector<const formula::Field*> results = formula::results(program);
@@ -198,7 +204,7 @@ bool Form::run(formula::Program program)
     }
     if (notice_)
         notice_->tell(QString());
-    report(this, words);
+    report(this, words, QString::fromLatin1(name(outcome->failure->kind())));
     return false;
 }
 
@@ -218,7 +224,7 @@ QString Form::message(formula::Program program, const formula::Outcome& outcome)
     for (const auto& [cause, words] : explanations_)
         if (cause == failure.cause())
             place.because = words.toStdString();
-    return QString::fromStdString(describe(failure, locale_, place));
+    return QString::fromStdString(describe(failure, locale_, place, translated()));
 }
 
 // The results a press wrote that can be seen, told to assistive technology
@@ -242,7 +248,7 @@ void Form::tell(formula::Program program, const QStringList& notes)
     QStringList said;
     for (const formula::Field* r : results)
         if (const Field* f = field(r->name); f->isVisibleTo(this))
-            said << QStringLiteral("%1 is %2.").arg(f->userName(), f->text());
+            said << QCoreApplication::translate("Notice", "%1 is %2.").arg(f->userName(), f->text());
     said << notes;
     if (!notice_)
         notice_ = new Notice(this);
@@ -299,9 +305,9 @@ void Form::useFormulas(formula::Program program)
         if (n.op == formula::Op::Lenient)
             field(n.field->name)->setReadLeniently(locale_);
     for (const formula::Field* r : formula::results(program)) {
-        QString text = QString::fromStdString(formula::formulaText(program, *r));
+        QString text = QString::fromStdString(formula::formulaText(program, *r, translated()));
         if (formula::takesPi(program, *r))
-            text += QStringLiteral(" (\u03c0 taken as 22/7)");
+            text = QCoreApplication::translate("Formula", "%1 (\u03c0 taken as 22/7)").arg(text);
         field(r->name)->setFormula(text);
     }
 }

@@ -75,7 +75,7 @@ constexpr const char* reportingMark = "qv-reporting";
 
 } // namespace
 
-void report(QWidget* window, const QString& words)
+void report(QWidget* window, const QString& words, const QString& kind)
 {
     QWidget* w = window->window();
     if (reporting(w))
@@ -83,10 +83,11 @@ void report(QWidget* window, const QString& words)
     w->setProperty(reportingMark, true);
     QMetaObject::invokeMethod(
         w,
-        [w, words] {
+        [w, words, kind] {
             const QPointer<QWidget> alive(w);
             {
                 ReportBox box(w, words);
+                box.setProperty("failure", kind);
                 box.exec();
             }
             if (alive)
@@ -103,7 +104,8 @@ bool guarded(QWidget* window, const std::function<void()>& action)
         action();
         return true;
     } catch (const std::exception& error) {
-        report(window, QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(error.what())));
+        report(window, QCoreApplication::translate("Failure", "Unexpected error: %1").arg(QString::fromUtf8(error.what())),
+               QStringLiteral("unexpected"));
     }
     return false;
 }

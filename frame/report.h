@@ -20,8 +20,10 @@ namespace qv::frame {
 // and buttons where the screen has room (placeMessage). The box is an alert
 // to assistive technology, which a screen reader speaks whole as it
 // appears. One box at a time per window: while one is on its way or up,
-// reporting() is true, and a window calculates nothing.
-void report(QWidget* window, const QString& words);
+// reporting() is true, and a window calculates nothing. The box's property
+// "failure" holds the failure's kind in English ("conversion", "overflow",
+// ...), whatever the language of its words.
+void report(QWidget* window, const QString& words, const QString& kind = {});
 
 // Whether a box of the window's is on its way or up.
 bool reporting(const QWidget* window);

@@ -5,6 +5,7 @@
 
 #include "copyall.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ QString copyAllText(const CalculatorWindow& window, const Form& form)
     }
     if (std::any_of(results.begin(), results.end(),
                     [&](const formula::Field* r) { return formula::takesPi(calculate, *r); }))
-        text += QStringLiteral("\u03c0 taken as 22/7\n");
+        text += QCoreApplication::translate("Copy all", "\u03c0 taken as 22/7") + u'\n';
     return text;
 }
 

@@ -5,7 +5,10 @@
 # Debian 12 machine is missing, then configures and builds in Release.
 # Quick when nothing changed: no apt-get call, and the build is incremental.
 
-quorvane_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev fontconfig fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
+# Qt's Linguist tools (qt6-tools-dev for CMake, qt6-l10n-tools for lupdate and
+# lrelease) make the catalogues of the program's own words.
+quorvane_packages=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev fontconfig
+                   fonts-comic-neue fonts-urw-base35 libfontconfig-dev)
 # What only the tests and fuzz targets need (test.sh and scripts/reliability.sh
 # install these, run.sh does not): GNU MPFR, the reference for the number
 # rules; xvfb-run (xvfb, xauth), for the test that reads the windows' titles

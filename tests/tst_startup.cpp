@@ -12,6 +12,8 @@
 #include "startup.h"
 #include "style.h"
 
+#include <QContextMenuEvent>
+#include <QTimer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -31,28 +33,23 @@ using qv::NumberLocale;
 
 namespace {
 
-// Qt's catalogue as start-up installs it, for a test's length: the
-// translator is removed and the layout direction restored after.
-class ToolkitTranslation {
+// The catalogues as start-up installs them, for a test's length: taken out
+// and the layout direction restored after.
+class Installed {
 public:
-    explicit ToolkitTranslation(const QLocale& locale = QLocale())
-        : translator_(qv::app::installToolkitTranslation(locale))
+    explicit Installed(const QLocale& locale = QLocale()) : catalogues_(locale) { catalogues_.install(); }
+    ~Installed()
     {
-    }
-    ~ToolkitTranslation()
-    {
-        if (translator_)
-            QCoreApplication::removeTranslator(translator_);
-        delete translator_;
+        catalogues_.remove();
         QGuiApplication::setLayoutDirection(direction_);
     }
-    ToolkitTranslation(const ToolkitTranslation&) = delete;
-    ToolkitTranslation& operator=(const ToolkitTranslation&) = delete;
-    bool installed() const { return translator_ != nullptr; }
+    Installed(const Installed&) = delete;
+    Installed& operator=(const Installed&) = delete;
+    const qv::app::Catalogues& catalogues() const { return catalogues_; }
 
 private:
     const Qt::LayoutDirection direction_ = QGuiApplication::layoutDirection(); // before the install
-    QTranslator* const translator_;
+    qv::app::Catalogues catalogues_;
 };
 
 QString catalogue(const QString& language)
@@ -78,7 +75,7 @@ private slots:
     void theCommandLineAndTheEnvironmentDecideTheRun();
     void theProgramAnswersWithoutAWindow_data();
     void theProgramAnswersWithoutAWindow();
-    void toolkitWordsInTheDesktopsLanguage();
+    void theDesktopsLanguage();
     void windowsStayLeftToRightUnderAnyCatalogue_data();
     void windowsStayLeftToRightUnderAnyCatalogue();
     void qtsOptionsLeaveTheWindowsAsDesigned_data();
@@ -371,23 +368,75 @@ void StartUp::theProgramAnswersWithoutAWindow()
     QVERIFY2(error.contains(err), qPrintable(error));
 }
 
-// Under a German desktop a field's context menu is German. ctest runs this
-// once more as tst_startup_de, with LANGUAGE=de and LANG=C.UTF-8: the
-// language comes from LANGUAGE, as on a desktop that lists its languages.
-void StartUp::toolkitWordsInTheDesktopsLanguage()
+// The words the program writes itself, and Qt's, in the desktop's language:
+// a failure's message (its kind, the field it names, the numbers in the
+// window's locale), a field's context menu (Qt's entries and the
+// calculator's own) and --help. ctest runs this as tst_startup_de and
+// tst_startup_fr, with LANGUAGE=de or fr and LANG=C.UTF-8: the language
+// comes from LANGUAGE, as on a desktop that lists its languages.
+void StartUp::theDesktopsLanguage()
 {
-    if (qEnvironmentVariable("LANGUAGE") != QLatin1String("de"))
-        QSKIP("runs under LANGUAGE=de, as tst_startup_de");
-    QVERIFY2(QFile::exists(catalogue("de")), qPrintable(catalogue("de") + " is missing: install qt6-translations-l10n"));
-    const ToolkitTranslation german;
-    QVERIFY(german.installed());
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    const std::unique_ptr<QMenu> menu(main.panel().field("txt1")->createStandardContextMenu());
+    struct Words {
+        const char* language;
+        const char* copy;    // Qt's own entry
+        const char* copyAll; // the calculator's
+        const char* overflow;
+        const char* help;
+    };
+    static const Words languages[] = {
+        {"de", "Kopieren", "Alles kopieren", "\u00dcberlauf", "Aufruf: quorvane [Optionen]"},
+        {"fr", "Copier", "Tout copier", "D\u00e9passement de capacit\u00e9", "Utilisation : quorvane [options]"},
+    };
+    const QString language = qEnvironmentVariable("LANGUAGE");
+    const Words* words = nullptr;
+    for (const Words& w : languages)
+        if (language == QLatin1String(w.language))
+            words = &w;
+    if (!words)
+        QSKIP("runs under LANGUAGE=de and LANGUAGE=fr, as tst_startup_de and tst_startup_fr");
+    QVERIFY2(QFile::exists(catalogue(language)), qPrintable(catalogue(language) + " is missing: install qt6-translations-l10n"));
+    const Installed installed;
+    QVERIFY(installed.catalogues().ownFound() && installed.catalogues().toolkitFound());
+
+    // A failure: its kind in the user's words, the field by its label, the
+    // numbers as the window's locale writes them.
+    auto square = qvtest::loadWindow("frmsquare", NumberLocale::comma());
+    square->show();
+    qvtest::type(*square, "txt1", "1E200");
+    QString kind;
+    const QString message = qvtest::messageFrom(
+        [&] { QTest::mouseClick(square->control("Command1"), Qt::LeftButton); }, nullptr,
+        [&] { kind = QApplication::activeModalWidget()->property("failure").toString(); });
+    QCOMPARE(kind, QString("overflow"));
+    QVERIFY2(message.startsWith(QString::fromUtf8(words->overflow)), qPrintable(message));
+    QVERIFY2(message.contains("1E+200 \u00d7 1E+200"), qPrintable(message));
+    QVERIFY2(message.contains("The area of the square in sq cm"), qPrintable(message));
+
+    // A field's menu: Qt's entries and the calculator's own.
     QStringList items;
-    for (const QAction* action : menu->actions())
-        items << action->text().section(u'\t', 0, 0).remove(u'&');
-    QVERIFY2(items.contains(QStringLiteral("Kopieren")), qPrintable(items.join(u'|')));
-    QVERIFY2(!items.contains(QStringLiteral("Copy")), qPrintable(items.join(u'|')));
+    QLineEdit* field = square->field("txt1");
+    QTimer::singleShot(0, field, [&items] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                items << action->text().section(u'\t', 0, 0).remove(u'&');
+            menu->close();
+        }
+    });
+    QContextMenuEvent asked(QContextMenuEvent::Mouse, QPoint(3, 3), field->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(field, &asked);
+    QVERIFY(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+    QVERIFY2(items.contains(QString::fromUtf8(words->copy)) && items.contains(QString::fromUtf8(words->copyAll)),
+             qPrintable(items.join(u'|')));
+    QVERIFY2(!items.contains(QStringLiteral("Copy")) && !items.contains(QStringLiteral("Copy all")),
+             qPrintable(items.join(u'|')));
+
+    // --help, from the program as built, in the environment this test has.
+    QProcess program;
+    program.start(QStringLiteral(QUORVANE_PROGRAM), {QStringLiteral("--help")});
+    QVERIFY(program.waitForFinished(-1));
+    const QString help = QString::fromUtf8(program.readAllStandardOutput());
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(help.contains(QString::fromUtf8(words->help)), qPrintable(help));
 }
 
 void StartUp::windowsStayLeftToRightUnderAnyCatalogue_data()
@@ -405,8 +454,8 @@ void StartUp::windowsStayLeftToRightUnderAnyCatalogue()
     const QString language = locale.name().section(u'_', 0, 0);
     QVERIFY2(QFile::exists(catalogue(language)),
              qPrintable(catalogue(language) + " is missing: install qt6-translations-l10n"));
-    const ToolkitTranslation translation(locale);
-    QVERIFY(translation.installed());
+    const Installed translation(locale);
+    QVERIFY(translation.catalogues().toolkitFound());
     qv::app::frmquorvane main(NumberLocale::fullStop());
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     QCOMPARE(main.layoutDirection(), Qt::LeftToRight);
@@ -442,7 +491,7 @@ void StartUp::qtsOptionsLeaveTheWindowsAsDesigned()
     }
     if (options.first() == "-reverse")
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft); // Qt took it
-    const ToolkitTranslation translation; // as start-up installs Qt's catalogue
+    const Installed translation; // as start-up installs the catalogues
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));

@@ -13,32 +13,41 @@ using namespace qv::formula;
 constexpr Font Bookman{"Bookman Old Style", 18, 300, true, {"URW Bookman", 100, 78}};
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "first number"}, txt2{"txt2", "second number"}, txt3{"txt3", "sum"};
-constexpr Field txt4{"txt4", "first number"}, txt5{"txt5", "second number"}, txt6{"txt6", "difference"};
-constexpr Field txt7{"txt7", "first number"}, txt8{"txt8", "second number"}, txt9{"txt9", "product"};
-constexpr Field txt13{"txt13", "exponent"}, txt14{"txt14", "base"}, txt15{"txt15", "power"};
-constexpr Field txt16{"txt16", "number"}, txt17{"txt17", "factorial"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "first number")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "second number")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "sum")},
+    txt4{"txt4", QT_TRANSLATE_NOOP("Formula", "first number")},
+    txt5{"txt5", QT_TRANSLATE_NOOP("Formula", "second number")},
+    txt6{"txt6", QT_TRANSLATE_NOOP("Formula", "difference")},
+    txt7{"txt7", QT_TRANSLATE_NOOP("Formula", "first number")},
+    txt8{"txt8", QT_TRANSLATE_NOOP("Formula", "second number")},
+    txt9{"txt9", QT_TRANSLATE_NOOP("Formula", "product")},
+    txt13{"txt13", QT_TRANSLATE_NOOP("Formula", "exponent")},
+    txt14{"txt14", QT_TRANSLATE_NOOP("Formula", "base")},
+    txt15{"txt15", QT_TRANSLATE_NOOP("Formula", "power")},
+    txt16{"txt16", QT_TRANSLATE_NOOP("Formula", "number")},
+    txt17{"txt17", QT_TRANSLATE_NOOP("Formula", "factorial")};
 
 constexpr Control controls[] = {
     // name     kind       caption                    left  top   width height tab font [container names accessible name]
     // The panel's fields have no labels: the row's check box says what they
     // are, so each field carries its name for screen readers.
     {"chk6",    CheckBox,  "Factorial of",            600,  5160, 1935, 735, 18, &ComicSans},
-    {txt14,     TextField, "Power of",                5280, 4200, 1695, 375, 17, &ComicSans, nullptr, nullptr, "Power: base"},
-    {txt15,     TextField, "Answer",                  7560, 4200, 1695, 375, 1,  &ComicSans, nullptr, nullptr, "Power: answer"},
-    {txt16,     TextField, "Factorial",               3960, 5400, 1695, 375, 19, &ComicSans, nullptr, nullptr, "Factorial: number"},
-    {txt17,     TextField, "Answer",                  7320, 5400, 1695, 375, 0,  &ComicSans, nullptr, nullptr, "Factorial: answer"},
+    {txt14,     TextField, "Power of",                5280, 4200, 1695, 375, 17, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Power: base")},
+    {txt15,     TextField, "Answer",                  7560, 4200, 1695, 375, 1,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Power: answer")},
+    {txt16,     TextField, "Factorial",               3960, 5400, 1695, 375, 19, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Factorial: number")},
+    {txt17,     TextField, "Answer",                  7320, 5400, 1695, 375, 0,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Factorial: answer")},
     {"cmdcal",  Button,    "&Calculate",              3120, 6240, 1935, 615, 20, &ComicSans},
-    {txt2,      TextField, "Addition",                5280, 1080, 1695, 375, 8,  &ComicSans, nullptr, nullptr, "Addition: second number"},
-    {txt4,      TextField, "Subtraction",             2760, 2040, 1695, 375, 10, &ComicSans, nullptr, nullptr, "Subtraction: number to subtract from"},
-    {txt3,      TextField, "Answer",                  7560, 1080, 1695, 375, 4,  &ComicSans, nullptr, nullptr, "Addition: answer"},
-    {txt5,      TextField, "Subtraction",             5280, 2040, 1695, 375, 11, &ComicSans, nullptr, nullptr, "Subtraction: number to subtract"},
-    {txt6,      TextField, "Answer",                  7560, 2040, 1695, 375, 3,  &ComicSans, nullptr, nullptr, "Subtraction: answer"},
-    {txt13,     TextField, "Power of",                2760, 4200, 1695, 375, 16, &ComicSans, nullptr, nullptr, "Power: exponent"},
-    {txt7,      TextField, "Multiplication",          2760, 3120, 1695, 375, 13, &ComicSans, nullptr, nullptr, "Multiplication: first number"},
-    {txt8,      TextField, "Multiplication",          5280, 3120, 1695, 375, 14, &ComicSans, nullptr, nullptr, "Multiplication: second number"},
-    {txt9,      TextField, "Answer",                  7560, 3120, 1695, 375, 2,  &ComicSans, nullptr, nullptr, "Multiplication: answer"},
-    {txt1,      TextField, "Addition",                2760, 1080, 1695, 375, 7,  &ComicSans, nullptr, nullptr, "Addition: first number"},
+    {txt2,      TextField, "Addition",                5280, 1080, 1695, 375, 8,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Addition: second number")},
+    {txt4,      TextField, "Subtraction",             2760, 2040, 1695, 375, 10, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Subtraction: number to subtract from")},
+    {txt3,      TextField, "Answer",                  7560, 1080, 1695, 375, 4,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Addition: answer")},
+    {txt5,      TextField, "Subtraction",             5280, 2040, 1695, 375, 11, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Subtraction: number to subtract")},
+    {txt6,      TextField, "Answer",                  7560, 2040, 1695, 375, 3,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Subtraction: answer")},
+    {txt13,     TextField, "Power of",                2760, 4200, 1695, 375, 16, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Power: exponent")},
+    {txt7,      TextField, "Multiplication",          2760, 3120, 1695, 375, 13, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Multiplication: first number")},
+    {txt8,      TextField, "Multiplication",          5280, 3120, 1695, 375, 14, &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Multiplication: second number")},
+    {txt9,      TextField, "Answer",                  7560, 3120, 1695, 375, 2,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Multiplication: answer")},
+    {txt1,      TextField, "Addition",                2760, 1080, 1695, 375, 7,  &ComicSans, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "Addition: first number")},
     {"chk2",    CheckBox,  "Subtraction",             600,  1920, 1815, 735, 9,  &ComicSans},
     {"chk3",    CheckBox,  "Multiplication",          600,  3000, 1815, 735, 12, &ComicSans},
     {"chk5",    CheckBox,  "Power of ",               600,  4080, 1815, 735, 15, &ComicSans},
@@ -55,7 +64,7 @@ constexpr Control controls[] = {
     {"lbl2",    Label,     "=",                       7200, 1160, 135,  255, 22, &ComicSans},
     {"lbl1",    Label,     "+",                       4800, 1080, 135,  255, 21, &ComicSans},
     {"Label13", Label,     "                       THE                           QUORVANE CALCULATOR",
-                                                      1560, 0,    6135, 855, 5,  &Bookman, nullptr, nullptr, "The Quorvane Calculator"},
+                                                      1560, 0,    6135, 855, 5,  &Bookman, nullptr, nullptr, QT_TRANSLATE_NOOP("Accessible name", "The Quorvane Calculator")},
 };
 
 // The row formulas, each reading its inputs leniently, in order, and writing its result.

@@ -9,9 +9,9 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "radius"},
-    txt2{"txt2", "area"},
-    txt3{"txt3", "circumference"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "radius")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "area")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "circumference")};
 
 constexpr Control controls[] = {
     // name       kind       caption                                    left  top   width height tab font     frame     names

@@ -9,11 +9,11 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "radius"},
-    txt2{"txt2", "height"},
-    txt3{"txt3", "slant height"},
-    txt4{"txt4", "curved surface area"},
-    txt5{"txt5", "total surface area"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "radius")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "height")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "slant height")},
+    txt4{"txt4", QT_TRANSLATE_NOOP("Formula", "curved surface area")},
+    txt5{"txt5", QT_TRANSLATE_NOOP("Formula", "total surface area")};
 
 constexpr Control controls[] = {
     // name       kind       caption                            left  top   width height tab font     frame    names

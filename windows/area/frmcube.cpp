@@ -8,8 +8,8 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "side"},
-    txt2{"txt2", "area"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "side")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "area")};
 
 constexpr Control controls[] = {
     // name       kind       caption                           left  top   width height tab font

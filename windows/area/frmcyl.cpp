@@ -9,10 +9,10 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "length"},
-    txt2{"txt2", "radius"},
-    txt3{"txt3", "total surface area"},
-    txt4{"txt4", "lateral surface area"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "length")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "radius")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "total surface area")},
+    txt4{"txt4", QT_TRANSLATE_NOOP("Formula", "lateral surface area")};
 
 constexpr Control controls[] = {
     // name       kind       caption                            left  top   width height tab font

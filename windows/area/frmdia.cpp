@@ -9,9 +9,9 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "length"},
-    txt2{"txt2", "breadth"},
-    txt3{"txt3", "diagonal"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "length")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "breadth")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "diagonal")};
 
 constexpr Control controls[] = {
     // name       kind       caption                           left  top   width height tab font

@@ -9,9 +9,9 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "radius"},
-    txt2{"txt2", "total surface area"},
-    txt3{"txt3", "lateral surface area"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "radius")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "total surface area")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "lateral surface area")};
 
 constexpr Control controls[] = {
     // name       kind       caption                            left  top   width height tab font     frame    names

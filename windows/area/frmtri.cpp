@@ -9,10 +9,10 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "a"},
-    txt2{"txt2", "b"},
-    txt3{"txt3", "c"},
-    txt4{"txt4", "area"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "a")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "b")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "c")},
+    txt4{"txt4", QT_TRANSLATE_NOOP("Formula", "area")};
 
 constexpr Control controls[] = {
     // name       kind       caption                                          left  top   width height tab font     frame     names   accessible name
@@ -20,9 +20,9 @@ constexpr Control controls[] = {
     {txt4,       TextField, "",                                                3000, 3000, 1695, 375,  0, nullptr, "Frame1"},
     {"Command2", Button,    "Reset",                                           600,  2160, 1455, 495,  6, nullptr, "Frame1"},
     {"Command1", Button,    "Calculate",                                       600,  1200, 1455, 495,  5, nullptr, "Frame1"},
-    {txt3,       TextField, "",                                                3000, 2280, 1695, 375,  4, nullptr, "Frame1", nullptr, "Third side of the triangle in m"},
-    {txt2,       TextField, "",                                                3000, 1560, 1695, 375,  3, nullptr, "Frame1", nullptr, "Second side of the triangle in m"},
-    {txt1,       TextField, "",                                                3000, 840,  1695, 375,  2, nullptr, "Frame1", nullptr, "First side of the triangle in m"},
+    {txt3,       TextField, "",                                                3000, 2280, 1695, 375,  4, nullptr, "Frame1", nullptr, QT_TRANSLATE_NOOP("Accessible name", "Third side of the triangle in m")},
+    {txt2,       TextField, "",                                                3000, 1560, 1695, 375,  3, nullptr, "Frame1", nullptr, QT_TRANSLATE_NOOP("Accessible name", "Second side of the triangle in m")},
+    {txt1,       TextField, "",                                                3000, 840,  1695, 375,  2, nullptr, "Frame1", nullptr, QT_TRANSLATE_NOOP("Accessible name", "First side of the triangle in m")},
     {"Label2",   Label,     "The area of the triangle is : ",                  480,  3000, 1935, 255,  8, nullptr, "Frame1", txt4},
     // Stands above all three side fields: its buddy is the first, and each side field
     // carries its own name for a screen reader.
@@ -51,6 +51,7 @@ extern constinit const CalculatorWindow frmtri = checked({
     // The only power of a negative number here is the root of a negative
     // product, which sides that make no triangle give.
     .explains = {Cause::NegativeToFractionalPower,
-                 "these three sides make no triangle, as one is longer than the other two together"},
+                 QT_TRANSLATE_NOOP("Explanation",
+                                   "these three sides make no triangle, as one is longer than the other two together")},
 });
 } // namespace qv::windows

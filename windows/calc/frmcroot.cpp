@@ -9,8 +9,8 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "number"},
-    txt2{"txt2", "cube root"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "number")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "cube root")};
 
 constexpr Control controls[] = {
     // name       kind       caption               left  top   width height tab font     frame    names

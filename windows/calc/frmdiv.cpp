@@ -8,9 +8,9 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "first number"},
-    txt2{"txt2", "second number"},
-    txt3{"txt3", "quotient"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "first number")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "second number")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "quotient")};
 
 constexpr Control controls[] = {
     // name       kind       caption                    left  top   width height tab font

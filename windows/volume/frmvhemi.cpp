@@ -9,8 +9,8 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "radius"},
-    txt2{"txt2", "volume"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "radius")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "volume")};
 
 constexpr Control controls[] = {
     // name       kind       caption                               left  top   width height tab

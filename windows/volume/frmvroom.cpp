@@ -8,10 +8,10 @@ namespace qv::windows {
 namespace {
 
 // The text fields, by the words the formula texts call them.
-constexpr Field txt1{"txt1", "length"},
-    txt2{"txt2", "breadth"},
-    txt3{"txt3", "height"},
-    txt4{"txt4", "volume"};
+constexpr Field txt1{"txt1", QT_TRANSLATE_NOOP("Formula", "length")},
+    txt2{"txt2", QT_TRANSLATE_NOOP("Formula", "breadth")},
+    txt3{"txt3", QT_TRANSLATE_NOOP("Formula", "height")},
+    txt4{"txt4", QT_TRANSLATE_NOOP("Formula", "volume")};
 
 constexpr Control controls[] = {
     // name       kind       caption                        left  top   width height tab
