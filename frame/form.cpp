@@ -19,6 +19,8 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
 #include <QMenu>
 
 #include <algorithm>
@@ -289,6 +291,20 @@ void Form::showNotes(const QStringList& notes)
     note_->setGeometry(margin, designed.height(), width, height);
     note_->show();
     setFixedSize(designed.width(), designed.height() + height + margin);
+    // The window grows downwards: where that takes its foot off the screen,
+    // it moves up as far as it must, so that the note is seen, but never
+    // its title bar off the screen's top.
+    QWidget* top = window();
+    if (QLayout* layout = top->layout())
+        layout->activate();
+    if (const QScreen* screen = top->screen(); screen && top->isVisible()) {
+        const QRect available = screen->availableGeometry();
+        const QRect frame = top->frameGeometry();
+        if (frame.bottom() > available.bottom()) {
+            const int y = std::max(available.top(), available.bottom() + 1 - frame.height());
+            top->move(top->pos() + QPoint(0, y - frame.top()));
+        }
+    }
 }
 
 QString Form::computed(const formula::Field& result) const

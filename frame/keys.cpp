@@ -69,10 +69,15 @@ bool HeldKeys::eventFilter(QObject* watched, QEvent* event)
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return false;
-    // The same event passed on to the widgets around the one it was sent to.
+    // A key event comes to the window first (Qt's QWindow of the widgets),
+    // which hands the same event on to the focused widget: it is counted
+    // where it reaches a widget, once.
     const auto* at = qobject_cast<const QWidget*>(watched);
+    if (!at)
+        return false;
+    // The same event passed on to the widgets around the one it was sent to.
     const auto* before = qobject_cast<const QWidget*>(seenAt_.data());
-    const bool passedOn = event == seen_ && type == seenType_ && at && before && at != before && at->isAncestorOf(before);
+    const bool passedOn = event == seen_ && type == seenType_ && before && at != before && at->isAncestorOf(before);
     seenAt_ = watched;
     if (passedOn)
         return false;

@@ -55,6 +55,7 @@ private slots:
     void theRunEnds_data();
     void theRunEnds();
     void aFailureKeepsTheProgramRunning();
+    void aNoteKeepsItsWindowOnTheScreen();
     void newWindowsGoBesideTheOthers_data();
     void newWindowsGoBesideTheOthers();
     void allNineteenWindowsStayOnTheScreen();
@@ -323,6 +324,35 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     QCOMPARE(textOf(*w, "txt2"), QString("49"));
     choose(&main, "mnucir");
     QVERIFY(findWindow("frmcir"));
+}
+
+// A note on how a field was read grows its window downwards; a window at
+// the foot of the screen moves up so that the note is seen, the main window
+// too, as far as the screen's top (a main window at 200 % on a small screen
+// is taller than the screen). Under Wayland the compositor places windows.
+void MainWindow::aNoteKeepsItsWindowOnTheScreen()
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        QSKIP("under Wayland the compositor places the windows");
+    qv::app::frmquorvane main(NumberLocale::fullStop());
+    main.show();
+    choose(&main, "mnudiv");
+    Form* w = findWindow("frmdiv");
+    QVERIFY(w);
+    Form& p = main.panel();
+    QTest::mouseClick(p.control("chk1"), Qt::LeftButton);
+    const QRect screen = w->screen()->availableGeometry();
+    for (QWidget* window : {static_cast<QWidget*>(w), static_cast<QWidget*>(&main)}) {
+        window->move(window->x(), screen.bottom() + 1 - window->frameGeometry().height());
+        Form& f = window == w ? *w : p;
+        type(f, "txt1", "7,5");
+        type(f, "txt2", "2");
+        QCOMPARE(press(f, window == w ? "Command2" : "cmdcal"), QString());
+        const auto* note = f.findChild<QLabel*>(QStringLiteral("note"));
+        QVERIFY(note && note->isVisible());
+        const QRect frame = window->frameGeometry();
+        QVERIFY2(frame.bottom() <= screen.bottom() || frame.top() == screen.top(), qPrintable(window->objectName()));
+    }
 }
 
 void MainWindow::newWindowsGoBesideTheOthers_data()
