@@ -58,13 +58,18 @@ bool HeldKeys::repeats(const QKeyEvent* press) const
     return press->isAutoRepeat() || (it != keys_.end() && it->second.repeating);
 }
 
+void HeldKeys::forgetDown()
+{
+    for (auto& [key, state] : keys_)
+        state.down = false;
+}
+
 bool HeldKeys::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::ApplicationStateChange && QGuiApplication::applicationState() != Qt::ApplicationActive) {
         // A key let go in another program was never seen let go here.
-        for (auto& [key, state] : keys_)
-            state.down = false;
+        forgetDown();
         return false;
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)

@@ -45,6 +45,11 @@ public:
     static HeldKeys& watch();
     // Whether the press being delivered repeats a key held down.
     bool repeats(const QKeyEvent* press) const;
+    // Takes every key for let go. A modal box calls it as it opens: Qt
+    // passes no key event to the windows the box blocks, so the release of
+    // a key pressed just before may never be seen; a key still held repeats
+    // as the window system marks its repeats, which the box passes over.
+    void forgetDown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

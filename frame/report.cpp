@@ -49,6 +49,7 @@ protected:
 
     void showEvent(QShowEvent* event) override
     {
+        HeldKeys::watch().forgetDown();
         QMessageBox::showEvent(event); // lays the box out and fixes its size
         const QScreen* screen = window_->screen();
         if (!screen)
