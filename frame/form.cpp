@@ -29,35 +29,6 @@
 #include <cstring>
 
 namespace qv::frame {
-namespace {
-
-// A label's caption as the name of the field it leads over to: without the
-// spaces, colon and final "is" between its words and the field ("The
-// Quotient is " names "The Quotient").
-QString leadIn(const char* caption)
-{
-    QString words = QString::fromUtf8(caption).simplified();
-    while (words.endsWith(u' ') || words.endsWith(u':'))
-        words.chop(1);
-    if (words.endsWith(QLatin1String(" is")))
-        words.chop(3);
-    return words.trimmed();
-}
-
-// What the user knows a text field of the design by: its accessible name
-// where the table gives one, else the words of the label that names it,
-// else its own name.
-QString userName(const FormDesign& design, const Control& field)
-{
-    if (field.accessibleName)
-        return QCoreApplication::translate("Accessible name", field.accessibleName);
-    for (const Control& c : design.controls)
-        if (c.kind == ControlKind::Label && c.names && std::strcmp(c.names, field.name) == 0)
-            return leadIn(c.caption);
-    return QString::fromLatin1(field.name);
-}
-
-} // namespace
 
 Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
     : QWidget(parent), design_(design), locale_(std::move(locale)), enterKeys_(new EnterKeys(this)),
@@ -82,7 +53,7 @@ Form::Form(const FormDesign& design, NumberLocale locale, QWidget* parent)
         if (c.names)
             control<QLabel>(c.name)->setBuddy(control(c.names));
         if (c.kind == ControlKind::TextField)
-            field(c.name)->setUserName(userName(design, c));
+            field(c.name)->setUserName(QString::fromStdString(windows::userName(design, c.name, translated())));
     }
     followTabIndices(design, [this](const char* name) { return control(name); });
     for (const Control& c : design.controls) {

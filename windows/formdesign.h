@@ -4,8 +4,11 @@
 // A window described once, as data that reads like its design table.
 #pragma once
 
+#include "words.h"
+
 #include <initializer_list>
 #include <span>
+#include <string>
 
 namespace qv::windows {
 
@@ -172,5 +175,14 @@ consteval bool allOfKind(const FormDesign& design, std::initializer_list<const c
 {
     return allOfKind<std::initializer_list<const char*>>(design, names, kind);
 }
+
+// What the user knows a text field of the design by: its accessible name
+// where the table gives one (in the user's language where a translate is
+// given, context "Accessible name"), else the words of the label that names
+// it, without the spaces, colon and final "is" that lead over to the field,
+// else its own name.
+//   userName(frmdiv, "txt3") == "The Quotient"        (its label: "The  Quotient is ")
+//   userName(frmtri, "txt2") == "Second side of the triangle in m"
+std::string userName(const FormDesign& design, const char* field, const Translate& translate = {});
 
 } // namespace qv::windows
