@@ -97,10 +97,7 @@ void offerNoMaximise(QWidget& window)
 
 void Form::setDefaultButton(const char* button) { enterKeys_->setDefaultButton(control<QAbstractButton>(button)); }
 
-void Form::explain(Cause cause, const char* words)
-{
-    explanations_.emplace_back(cause, QCoreApplication::translate("Explanation", words));
-}
+void Form::explain(const windows::Explanation& explains) { explains_ = explains; }
 
 void Form::focusFirstTabStop()
 {
@@ -181,23 +178,11 @@ bool Form::run(formula::Program program)
     return false;
 }
 
-// A failure to read names the field read; one in the arithmetic the result
-// being computed.
 QString Form::message(formula::Program program, const formula::Outcome& outcome) const
 {
-    const Failure& failure = *outcome.failure;
-    FailurePlace place;
-    if (const formula::Field* f = formula::failedField(program, outcome)) {
-        const Field* named = field(f->name);
-        place.name = named->userName().toStdString();
-        place.hidden = !named->isVisibleTo(this);
-        if (failure.reading())
-            place.text = named->text().toStdString();
-    }
-    for (const auto& [cause, words] : explanations_)
-        if (cause == failure.cause())
-            place.because = words.toStdString();
-    return QString::fromStdString(describe(failure, locale_, place, translated()));
+    return QString::fromStdString(windows::failureMessage(
+        design_, program, outcome, *this, locale_, explains_,
+        [this](const char* name) { return !field(name)->isVisibleTo(this); }, translated()));
 }
 
 // The results a press wrote that can be seen, told to assistive technology

@@ -5,6 +5,7 @@
 // fields the formulas read and write.
 #pragma once
 
+#include "calculatorwindow.h"
 #include "failure.h"
 #include "field.h"
 #include "design.h"
@@ -107,9 +108,9 @@ public:
 
     // The button that Enter in any text field of the window presses: its Calculate.
     void setDefaultButton(const char* button);
-    // The window's own words for a failure of that cause, in place of the
+    // The window's own words for a failure of one cause, in place of the
     // arithmetic's, in the message that reports it.
-    void explain(Cause cause, const char* words);
+    void explain(const windows::Explanation& explains);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -133,7 +134,7 @@ private:
     QAction* undoReset_;
     std::vector<std::pair<Field*, QString>> beforeReset_; // the texts the last Reset emptied
     bool resetting_ = false;
-    std::vector<std::pair<Cause, QString>> explanations_;
+    windows::Explanation explains_;
     // For each result, the last run that wrote it and what it wrote.
     struct Computed {
         formula::Program program;

@@ -38,8 +38,7 @@ std::unique_ptr<Form> load(const CalculatorWindow& window, const NumberLocale& l
     f->setDefaultButton(window.calculate.button);
     f->useFormulas(window.calculate.Click);
     offerCopyAll(*f, [f, &window] { return copyAllText(window, *f); });
-    if (window.explains.words)
-        f->explain(window.explains.cause, window.explains.words);
+    f->explain(window.explains);
     offerNoMaximise(*f);
     // A window without a title is announced by its menu and item ("Area: Cone").
     if (QString::fromUtf8(window.design.caption).trimmed().isEmpty())

@@ -16,6 +16,9 @@
 #include "formdesign.h"
 #include "formula.h"
 
+#include <functional>
+#include <string>
+
 namespace qv::windows {
 
 using formula::Field;
@@ -77,5 +80,18 @@ consteval CalculatorWindow checked(const CalculatorWindow& window)
         declarationError::sameButtonCalculatesAndResets(window.reset.button);
     return window;
 }
+
+// The words of a failed run's message: the failure described (describe),
+// with the field it names (formula::failedField) by the words the user knows
+// it by (userName), whether that field is out of sight (hidden, asked of
+// the window), the text it could not read, and the window's own words for
+// the failure where it has them; in the user's language where a translate
+// is given.
+//   frmdiv, txt1 "1", txt2 "0": "Division by zero: 1 cannot be divided by 0 (computing “The Quotient”)."
+std::string failureMessage(const FormDesign& design, Program program, const formula::Outcome& outcome,
+                           const formula::Sheet& fields, const NumberLocale& locale,
+                           const Explanation& explains = {},
+                           const std::function<bool(const char* field)>& hidden = {},
+                           const Translate& translate = {});
 
 } // namespace qv::windows

@@ -3,6 +3,8 @@
 
 #include "formdesign.h"
 
+#include "calculatorwindow.h"
+
 namespace qv::windows {
 namespace {
 
@@ -37,6 +39,23 @@ std::string userName(const FormDesign& design, const char* field, const Translat
         if (c.kind == ControlKind::Label && c.names && detail::sameName(c.names, field))
             return leadIn(c.caption);
     return field;
+}
+
+std::string failureMessage(const FormDesign& design, Program program, const formula::Outcome& outcome,
+                           const formula::Sheet& fields, const NumberLocale& locale, const Explanation& explains,
+                           const std::function<bool(const char* field)>& hidden, const Translate& translate)
+{
+    const Failure& failure = *outcome.failure;
+    FailurePlace place;
+    if (const formula::Field* f = formula::failedField(program, outcome)) {
+        place.name = userName(design, f->name, translate);
+        place.hidden = hidden && hidden(f->name);
+        if (failure.reading())
+            place.text = fields.text(*f);
+    }
+    if (explains.words && explains.cause == failure.cause())
+        place.because = words(translate, "Explanation", explains.words);
+    return describe(failure, locale, place, translate);
 }
 
 } // namespace qv::windows
