@@ -41,8 +41,16 @@ limit=60
 deadline=$((SECONDS + limit))
 runtime=$(mktemp -d) # mode 0700, as weston wants its runtime directory
 weston_pid=
+# weston ends on SIGTERM within moments; one that does not within 10 s is killed.
 finish() {
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    if [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null; then
+        for _ in $(seq 200); do
+            kill -0 "$weston_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$weston_pid" 2>/dev/null || true
+        wait "$weston_pid" 2>/dev/null || true
+    fi
     rm -rf "$runtime"
 }
 trap finish EXIT
@@ -103,9 +111,28 @@ else
     unset DISPLAY
 fi
 
+# The command, which must end within 240 s (inside ctest's 300 s): a test
+# program waits on the compositor until its very end, so one that does not
+# end is shown with its threads' stacks (gdb, where installed), then ended.
 if [ "${1:-}" != --calculator ]; then
+    "$@" &
+    command_pid=$!
+    command_deadline=$((SECONDS + 240))
+    while kill -0 "$command_pid" 2>/dev/null && [ "$SECONDS" -lt "$command_deadline" ]; do
+        sleep 0.1
+    done
+    if kill -0 "$command_pid" 2>/dev/null; then
+        echo "on-weston: $1 did not end within 240 s" >&2
+        if command -v gdb >/dev/null; then
+            gdb -batch -ex 'thread apply all bt' -p "$command_pid" >&2 2>&1 || true
+        fi
+        kill -KILL "$command_pid" 2>/dev/null || true
+        wait "$command_pid" 2>/dev/null || true
+        cat "$runtime/weston.log" >&2 || true
+        exit 1
+    fi
     set +e
-    "$@"
+    wait "$command_pid"
     exit
 fi
 
