@@ -20,12 +20,13 @@ source scripts/setup.sh
 run_sanitize() {
     local dir=build-sanitize
     quorvane_install "${quorvane_packages[@]}" "${quorvane_test_packages[@]}"
-    # Without the developer tools, which no test runs. -O1 -g1 (line tables
-    # only: all a report's stack needs) compiles a test program in half the
-    # time of -O2 -g with the sanitizers; -Og compiles faster still, but the
-    # monkey test then ran for two minutes.
+    # Without the developer tools, which no test runs. With the sanitizers,
+    # -Og -g1 (line tables only: all a report's stack needs) compiles a test
+    # program in a quarter of the CPU time of -O2 -g, and the tests run about
+    # as fast as with -O1 (the monkey test's 30,000 actions in 121 s, against
+    # 145 s with -O1 on the same busy cores).
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-Og -g1" \
             -DCMAKE_CXX_COMPILER=g++ -DQUORVANE_SANITIZE=ON -DQUORVANE_BUILD_TOOLS=OFF
     fi
     cmake --build "$dir" -j"$(nproc)"
