@@ -3,8 +3,10 @@
 # SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Sets up what is missing, builds, and runs every test on Qt's offscreen platform
-# (the captions once more on a virtual X server).
+# Sets up what is missing, builds, and runs every test: on Qt's offscreen
+# platform, and those that need it on a virtual X server, on a headless weston
+# and with an AT-SPI bus (tests/CMakeLists.txt gives each its label). Every
+# test is there: configuring stops where a program a test needs is missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh

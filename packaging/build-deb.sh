@@ -17,8 +17,10 @@
 #   build-deb/quorvane_V_A.deb                      the package
 #   build-deb/quorvane-dbgsym_V_A.deb               its debugging symbols
 #   build-deb/quorvane_V_source.{buildinfo,changes}, quorvane_V_A.{buildinfo,changes}
-# The tests run during the build, on Qt's offscreen platform, unless
-# DEB_BUILD_OPTIONS contains nocheck. Usage: packaging/build-deb.sh
+# The tests run during the build, every one (debian/rules: on Qt's offscreen
+# platform, a virtual X server, a headless weston and an AT-SPI bus, as a build
+# machine can), unless DEB_BUILD_OPTIONS contains nocheck.
+# Usage: packaging/build-deb.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh

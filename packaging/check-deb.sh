@@ -4,9 +4,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Checks the Debian package the way a user meets it. Builds the source package
-# and from it the binary package with packaging/build-deb.sh
-# (DEB_BUILD_OPTIONS=nocheck skips the tests during the build; the build's
-# output is kept in build-deb/build.log), runs lintian at its pedantic level,
+# and from it the binary package with packaging/build-deb.sh, which runs
+# every test during the build (DEB_BUILD_OPTIONS=nocheck skips them; the
+# build's output is kept in build-deb/build.log), checks that ctest reported
+# them all passed, runs lintian at its pedantic level,
 # information tags shown, on the .dsc and the .deb (no tag at all; an
 # override would give its reason), installs the package with apt-get, starts
 # /usr/bin/quorvane on a virtual X server and waits for its main window to
@@ -41,6 +42,14 @@ if ! packaging/build-deb.sh >"$log" 2>&1; then
 fi
 mv "$log" build-deb/build.log
 tail -n 1 build-deb/build.log
+# The package's own test run: ctest's summary, unless the tests were skipped.
+case " ${DEB_BUILD_OPTIONS:-} " in
+*" nocheck "*) ;;
+*)
+    grep -E '^100% tests passed, 0 tests failed out of [0-9]+' build-deb/build.log \
+        || { echo "check-deb: the package build ran no tests, or not all passed: see build-deb/build.log" >&2; exit 1; }
+    ;;
+esac
 version=$(dpkg-parsechangelog -S Version)
 dsc=build-deb/quorvane_$version.dsc
 deb=build-deb/quorvane_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb

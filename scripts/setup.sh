@@ -42,9 +42,11 @@ quorvane_install() {
 # quorvane_build [--tests] [TARGET...]: configures once, and again after
 # packages were installed (CMake looks for what they bring only when it
 # configures), then builds the targets named (everything when none is named).
-# With --tests the build has the tests (BUILD_TESTING, which needs GNU MPFR);
-# without, a new build directory is configured for the calculator alone and an
-# existing one is left as it is.
+# With --tests the build has the tests (BUILD_TESTING, which needs GNU MPFR),
+# every one of them: a test that needs a program this machine lacks stops the
+# configuring (QUORVANE_REQUIRE_ALL_TESTS) rather than being left out. Without,
+# a new build directory is configured for the calculator alone and an existing
+# one is left as it is. Options set before (cmake -D...) stay.
 quorvane_build() {
     local dir=${QUORVANE_BUILD_DIR:-build} testing=OFF targets=()
     if [ "${1:-}" = --tests ]; then
@@ -52,10 +54,11 @@ quorvane_build() {
         shift
     fi
     if [ ! -f "$dir/CMakeCache.txt" ] || [ -n "${quorvane_installed:-}" ] \
-        || { [ "$testing" = ON ] && ! grep -qx 'BUILD_TESTING:BOOL=ON' "$dir/CMakeCache.txt"; }; then
+        || { [ "$testing" = ON ] && ! { grep -qx 'BUILD_TESTING:BOOL=ON' "$dir/CMakeCache.txt" \
+            && grep -qx 'QUORVANE_REQUIRE_ALL_TESTS:BOOL=ON' "$dir/CMakeCache.txt"; }; }; then
         local with=()
         [ "$testing" = ON ] || [ -f "$dir/CMakeCache.txt" ] || with=(-DBUILD_TESTING=OFF)
-        [ "$testing" = OFF ] || with=(-DBUILD_TESTING=ON)
+        [ "$testing" = OFF ] || with=(-DBUILD_TESTING=ON -DQUORVANE_REQUIRE_ALL_TESTS=ON)
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "${with[@]}"
     fi
     (($#)) && targets=(--target "$@")

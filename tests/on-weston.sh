@@ -5,7 +5,11 @@
 # Runs a command on a Wayland desktop of its own, as xvfb-run does on a
 # virtual X server: a headless weston compositor (Debian's weston; xwayland
 # for its X server, qt6-wayland for Qt's Wayland plugin) in a runtime
-# directory of its own, ended after the command.
+# directory of its own, ended after the command. The display is ready when
+# weston's Wayland socket is there and, for x11, when its X server answers and
+# names weston's window manager. Each wait is for a condition, within a limit
+# of 60 s (a cold start on a busy machine takes a few), and says what it
+# waited for when the limit passes.
 #
 #   on-weston.sh x11 COMMAND...       WAYLAND_DISPLAY, and DISPLAY naming weston's XWayland
 #   on-weston.sh wayland COMMAND...   WAYLAND_DISPLAY alone
@@ -26,17 +30,27 @@ case $kind in
         exit 2
         ;;
 esac
-for tool in weston $([ "$kind" = x11 ] && echo Xwayland xwininfo); do
+for tool in weston $([ "$kind" = x11 ] && echo Xwayland xwininfo xprop); do
     command -v "$tool" >/dev/null || {
         echo "on-weston: $tool is missing: install weston, xwayland, qt6-wayland and x11-utils" >&2
         exit 1
     }
 done
 
+limit=60
+deadline=$((SECONDS + limit))
 runtime=$(mktemp -d) # mode 0700, as weston wants its runtime directory
 weston_pid=
+# weston ends on SIGTERM within moments; one that does not within 10 s is killed.
 finish() {
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    if [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null; then
+        for _ in $(seq 200); do
+            kill -0 "$weston_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$weston_pid" 2>/dev/null || true
+        wait "$weston_pid" 2>/dev/null || true
+    fi
     rm -rf "$runtime"
 }
 trap finish EXIT
@@ -51,16 +65,22 @@ XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --width=1280 --hei
     >"$runtime/weston.out" 2>&1 & # with XWayland's messages
 weston_pid=$!
 
-# Ready when the Wayland socket is there and, with XWayland, the X display
-# whose lock file names weston (weston listens for the X server and starts it
-# when the first X client connects).
+# weston's log and output, when a wait fails.
+give_up() {
+    echo "on-weston: $*" >&2
+    cat "$runtime/weston.log" "$runtime/weston.out" >&2 || true
+    exit 1
+}
+waited() {
+    kill -0 "$weston_pid" 2>/dev/null || give_up "weston ended while waiting for $1"
+    [ "$SECONDS" -lt "$deadline" ] || give_up "no $1 within $limit s"
+    sleep 0.05
+}
+
+# The Wayland socket, and with XWayland the X display whose lock file names
+# weston: weston listens there for X clients.
 display=
 until [ -S "$runtime/$socket" ] && { [ "$kind" = wayland ] || [ -n "$display" ]; }; do
-    if ! kill -0 "$weston_pid" 2>/dev/null; then
-        echo "on-weston: weston ended before its socket was there" >&2
-        cat "$runtime/weston.log" "$runtime/weston.out" >&2 || true
-        exit 1
-    fi
     if [ "$kind" = x11 ]; then
         for lock in /tmp/.X*-lock; do
             if [ -r "$lock" ] && [ "$(tr -d ' \n' <"$lock")" = "$weston_pid" ]; then
@@ -69,8 +89,19 @@ until [ -S "$runtime/$socket" ] && { [ "$kind" = wayland ] || [ -n "$display" ];
             fi
         done
     fi
-    sleep 0.05
+    if ! [ -S "$runtime/$socket" ] || { [ "$kind" = x11 ] && [ -z "$display" ]; }; then
+        waited "Wayland socket and X display"
+    fi
 done
+# weston starts XWayland when the first X client connects, and its window
+# manager once XWayland is up: ready when the X server answers and its root
+# window names the window manager (a window mapped before would find none).
+# Each try is bounded, so that a server that never answers ends in the limit.
+if [ "$kind" = x11 ]; then
+    until timeout 10 env DISPLAY="$display" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        waited "X server on $display with weston's window manager"
+    done
+fi
 
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket
 unset XDG_SESSION_TYPE XDG_CURRENT_DESKTOP
@@ -80,9 +111,28 @@ else
     unset DISPLAY
 fi
 
+# The command, which must end within 240 s (inside ctest's 300 s): a test
+# program waits on the compositor until its very end, so one that does not
+# end is shown with its threads' stacks (gdb, where installed), then ended.
 if [ "${1:-}" != --calculator ]; then
+    "$@" &
+    command_pid=$!
+    command_deadline=$((SECONDS + 240))
+    while kill -0 "$command_pid" 2>/dev/null && [ "$SECONDS" -lt "$command_deadline" ]; do
+        sleep 0.1
+    done
+    if kill -0 "$command_pid" 2>/dev/null; then
+        echo "on-weston: $1 did not end within 240 s" >&2
+        if command -v gdb >/dev/null; then
+            gdb -batch -ex 'thread apply all bt' -p "$command_pid" >&2 2>&1 || true
+        fi
+        kill -KILL "$command_pid" 2>/dev/null || true
+        wait "$command_pid" 2>/dev/null || true
+        cat "$runtime/weston.log" >&2 || true
+        exit 1
+    fi
     set +e
-    "$@"
+    wait "$command_pid"
     exit
 fi
 
@@ -90,6 +140,7 @@ fi
 # requests (WAYLAND_DEBUG), and an X11 client's windows are on weston's X server.
 program=$2
 log=$runtime/calculator.log
+deadline=$((SECONDS + limit))
 env -u QT_QPA_PLATFORM WAYLAND_DEBUG=client "$program" 2>"$log" &
 pid=$!
 name() { [ "$1" = x11 ] && echo "an X11" || echo "a Wayland"; }
@@ -103,6 +154,11 @@ until [ -n "$came_up" ]; do
         set +e
         wait "$pid"
         echo "on-weston: the calculator ended with status $? before its window showed" >&2
+        grep -v '^\[' "$log" >&2 || true
+        exit 1
+    elif [ "$SECONDS" -ge "$deadline" ]; then
+        echo "on-weston: the calculator's main window did not show within $limit s" >&2
+        kill -TERM "$pid" 2>/dev/null || true
         grep -v '^\[' "$log" >&2 || true
         exit 1
     else

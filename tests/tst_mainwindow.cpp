@@ -40,6 +40,11 @@ void clearOfFields(const QRect& box, const QWidget& window)
             QVERIFY2(!box.intersects({c->mapToGlobal(QPoint(0, 0)), c->size()}), qPrintable(c->objectName()));
 }
 
+// How long a real window manager may take to show a window: ample for one
+// working through a backlog on a busy machine (the offscreen platform shows
+// at once).
+constexpr int windowManagerMs = 60'000;
+
 } // namespace
 
 class MainWindow : public QObject {
@@ -201,6 +206,8 @@ void MainWindow::closedWindowComesBackEmpty()
 {
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
+    // Framed by a window manager first, so that both windows go beside the same frame.
+    QVERIFY(QTest::qWaitForWindowExposed(&main, windowManagerMs));
     // Where the square-root window goes when it is the only one.
     choose(&main, "mnusqroot");
     const QRect alone = findWindow("frmsqroot")->frameGeometry();
@@ -419,26 +426,27 @@ void MainWindow::allNineteenWindowsStayOnTheScreen()
         QSKIP("under Wayland the compositor places the windows");
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(QTest::qWaitForWindowExposed(&main, windowManagerMs));
     const QRect screen = main.screen()->availableGeometry();
     std::set<std::pair<int, int>> corners{{main.frameGeometry().x(), main.frameGeometry().y()}};
     std::vector<QRect> stack{main.frameGeometry()}; // bottom to top
     for (const CalculatorWindow* w : qv::windows::all()) {
         choose(&main, w->item.name);
-        const QRect frame = findWindow(w->design.name)->frameGeometry();
+        // Shown before the next is opened, as a user sees one window before choosing another.
+        Form* opened = findWindow(w->design.name);
+        QVERIFY(QTest::qWaitForWindowExposed(opened, windowManagerMs));
+        const QRect frame = opened->frameGeometry();
         QVERIFY2(screen.contains(frame), w->design.name);
         QVERIFY2(corners.insert({frame.x(), frame.y()}).second, w->design.name);
         stack.push_back(frame);
     }
-    // Where the window manager tells the main window's frame but not the
-    // others' (weston's, for XWayland clients), what covers what cannot be
-    // told from here.
-    if (main.frameGeometry() != main.geometry()
-        && std::any_of(qv::windows::all().begin(), qv::windows::all().end(), [](const CalculatorWindow* w) {
-               const Form* f = findWindow(w->design.name);
-               return f->frameGeometry() == f->geometry();
-           }))
-        QSKIP("the window manager does not tell the calculator windows' frames");
+    // Under XWayland, weston places the X11 windows itself, and Qt 6.4
+    // learns a frame from its window manager only where a configure event
+    // follows the framing: for the main window in some runs, for the
+    // calculator windows in none. What covers what cannot be told from here.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        QSKIP("under XWayland the compositor places the windows: on the screen, at corners of their own; "
+              "title bars not checked");
     // A title bar is at least 16 pixels high; of its width at least 64 stay
     // uncovered. The main window's menu bar, down to its panel, stays whole.
     const int mainHead = main.centralWidget()->mapTo(&main, QPoint(0, 0)).y() + main.geometry().top()
