@@ -7,7 +7,8 @@
 # file lands where a desktop (or man) looks for it, that the launcher entry and the
 # AppStream description validate (appstreamcli at its pedantic level), and that
 # they name the program, the icon and each other consistently. Needs
-# desktop-file-validate (desktop-file-utils) and appstreamcli (appstream).
+# desktop-file-validate (desktop-file-utils), appstreamcli (appstream) and
+# groff (groff-base).
 # Usage: packaging/check-install.sh [build dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +29,12 @@ expect_file share/applications/$id.desktop
 expect_file share/metainfo/$id.metainfo.xml
 expect_file share/icons/hicolor/scalable/apps/$id.svg
 expect_file share/man/man1/quorvane.1
+# The manual page formats without a single warning from groff (lintian names
+# each one as a fault of the package).
+if [ -f "$prefix/share/man/man1/quorvane.1" ]; then
+    warnings=$(groff -man -Tutf8 -ww -z "$prefix/share/man/man1/quorvane.1" 2>&1) || true
+    [ -z "$warnings" ] || fail "the manual page warns: $warnings"
+fi
 for size in 16 24 32 48 64 128 256; do
     png=share/icons/hicolor/${size}x${size}/apps/$id.png
     expect_file "$png"
