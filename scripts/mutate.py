@@ -66,6 +66,7 @@ RULES = {
     "division-earlier": "de",  # ((a * b) * c) / d -> ((a / d) * b) * c, ((a * b) / d) * c
     "order": "or",         # two consecutive reading steps, or two fields of a Reset list, exchanged
     "roles": "rl",         # a declaration's Calculate and Reset buttons exchanged
+    "power": "pw",         # in a formula, r * r as power(r, 2), (v * v) * v as power(v, 3)
     "coercion": "co",      # an operator's two operands converted right first
     "int-double": "id",    # FieldValue(22) -> FieldValue(22.0)
     "off-by-one": "ob",    # an integer constant n -> n + 1
@@ -349,6 +350,130 @@ def looser_neighbour(s: str, pos: int, direction: int, level: int) -> bool:
 # ---------------------------------------------------------------------------
 # The rules.
 
+@dataclasses.dataclass
+class Expr:
+    """An expression of a formula: an operation, or a name, number or call;
+    its span in the line, parentheses around it included."""
+    start: int
+    end: int
+    op: str = ""  # + - * / for an operation
+    left: Expr | None = None
+    right: Expr | None = None
+    inner: Expr | None = None  # what the parentheses around it hold
+
+
+def parse(s: str, lo: int, hi: int) -> list[Expr]:
+    """Every expression in s[lo:hi] (names, numbers such as 7 and 22_pi,
+    calls, parentheses, + - * /), the whole first."""
+    found: list[Expr] = []
+    pos = lo
+
+    def blank():
+        nonlocal pos
+        while pos < hi and s[pos] == " ":
+            pos += 1
+
+    def primary() -> Expr:
+        nonlocal pos
+        blank()
+        start = pos
+        if pos < hi and s[pos] == "(":
+            close = match_forward(s, pos)
+            pos += 1
+            inner = expression()
+            pos = close + 1
+            e = Expr(start, pos, inner=inner)
+        else:
+            while pos < hi and (word_char(s[pos]) or s[pos] == "."):
+                pos += 1
+            if pos < hi and s[pos] == "(":  # a call: its arguments are expressions too
+                close = match_forward(s, pos)
+                pos += 1
+                while pos < close:
+                    expression()
+                    blank()
+                    pos += 1  # the comma or the closing parenthesis
+                pos = close + 1
+            e = Expr(start, pos)
+        found.append(e)
+        return e
+
+    def operations(operand, ops: str) -> Expr:
+        nonlocal pos
+        left = operand()
+        while True:
+            blank()
+            if not (pos + 1 < hi and s[pos] in ops and s[pos + 1] == " "):
+                return left
+            op = s[pos]
+            pos += 1
+            right = operand()
+            left = Expr(left.start, right.end, op, left, right)
+            found.append(left)
+
+    def term() -> Expr:
+        return operations(primary, "*/")
+
+    def expression() -> Expr:
+        return operations(term, "+-")
+
+    whole = expression()
+    return [whole] + [e for e in found if e is not whole]
+
+
+def bare(e: Expr) -> Expr:
+    """The expression without the parentheses around it."""
+    while e.inner:
+        e = e.inner
+    return e
+
+
+@dataclasses.dataclass
+class Product:
+    start: int  # the span of the product, without parentheses around it
+    end: int
+    factors: list[tuple[int, int]]  # spans of its factors, grouped from the left: ((f0 * f1) * f2)
+
+
+def products(s: str, where: list[int]) -> list[Product]:
+    """The products of two or more factors in the expressions that stand at
+    the indices where, each as the factors it multiplies from the left."""
+    out: list[Product] = []
+    for lo, hi in runs(where):
+        exprs = parse(s, lo, hi)
+        times = [e for e in exprs if e.op == "*"]
+        inside = {id(bare(e.left)) for e in times}
+        for e in times:
+            if id(e) in inside:
+                continue
+            factors: list[tuple[int, int]] = []
+            x = e
+            while True:
+                factors.insert(0, (x.right.start, x.right.end))
+                if bare(x.left).op != "*":
+                    factors.insert(0, (x.left.start, x.left.end))
+                    break
+                x = bare(x.left)
+            out.append(Product(e.start, e.end, factors))
+    return out
+
+
+def runs(indices: list[int]) -> list[tuple[int, int]]:
+    """Consecutive indices as spans."""
+    out: list[tuple[int, int]] = []
+    for i in indices:
+        if out and out[-1][1] == i:
+            out[-1] = (out[-1][0], i + 1)
+        else:
+            out.append((i, i + 1))
+    return out
+
+
+def natural(name: str) -> tuple:
+    """Names in their natural order: txt2 before txt10."""
+    return (re.sub(r"\d+$", "", name), int(re.search(r"\d*$", name).group() or 0), name)
+
+
 def stable_hash(*parts: str) -> str:
     return hashlib.sha1("\x00".join(parts).encode()).hexdigest()
 
@@ -366,18 +491,52 @@ DECLARATION = re.compile(
     r"(?:auto\b|[A-Za-z_][\w:]*(?:<[^;=]*>)?(?:\s*[*&]+\s*|\s+)[A-Za-z_]\w*\s*(?:=|\{|\(|;|\[))")
 NOT_DROPPABLE = re.compile(r"^(return|break|continue|case|default|using|namespace|typedef|template|goto|public|"
                            r"private|protected|Q_OBJECT|\(void\)|~|else\b|if\b|for\b|while\b|switch\b|do\b)")
-ROW = re.compile(r'^\s*\{"(\w+)",\s*(\w+),\s*("(?:[^"\\]|\\.)*"|nullptr),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)')
+# A row of a design table: {name, kind, caption, left, top, width, height, tab, ...}; a
+# text field is named by its field constant (txt1), the other controls by a string.
+ROW = re.compile(r'^\s*\{"?(\w+)"?,\s*(\w+),\s*("(?:[^"\\]|\\.)*"|nullptr),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)')
 LITERAL = re.compile(r"^(\d[\d'.]*[a-zA-Z]*|'.*'|\".*\")$")
-# A window declaration's members: its menu item, its results, its Calculate
-# button (with the lambda of its formula) and its Reset button with its list.
+# A window declaration's members: its menu item, its Calculate button with
+# its program, and its Reset button with its program.
 ITEM = re.compile(r'^(\s*\.item = \{)(&\w+, "\w+", "(?:[^"\\]|\\.)*")(\},.*)$')
 DESIGN_NAME = re.compile(r'^\s*\.design = \{"(\w+)"')
-CALCULATE = re.compile(r'^\s*\.calculate = \{"(\w+)"')
-RESET = re.compile(r'^\s*\.reset = \{"(\w+)", \{([^{}]*)\}\},')
-RESULTS = re.compile(r'^\s*\.results = \{([^{}]*)\},')
-# A reading step of a formula, and an operand converted for an operator.
-READ_STEP = re.compile(r'^\s*const FieldValue \w+ = \w+\.(?:lenient|text)\("\w+"\);\s*$')
+CALCULATE = re.compile(r'^\s*\.calculate = \{"(\w+)", (\w+)\},')
+RESET = re.compile(r'^\s*\.reset = \{"(\w+)", (\w+)\},')
+# The formula source (core/formula.h): the text fields a window's formulas
+# name (txt1{"txt1", "radius"}), and its steps, each a constant: a reading
+# (lenient, text), a value written into a result or a named helper value
+# (write, let), a program of steps in order (steps) or of fields to empty
+# (clear), which may stand on the line after the name.
+FIELD = re.compile(r'\b(\w+)\{"\w+",\s*"[^"]*"\}')
+STEP = re.compile(r'^\s*constexpr auto (\w+) = (lenient|text|write|let)\(')
+PROGRAM = re.compile(r'^\s*(?:constexpr auto \w+ =\s*)?(steps|clear)\(')
+READS = ("lenient", "text")
+# An operator's conversion of one of its operands.
 COERCION = re.compile(r'^\s*const double \w+ = \w+\.toDouble\(\);\s*$')
+
+
+def arguments(s: str, open_at: int) -> list[tuple[int, int]]:
+    """The spans of a call's arguments, blanks around them left out: the
+    call's parenthesis opens at index open_at and closes on the same line."""
+    close_at = match_forward(s, open_at)
+    if close_at < 0:
+        return []
+    out, start, depth = [], open_at + 1, 0
+    for k in range(open_at + 1, close_at + 1):
+        c = s[k]
+        if c in OPEN:
+            depth += 1
+        elif c in CLOSE and k < close_at:
+            depth -= 1
+        if (c == "," and depth == 0) or k == close_at:
+            a, b = start, k
+            while a < b and s[a] == " ":
+                a += 1
+            while b > a and s[b - 1] == " ":
+                b -= 1
+            if b > a:
+                out.append((a, b))
+            start = k + 1
+    return out
 
 
 class Source:
@@ -393,6 +552,23 @@ class Source:
             if m:
                 self.rows.append((n, m))
         self.controls = {m.group(1): m.group(2) for _, m in self.rows}
+        # The formula source: its fields, its steps (name -> lenient, text,
+        # write or let), and the expressions of its write and let steps,
+        # which the line rules mutate as they do code in a function body.
+        self.fields = [m.group(1) for line in self.lines for m in FIELD.finditer(line)]
+        self.steps: dict[str, str] = {}
+        self.formula_lines: set[int] = set()
+        for n, m in enumerate(self.masked):
+            step = STEP.match(m)
+            if not step or self.scope[n][step.start(1)] == "code":
+                continue
+            self.steps[step.group(1)] = step.group(2)
+            args = arguments(m, step.end() - 1)
+            if step.group(2) in READS or len(args) != 2:
+                continue
+            a, b = args[1]
+            self.scope[n][a:b] = ["code"] * (b - a)
+            self.formula_lines.add(n)
 
     def code_statement(self, n: int) -> bool:
         """Whether line n is code wholly inside a function body."""
@@ -446,9 +622,20 @@ class Generator:
             self.swaps(src, n, one)
             self.reassociations(src, n, one)
             self.divisions_earlier(src, n, one)
+            if n in src.formula_lines:
+                self.powers(src, n, one)
             for mm in re.finditer(r"\bFieldValue\((\d+)\)", m):
                 if in_code(mm.start()):
                     one("int-double", n, mm.start(1), mm.end(1), mm.group(1) + ".0")
+            if n in src.formula_lines:
+                # A formula's integer constant as a double (7 as real(7.0)),
+                # and one with pi folded in one larger (22_pi as 23_pi).
+                for mm in re.finditer(r"(?<![\w.'])(\d+)(?![\w.'])", m):
+                    if in_code(mm.start()):
+                        one("int-double", n, mm.start(), mm.end(), f"real({mm.group(1)}.0)")
+                for mm in re.finditer(r"(?<![\w.'])(\d+)_pi\b", m):
+                    if in_code(mm.start()):
+                        one("off-by-one", n, mm.start(1), mm.end(1), str(int(mm.group(1)) + 1))
             for mm in re.finditer(r"(?<![\w.'])(\d[\d']*)(?![\w.'])", m):
                 if in_code(mm.start()) and not m[: mm.start()].rstrip().endswith("["):
                     value = int(mm.group(1).replace("'", ""))
@@ -456,6 +643,7 @@ class Generator:
             self.drops(src, n, one)
             self.neighbours(src, n, one)
         self.step_orders(src, out)
+        self.formulas(src, out)
         self.declarations(src, out)
         self.table_rules(src, out)
         return [o for o in out if self.rule_enabled(o[0]) and self.rule_applies(o[0], src.path)]
@@ -556,6 +744,29 @@ class Generator:
             cc = line[i + 1 + tops[0] + 3:j]
             one("reassociate", n, a0, j + 1, f"({a}{sep}{b}){sep}{cc}")
 
+    def powers(self, src: Source, n: int, one):
+        """In a formula, a value multiplied by itself taken as a power of
+        it: r * r as power(r, 2), ((88_pi * r) * r) * r as 88_pi * power(r, 3)
+        and as (88_pi * power(r, 2)) * r."""
+        line, m = src.lines[n], src.masked[n]
+        for chain in products(m, [i for i, k in enumerate(src.scope[n]) if k == "code"]):
+            factors = [line[a:b] for a, b in chain.factors]
+            k = 0
+            while k < len(factors):
+                run = 1
+                while k + run < len(factors) and factors[k + run] == factors[k] and re.fullmatch(r"[A-Za-z_]\w*",
+                                                                                                  factors[k]):
+                    run += 1
+                for power in range(2, run + 1):
+                    fewer = factors[:k] + [f"power({factors[k]}, {power})"] + factors[k + power:]
+                    e = fewer[0]
+                    for f in fewer[1:]:
+                        e = f"({e} * {f})"
+                    if e.startswith("(") and match_forward(e, 0) == len(e) - 1:
+                        e = e[1:-1]
+                    one("power", n, chain.start, chain.end, e)
+                k += run
+
     def divisions_earlier(self, src: Source, n: int, one):
         """A product divided last, ((f0 * f1) * f2) / d, with the division
         moved to an earlier step: after f0 (the constant folded, 22 / 7),
@@ -599,59 +810,77 @@ class Generator:
                 one("division-earlier", n, a0, d_end, e)
 
     def step_orders(self, src: Source, out: list):
-        """Two consecutive lines exchanged: reading steps of a formula
-        (order), an operator's two conversions of its operands (coercion)."""
-        for rule, pattern in (("order", READ_STEP), ("coercion", COERCION)):
-            for n in range(len(src.lines) - 1):
-                a, b = src.lines[n], src.lines[n + 1]
-                if pattern.match(a) and pattern.match(b) and src.code_statement(n) and src.code_statement(n + 1):
-                    out.append((rule, [Edit(n, a, b), Edit(n + 1, b, a)], ""))
+        """An operator's two conversions of its operands, on consecutive
+        lines, exchanged (coercion)."""
+        for n in range(len(src.lines) - 1):
+            a, b = src.lines[n], src.lines[n + 1]
+            if COERCION.match(a) and COERCION.match(b) and src.code_statement(n) and src.code_statement(n + 1):
+                out.append(("coercion", [Edit(n, a, b), Edit(n + 1, b, a)], ""))
+
+    def formulas(self, src: Source, out: list):
+        """The formula source's steps and programs. A field a step reads or
+        writes, or one field of a clear list (by a hash of the line),
+        replaced by its neighbour among the window's fields (neighbour); a
+        step left out of a steps list, a field out of a clear list (drop);
+        two consecutive reading steps of a steps list, or two consecutive
+        fields of a clear list, exchanged (order)."""
+        if not src.steps:
+            return
+        fields = sorted(set(src.fields), key=natural)
+
+        def neighbour(name: str) -> str | None:
+            if name not in fields or len(fields) < 2:
+                return None
+            k = fields.index(name)
+            return fields[k + 1] if k + 1 < len(fields) else fields[k - 1]
+
+        for n, (line, m) in enumerate(zip(src.lines, src.masked)):
+            def edit(new: str) -> list[Edit]:
+                return [Edit(n, line, new)]
+
+            step = STEP.match(m)
+            if step and step.group(1) in src.steps and step.group(2) != "let":
+                args = arguments(m, step.end() - 1)
+                if args:
+                    a, b = args[0]
+                    other = neighbour(line[a:b])
+                    if other:
+                        out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
+            program = PROGRAM.match(m)
+            if not program or src.scope[n][program.start(1)] == "code":
+                continue
+            kind = program.group(1)
+            items = arguments(m, program.end() - 1)
+            names = [line[a:b] for a, b in items]
+            # drop: an item left out, with the comma that joins it
+            for k, (a, b) in enumerate(items):
+                if len(items) < 2:
+                    break
+                if k + 1 < len(items):
+                    start, end = a, items[k + 1][0]
+                else:
+                    start, end = items[k - 1][1], b
+                out.append(("drop", edit(line[:start] + line[end:]), ""))
+            # order: two neighbouring items exchanged, reading steps in a steps list
+            for k, ((a1, b1), (a2, b2)) in enumerate(zip(items, items[1:])):
+                if kind == "clear" or (src.steps.get(names[k]) in READS and src.steps.get(names[k + 1]) in READS):
+                    out.append(("order", edit(line[:a1] + line[a2:b2] + line[b1:a2] + line[a1:b1] + line[b2:]), ""))
+            # neighbour: one field of a clear list
+            if kind == "clear":
+                for a, b in pick(items, self.rule_cfg.get("neighbour", {}).get("list_items_per_line", 1), src.path,
+                                 line):
+                    other = neighbour(line[a:b])
+                    if other:
+                        out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
 
     def declarations(self, src: Source, out: list):
-        """A window declaration's lists: a result or a field of the Reset
-        list replaced by its neighbour of the same kind (neighbour) or left
-        out (drop), two neighbouring fields of the Reset list exchanged
-        (order), and the Calculate and Reset buttons exchanged (roles)."""
+        """A window declaration's Calculate and Reset buttons exchanged (roles)."""
         calculate = reset = None
         for n, line in enumerate(src.lines):
             if CALCULATE.match(line):
                 calculate = (n, CALCULATE.match(line))
-            m = RESET.match(line) or RESULTS.match(line)
-            if not m:
-                continue
-            if m.re is RESET:
-                reset = (n, m)
-            names = [(k.start(1), k.end(1)) for k in re.finditer(r'"(\w+)"', line[m.start(m.lastindex):m.end(m.lastindex)])]
-            names = [(a + m.start(m.lastindex), b + m.start(m.lastindex)) for a, b in names]
-
-            def edit(new: str) -> list[Edit]:
-                return [Edit(n, line, new)]
-
-            # neighbour: one name of the list, by a hash of the line
-            kinds: dict[str, list[str]] = {}
-            for name, kind in src.controls.items():
-                kinds.setdefault(kind, []).append(name)
-            natural = lambda s: (re.sub(r"\d+$", "", s), int(re.search(r"\d*$", s).group() or 0), s)  # noqa: E731
-            for a, b in pick(names, self.rule_cfg.get("neighbour", {}).get("list_items_per_line", 1), src.path, line):
-                same = sorted(kinds.get(src.controls.get(line[a:b], ""), []), key=natural)
-                if len(same) < 2:
-                    continue
-                k = same.index(line[a:b])
-                other = same[k + 1] if k + 1 < len(same) else same[k - 1]
-                out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
-            # drop: a name left out of the list, with the comma that joins it
-            for k, (a, b) in enumerate(names):
-                if k + 1 < len(names):
-                    start, end = a - 1, names[k + 1][0] - 1
-                elif k > 0:
-                    start, end = names[k - 1][1] + 1, b + 1
-                else:
-                    start, end = a - 1, b + 1
-                out.append(("drop", edit(line[:start] + line[end:]), ""))
-            # order: two neighbouring fields of the Reset list exchanged
-            if m.re is RESET:
-                for (a1, b1), (a2, b2) in zip(names, names[1:]):
-                    out.append(("order", edit(line[:a1] + line[a2:b2] + line[b1:a2] + line[a1:b1] + line[b2:]), ""))
+            if RESET.match(line):
+                reset = (n, RESET.match(line))
         if calculate and reset:
             (nc, mc), (nr, mr) = calculate, reset
             lc, lr = src.lines[nc], src.lines[nr]
@@ -699,7 +928,6 @@ class Generator:
         kinds: dict[str, list[str]] = {}
         for name, kind in src.controls.items():
             kinds.setdefault(kind, []).append(name)
-        natural = lambda s: (re.sub(r"\d+$", "", s), int(re.search(r"\d*$", s).group() or 0), s)  # noqa: E731
         for names in kinds.values():
             names.sort(key=natural)
         found = []
@@ -897,17 +1125,26 @@ def all_mutants(config: dict) -> tuple[list[Mutant], list[str]]:
         m.id = base if seen[base] == 1 else f"{base}.{seen[base]}"
     # Equivalence marks: file + rule + the line before and after; where the
     # same line stands more than once in a file, `occurrence` counts them.
+    # A mark with `change` instead marks every mutant of the rule, in the
+    # files its pattern matches, whose mutated line has a match of that
+    # regular expression where the line before had none: a class of
+    # mutants that are all equivalent for one reason.
     for eq in config.get("equivalent", []):
-        hits = [m for m in mutants if m.file == eq["file"] and m.rule == eq["rule"]
-                and any(e.before.strip() == eq["before"].strip() and e.after.strip() == eq["after"].strip()
-                        for e in m.edits)]
+        if "change" in eq:
+            change = re.compile(eq["change"])
+            hits = [m for m in mutants if fnmatch.fnmatch(m.file, eq["file"]) and m.rule == eq["rule"]
+                    and any(len(change.findall(e.after)) > len(change.findall(e.before)) for e in m.edits)]
+        else:
+            hits = [m for m in mutants if m.file == eq["file"] and m.rule == eq["rule"]
+                    and any(e.before.strip() == eq["before"].strip() and e.after.strip() == eq["after"].strip()
+                            for e in m.edits)]
         if "occurrence" in eq:
             hits = hits[eq["occurrence"] - 1:eq["occurrence"]]
         for m in hits:
             m.equivalent = " ".join(eq["reason"].split())
         if not hits:
             warnings.append(f"an equivalent mark matches no mutant: {eq['file']} ({eq['rule']}): "
-                            f"{eq['before'].strip()}")
+                            f"{eq.get('before', eq.get('change', '')).strip()}")
     return mutants, warnings
 
 
