@@ -24,6 +24,8 @@ fails. A mutant is
   scripts/mutate.py --area "number rules"   one area
   scripts/mutate.py --only bd-1a2b3 ...     chosen mutants
   scripts/mutate.py --sample 20             20 mutants drawn at random (--seed)
+  scripts/mutate.py --matrix                every test on every mutant: which test functions and
+                                            data rows kill which mutants (build-mutate/matrix.json)
 
 The report goes to build-mutate/report.txt (and report.json) in the tree.
 Needs Python 3.11 (tomllib), git, cmake and what ./test.sh needs.
@@ -46,6 +48,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import textwrap
 import threading
 import time
 import tomllib
@@ -98,6 +101,10 @@ class Mutant:
     result: str = ""  # killed, survived, not applicable, equivalent
     detail: str = ""
     seconds: float = 0.0
+    # with --matrix: every test row that failed, as [ctest test, function, data tag, state];
+    # a function of "" stands for the test program as a whole (a crash, a hang, not QtTest)
+    kills: list = dataclasses.field(default_factory=list)
+    flaky_kills: list = dataclasses.field(default_factory=list)  # those that do not count
 
     def key(self) -> tuple:
         return (self.file, self.rule, tuple((e.before.strip(), e.after.strip()) for e in self.edits))
@@ -1153,6 +1160,27 @@ def all_mutants(config: dict) -> tuple[list[Mutant], list[str]]:
 
 KILLS: dict[str, dict[str, int]] = {}
 KILLS_LOCK = threading.Lock()
+# A QtTest failure (or an unexpected pass): "FAIL!  : Class::function(data tag) message".
+FAIL_LINE = re.compile(r"^(?:FAIL!|XPASS) *: (\w+)::(\w+)\((.*)$")
+
+
+def failed_rows(text: str, tags: dict[str, list[str]]) -> list[tuple[str, str]]:
+    """The functions and data rows a QtTest program's output says failed,
+    each once, in order. tags: the data tags of each function, as the
+    program lists them, to tell a tag from the message after it."""
+    rows: list[tuple[str, str]] = []
+    for line in text.split("\n"):
+        m = FAIL_LINE.match(line)
+        if not m:
+            continue
+        function, rest = m.group(2), m.group(3)
+        known = sorted(tags.get(function, []), key=len, reverse=True)
+        tag = next((t for t in known if rest.startswith(t + ")")), None)
+        if tag is None:
+            tag = rest[:rest.find(")")] if ")" in rest else rest
+        if (function, tag) not in rows:
+            rows.append((function, tag))
+    return rows
 
 
 def test_target(command: list[str]) -> str:
@@ -1220,11 +1248,35 @@ class Worker:
                 env[k] = v
             tests.append({"name": t["name"], "command": t["command"], "env": env,
                           "cwd": props.get("WORKING_DIRECTORY", str(self.build)),
-                          "target": test_target(t["command"]), "seconds": 0.0})
+                          "target": test_target(t["command"]), "seconds": 0.0, "tags": {}, "flaky": set()})
         self.tests = tests
 
-    def run_test(self, test: dict, timeout: float) -> tuple[str, str, float]:
-        """passed / failed / crashed / timed out, with the first failure line."""
+    def list_rows(self):
+        """The functions and data tags of each QtTest program (-datatags), so
+        that a failure line names its row; a function without data has the
+        tag ""."""
+        listed: dict[str, dict[str, list[str]]] = {}
+        for t in self.tests:
+            program = next((w for w in t["command"] if os.path.basename(w).startswith("tst_")), None)
+            if not program:
+                continue
+            if program not in listed:
+                env = dict(t["env"], QT_QPA_PLATFORM="offscreen")
+                p = subprocess.run([program, "-datatags"], cwd=t["cwd"], env=env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, timeout=120)
+                tags: dict[str, list[str]] = {}
+                for line in p.stdout.decode(errors="replace").split("\n"):
+                    words = line.split(" ", 2)
+                    if len(words) >= 2 and words[1]:
+                        tags.setdefault(words[1], []).append(words[2] if len(words) > 2 else "")
+                listed[program] = tags
+            t["tags"] = listed[program]
+
+    def run_test(self, test: dict, timeout: float) -> tuple[str, str, float, list[tuple[str, str]]]:
+        """passed / failed / crashed / timed out, with the first failure line,
+        and the rows that failed (function, data tag); a crash or hang
+        before any failure line, or a failure of a program that is no
+        QtTest, is the row ("", "")."""
         start = time.monotonic()
         proc = subprocess.Popen(test["command"], cwd=test["cwd"], env=test["env"], stdout=subprocess.PIPE,
                                 stderr=subprocess.STDOUT, start_new_session=True)
@@ -1232,16 +1284,18 @@ class Worker:
             out, _ = proc.communicate(timeout=timeout)
         except subprocess.TimeoutExpired:
             os.killpg(proc.pid, signal.SIGKILL)
-            proc.communicate()
-            return "timed out", f"no end after {timeout:.0f} s", time.monotonic() - start
+            out, _ = proc.communicate()
+            rows = failed_rows(out.decode(errors="replace"), test["tags"]) or [("", "")]
+            return "timed out", f"no end after {timeout:.0f} s", time.monotonic() - start, rows
         seconds = time.monotonic() - start
         text = out.decode(errors="replace")
         if proc.returncode == 0:
-            return "passed", "", seconds
+            return "passed", "", seconds, []
+        rows = failed_rows(text, test["tags"]) or [("", "")]
         if proc.returncode < 0:
-            return "crashed", f"signal {-proc.returncode}", seconds
-        fail = next((ln.strip() for ln in text.split("\n") if ln.startswith("FAIL!")), "")
-        return "failed", fail[:300], seconds
+            return "crashed", f"signal {-proc.returncode}", seconds, rows
+        fail = next((ln.strip() for ln in text.split("\n") if FAIL_LINE.match(ln)), "")
+        return "failed", fail[:300], seconds, rows
 
     def prepare(self, jobs: int):
         """Builds the unmutated tree; the copies are prepared one after the
@@ -1255,12 +1309,23 @@ class Worker:
             raise SystemExit(f"the unmutated tree does not build:\n{out}")
         self.list_tests()
 
-    def baseline(self):
+    def baseline(self, runs: int = 1):
+        """Runs every test on the unmutated tree, runs times. A test that
+        fails every time stops the campaign; one that fails only sometimes
+        is flaky: the functions that failed (or the whole program, where it
+        crashed or hung before saying which) are marked, and their kills do
+        not count."""
         for t in self.tests:
-            state, detail, seconds = self.run_test(t, 600)
-            if state != "passed":
+            states = []
+            for _ in range(runs):
+                state, detail, seconds, rows = self.run_test(t, 600)
+                states.append(state)
+                t["seconds"] = max(t["seconds"], seconds)
+                if state != "passed":
+                    t["flaky"] |= {function for function, _ in rows}
+                    self.log(f"unmutated, {t['name']} {state}: {detail or rows}")
+            if "passed" not in states:
                 raise SystemExit(f"the unmutated tree fails {t['name']}: {state} {detail}")
-            t["seconds"] = seconds
         self.tests.sort(key=lambda t: t["seconds"])
 
     def apply(self, m: Mutant) -> str | None:
@@ -1277,7 +1342,9 @@ class Worker:
         path.write_text("\n".join(lines))
         return original
 
-    def try_mutant(self, m: Mutant, timeouts: dict[str, float]):
+    def try_mutant(self, m: Mutant, timeouts: dict[str, float], matrix: bool = False):
+        """Runs the tests on the mutant until one fails; with matrix, runs
+        every test and records every row that fails."""
         start = time.monotonic()
         path = self.src / m.file
         original = self.apply(m)
@@ -1298,15 +1365,28 @@ class Worker:
                     if not ok:
                         err = next((ln for ln in out.split("\n") if "error" in ln), "")
                         m.result, m.detail = "not applicable", f"does not compile: {err.strip()[:200]}"
+                        m.kills, m.flaky_kills = [], []
                         break
-                state, detail, _ = self.run_test(t, timeouts[t["name"]])
-                if state != "passed":
+                state, detail, _, rows = self.run_test(t, timeouts[t["name"]])
+                if state == "passed":
+                    continue
+                for function, tag in rows:
+                    flaky = "" in t["flaky"] or function in t["flaky"]
+                    (m.flaky_kills if flaky else m.kills).append([t["name"], function, tag, state])
+                if matrix and all("" in t["flaky"] or f in t["flaky"] for f, _ in rows):
+                    continue
+                if m.result != "killed":
                     with KILLS_LOCK:
                         area = KILLS.setdefault(m.area, {})
                         area[t["name"]] = area.get(t["name"], 0) + 1
                     m.result = "killed"
                     m.detail = f"{t['name']} {state}" + (f": {detail}" if detail else "")
+                if not matrix:
                     break
+            if matrix and m.result == "survived" and m.flaky_kills:
+                m.detail = "only flaky tests failed: " + ", ".join(sorted({k[0] for k in m.flaky_kills}))
+            elif matrix and m.result == "killed":
+                m.detail = f"{len(m.kills)} rows of {len({k[0] for k in m.kills})} tests failed; first {m.detail}"
         finally:
             path.write_text(original)
             m.seconds = time.monotonic() - start
@@ -1369,6 +1449,137 @@ def rule_counts(mutants: list[Mutant], areas: list[str]) -> list[str]:
     return out
 
 
+# ---------------------------------------------------------------------------
+# The kill matrix: which test rows kill which mutants.
+
+def whole(program: str) -> str:
+    return f"{program} (as a whole)"
+
+
+def matrix_levels(mutants: list[Mutant], tests: list[dict]) -> tuple[dict, dict]:
+    """For the tests (ctest tests), functions (program::function, over every
+    ctest test that runs the program) and rows (program::function(tag)): the
+    mutants each kills, and every one known (those that kill nothing too)."""
+    # A QtTest program by its name, another test (a script, the calculator started) by the test's.
+    target = {t["name"]: t["target"] if t["tags"] else t["name"] for t in tests}
+    kills: dict[str, dict[str, set[str]]] = {"test": {}, "function": {}, "row": {}}
+    known: dict[str, set[str]] = {"test": set(target), "function": set(), "row": set()}
+    for t in tests:
+        if not t["tags"]:
+            known["function"].add(whole(t["name"]))
+            known["row"].add(whole(t["name"]))
+        for function, tags in t["tags"].items():
+            known["function"].add(f"{t['target']}::{function}")
+            known["row"] |= {f"{t['target']}::{function}({tag})" for tag in tags}
+    for m in mutants:
+        if m.result != "killed" or m.equivalent:
+            continue
+        for test, function, tag, _ in m.kills:
+            program = target.get(test, test)
+            fn = f"{program}::{function}" if function else whole(program)
+            row = f"{fn}({tag})" if function else fn
+            for level, name in (("test", test), ("function", fn), ("row", row)):
+                kills[level].setdefault(name, set()).add(m.id)
+                known[level].add(name)
+    return kills, known
+
+
+def analyse(kills: dict[str, set[str]]) -> dict:
+    """Each entity's kills that no other makes, and those with none (each of
+    their kills also made by another). A small set that keeps every kill:
+    those with a kill of their own, then, greedily, the one that adds most;
+    the others could go together, each merged into one kept that makes all
+    its kills where there is one. And the mutants that would survive if
+    every entity without a kill of its own went at once (two that make the
+    same kills have none of their own)."""
+    killers: dict[str, set[str]] = {}
+    for e, ms in kills.items():
+        for m in ms:
+            killers.setdefault(m, set()).add(e)
+    unique = {e: {m for m in ms if killers[m] == {e}} for e, ms in kills.items()}
+    redundant = sorted(e for e in kills if not unique[e])
+    keep = sorted(e for e in kills if unique[e])
+    left = set(killers) - {m for e in keep for m in kills[e]}
+    while left:
+        best = max(sorted(kills), key=lambda e: (len(kills[e] & left), len(kills[e])))
+        keep.append(best)
+        left -= kills[best]
+    kept = set(keep)
+    go = sorted(e for e in kills if e not in kept)
+    merge = {}
+    for e in go:
+        wider = [o for o in keep if kills[o] >= kills[e]]
+        if wider:
+            merge[e] = max(wider, key=lambda o: (len(kills[o]), o))
+    lost = {m for m, es in killers.items() if all(not unique[e] for e in es)}
+    return {"unique": unique, "redundant": redundant, "keep": keep, "go": go, "merge": merge, "lost": lost}
+
+
+def matrix_report(mutants: list[Mutant], tests: list[dict]) -> tuple[list[str], dict]:
+    kills, known = matrix_levels(mutants, tests)
+    killed = [m for m in mutants if m.result == "killed" and not m.equivalent]
+    applicable = [m for m in mutants if m.result in ("killed", "survived") and not m.equivalent]
+    only_flaky = [m for m in mutants if m.result == "survived" and m.flaky_kills and not m.equivalent]
+    out = ["Kill matrix (every test run on every mutant; build-mutate/matrix.json):", ""]
+    flaky = sorted(f"{t['name']}: " + ("the whole program" if "" in t["flaky"] else ", ".join(sorted(t["flaky"])))
+                   for t in tests if t["flaky"])
+    out.append("Flaky (failed in one of the two unmutated runs; their kills do not count): "
+               + ("; ".join(flaky) if flaky else "none"))
+    out.append(f"Score: {len(killed)} killed of {len(applicable)}; counting the flaky tests' failures too, "
+               f"{len(killed) + len(only_flaky)} ({len(only_flaky)} mutants failed only flaky tests)")
+    rows_per = [len({(k[0], k[1], k[2]) for k in m.kills}) for m in killed]
+    if rows_per:
+        rows_per.sort()
+        out.append(f"Rows failing per killed mutant: median {rows_per[len(rows_per) // 2]}, "
+                   f"fewest {rows_per[0]}, most {rows_per[-1]}")
+    summary: dict = {}
+    for level, title in (("test", "test (ctest)"), ("function", "test function"), ("row", "test row")):
+        a = analyse(kills[level])
+        summary[level] = a
+        some = len(kills[level])
+        out += ["", f"By {title}: {len(known[level])} known, {some} kill a mutant, "
+                f"{sum(1 for e in kills[level] if a['unique'][e])} kill one that no other {level} kills; "
+                f"{len(a['redundant'])} kill only what others kill too, "
+                f"{len(known[level]) - some} kill nothing."]
+        if level != "row":
+            out.append(f"  {'kills':>6} {'alone':>6}  {level}")
+            for e in sorted(known[level], key=lambda e: (-len(kills[level].get(e, ())), e)):
+                n = len(kills[level].get(e, ()))
+                out.append(f"  {n:6} {len(a['unique'].get(e, ())):6}  {e}")
+        lost = len(a["lost"])
+        out.append(f"  Without all {len(a['redundant'])} that kill only what others kill too, {len(killed) - lost} "
+                   f"of {len(applicable)} would be killed (where two make the same kills, neither has one of its "
+                   f"own). Keeping {len(a['keep'])} of the {some} that kill keeps every kill "
+                   f"({len(killed)} of {len(applicable)}); the other {len(a['go'])} could go together, each merged "
+                   f"into the one kept that makes all its kills where there is one:")
+        for e in a["go"]:
+            into = a["merge"].get(e)
+            out.append(f"    {e} ({len(kills[level][e])})" + (f": into {into}" if into else ": each kill made by one kept"))
+        if level == "row":
+            nothing: dict[str, int] = {}
+            for e in known[level] - set(kills[level]):
+                fn = e.split("(")[0] if "::" in e else e
+                nothing[fn] = nothing.get(fn, 0) + 1
+            out += textwrap.wrap("Rows that kill nothing here, by function: "
+                                 + ", ".join(f"{fn} {n}" for fn, n in sorted(nothing.items())),
+                                 width=110, initial_indent="  ", subsequent_indent="    ")
+    data = {
+        "tests": [{"name": t["name"], "program": t["target"], "seconds": round(t["seconds"], 1),
+                   "flaky": sorted(t["flaky"])} for t in tests],
+        "mutants": [{"id": m.id, "area": m.area, "file": m.file, "rule": m.rule, "result": m.result,
+                     "kills": m.kills, "flaky_kills": m.flaky_kills} for m in mutants],
+        "levels": {level: {"kills": {e: sorted(ms) for e, ms in sorted(kills[level].items())},
+                           "kill nothing": sorted(known[level] - set(kills[level])),
+                           "alone": {e: sorted(ms) for e, ms in sorted(summary[level]["unique"].items()) if ms},
+                           "only what others kill": summary[level]["redundant"],
+                           "keeps every kill": summary[level]["keep"],
+                           "could go": summary[level]["go"],
+                           "merge into": summary[level]["merge"]}
+                   for level in kills},
+    }
+    return out, data
+
+
 def main() -> int:
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--list", action="store_true", help="print the mutants and their counts, run nothing")
@@ -1386,6 +1597,9 @@ def main() -> int:
     ap.add_argument("--tests", nargs="+", metavar="NAME", help="run only these ctest tests (to see what "
                     "they kill on their own)")
     ap.add_argument("--check-equivalent", action="store_true", help="run the mutants marked equivalent too")
+    ap.add_argument("--matrix", action="store_true", help="run every test on every mutant and record which "
+                    "test functions and data rows fail (build-mutate/matrix.json, and a summary in the report); "
+                    "the unmutated tests run twice first, and the kills of a test that failed there do not count")
     ap.add_argument("--scratch", type=Path, help="where the scratch copies live "
                     "(default /tmp/quorvane-mutate/<hash of the tree's path>)")
     ap.add_argument("--report", type=Path, default=REPO / "build-mutate" / "report.txt")
@@ -1460,15 +1674,19 @@ def main() -> int:
             raise SystemExit("no such test: " + " ".join(sorted(unknown)))
         for w in workers:
             w.tests = [t for t in w.tests if t["name"] in args.tests]
-    workers[0].baseline()
+    workers[0].list_rows()
+    workers[0].baseline(runs=2 if args.matrix else 1)
     order = [t["name"] for t in workers[0].tests]
-    seconds = {t["name"]: t["seconds"] for t in workers[0].tests}
+    first = {t["name"]: t for t in workers[0].tests}
+    seconds = {name: t["seconds"] for name, t in first.items()}
     # A mutant that makes a test hang is killed; the limit leaves room for a loaded machine.
     timeouts = {name: max(10.0, 10 * s) for name, s in seconds.items()}
     for w in workers[1:]:
         for t in w.tests:
-            t["seconds"] = seconds[t["name"]]
+            t.update({k: first[t["name"]][k] for k in ("seconds", "tags", "flaky")})
     log("tests, quickest first: " + ", ".join(f"{n} {seconds[n]:.1f}s" for n in order))
+    if args.matrix:
+        log("flaky: " + (", ".join(f"{n} {sorted(t['flaky'])}" for n, t in first.items() if t["flaky"]) or "none"))
 
     work: queue.Queue = queue.Queue()
     for g in groups.values():
@@ -1483,7 +1701,7 @@ def main() -> int:
             except queue.Empty:
                 return
             for m in group:
-                w.try_mutant(m, timeouts)
+                w.try_mutant(m, timeouts, args.matrix)
                 with print_lock:
                     done[0] += 1
                     line = m.edits[0].line + 1
@@ -1505,6 +1723,13 @@ def main() -> int:
             f"{args.build_jobs} build jobs)", ""]
     body = ["Scores (killed / non-equivalent applicable):"] + scores(chosen, areas) + [""]
     body += ["Mutants per rule and area:"] + rule_counts(chosen, areas) + [""]
+    if args.matrix:
+        summary, data = matrix_report(chosen, workers[0].tests)
+        body += summary + [""]
+        data = {"commit": commit + (" with local changes" if dirty else ""),
+                "date": f"{datetime.datetime.now():%Y-%m-%d %H:%M}", **data}
+        args.report.parent.mkdir(parents=True, exist_ok=True)
+        (args.report.parent / "matrix.json").write_text(json.dumps(data, indent=1))
     for title, sel in (("SURVIVED", lambda m: m.result == "survived" and not m.equivalent),
                        ("MARKED EQUIVALENT BUT KILLED (the mark is wrong, or a test restates the code)",
                         lambda m: m.equivalent and m.result == "killed"),
@@ -1524,6 +1749,8 @@ def main() -> int:
          for m in chosen], indent=1))
     print()
     print("\n".join(head[:2] + scores(chosen, areas)))
+    if args.matrix:
+        print("\n".join(line for line in summary if not line.startswith("    ")))
     print(f"report: {args.report}")
     return 0
 
