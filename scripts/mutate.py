@@ -105,6 +105,7 @@ class Mutant:
     # a function of "" stands for the test program as a whole (a crash, a hang, not QtTest)
     kills: list = dataclasses.field(default_factory=list)
     flaky_kills: list = dataclasses.field(default_factory=list)  # those that do not count
+    unsteady: list = dataclasses.field(default_factory=list)  # rows that failed in only one of two runs
 
     def key(self) -> tuple:
         return (self.file, self.rule, tuple((e.before.strip(), e.after.strip()) for e in self.edits))
@@ -1370,10 +1371,17 @@ class Worker:
                 state, detail, _, rows = self.run_test(t, timeouts[t["name"]])
                 if state == "passed":
                     continue
-                for function, tag in rows:
-                    flaky = "" in t["flaky"] or function in t["flaky"]
+                # A failure counts where it comes again: a row that fails
+                # once and passes on a second run is unsteady (timing, load),
+                # and is recorded as such, not as a kill.
+                again, _, _, rows_again = self.run_test(t, timeouts[t["name"]])
+                steady = [r for r in rows if r in rows_again]
+                for function, tag in rows + [r for r in rows_again if r not in rows]:
+                    flaky = "" in t["flaky"] or function in t["flaky"] or (function, tag) not in steady
                     (m.flaky_kills if flaky else m.kills).append([t["name"], function, tag, state])
-                if matrix and all("" in t["flaky"] or f in t["flaky"] for f, _ in rows):
+                    if (function, tag) not in steady:
+                        m.unsteady.append([t["name"], function, tag])
+                if not any(k[0] == t["name"] for k in m.kills):
                     continue
                 if m.result != "killed":
                     with KILLS_LOCK:
@@ -1383,7 +1391,7 @@ class Worker:
                     m.detail = f"{t['name']} {state}" + (f": {detail}" if detail else "")
                 if not matrix:
                     break
-            if matrix and m.result == "survived" and m.flaky_kills:
+            if m.result == "survived" and m.flaky_kills:
                 m.detail = "only flaky tests failed: " + ", ".join(sorted({k[0] for k in m.flaky_kills}))
             elif matrix and m.result == "killed":
                 m.detail = f"{len(m.kills)} rows of {len({k[0] for k in m.kills})} tests failed; first {m.detail}"
@@ -1456,6 +1464,25 @@ def whole(program: str) -> str:
     return f"{program} (as a whole)"
 
 
+def discount_unsteady(mutants: list[Mutant], tests: list[dict]):
+    """A test function that failed on some mutant and passed on a second run
+    of the same is timing-dependent: none of its kills count, on any mutant.
+    (A whole program that crashed or hung only once is not marked so: the
+    mutant may be what made it unsteady.)"""
+    unsteady = {(test, function) for m in mutants for test, function, _ in m.unsteady if function}
+    for t in tests:
+        t["unsteady"] = {function for test, function in unsteady if test == t["name"]}
+    for m in mutants:
+        gone = [k for k in m.kills if (k[0], k[1]) in unsteady]
+        if not gone:
+            continue
+        m.kills = [k for k in m.kills if (k[0], k[1]) not in unsteady]
+        m.flaky_kills += gone
+        if m.result == "killed" and not m.kills:
+            m.result = "survived"
+            m.detail = "only flaky tests failed: " + ", ".join(sorted({k[0] for k in m.flaky_kills}))
+
+
 def matrix_levels(mutants: list[Mutant], tests: list[dict]) -> tuple[dict, dict]:
     """For the tests (ctest tests), functions (program::function, over every
     ctest test that runs the program) and rows (program::function(tag)): the
@@ -1525,6 +1552,10 @@ def matrix_report(mutants: list[Mutant], tests: list[dict]) -> tuple[list[str], 
                    for t in tests if t["flaky"])
     out.append("Flaky (failed in one of the two unmutated runs; their kills do not count): "
                + ("; ".join(flaky) if flaky else "none"))
+    unsteady = sorted(f"{t['name']}: " + ", ".join(sorted(t.get("unsteady", ())))
+                      for t in tests if t.get("unsteady"))
+    out.append("Timing-dependent (failed on a mutant and passed on a second run of it; their kills do not count): "
+               + ("; ".join(unsteady) if unsteady else "none"))
     out.append(f"Score: {len(killed)} killed of {len(applicable)}; counting the flaky tests' failures too, "
                f"{len(killed) + len(only_flaky)} ({len(only_flaky)} mutants failed only flaky tests)")
     rows_per = [len({(k[0], k[1], k[2]) for k in m.kills}) for m in killed]
@@ -1565,9 +1596,9 @@ def matrix_report(mutants: list[Mutant], tests: list[dict]) -> tuple[list[str], 
                                  width=110, initial_indent="  ", subsequent_indent="    ")
     data = {
         "tests": [{"name": t["name"], "program": t["target"], "seconds": round(t["seconds"], 1),
-                   "flaky": sorted(t["flaky"])} for t in tests],
+                   "flaky": sorted(t["flaky"]), "unsteady": sorted(t.get("unsteady", ()))} for t in tests],
         "mutants": [{"id": m.id, "area": m.area, "file": m.file, "rule": m.rule, "result": m.result,
-                     "kills": m.kills, "flaky_kills": m.flaky_kills} for m in mutants],
+                     "kills": m.kills, "flaky_kills": m.flaky_kills, "unsteady": m.unsteady} for m in mutants],
         "levels": {level: {"kills": {e: sorted(ms) for e, ms in sorted(kills[level].items())},
                            "kill nothing": sorted(known[level] - set(kills[level])),
                            "alone": {e: sorted(ms) for e, ms in sorted(summary[level]["unique"].items()) if ms},
@@ -1721,6 +1752,8 @@ def main() -> int:
             f"{len(chosen)} mutants{' (a selection of ' + str(standing) + ')' if partial else ''}, "
             f"{len(to_run)} run in {elapsed / 60:.1f} min ({jobs} scratch cop{'y' if jobs == 1 else 'ies'}, "
             f"{args.build_jobs} build jobs)", ""]
+    if args.matrix:
+        discount_unsteady(chosen, workers[0].tests)
     body = ["Scores (killed / non-equivalent applicable):"] + scores(chosen, areas) + [""]
     body += ["Mutants per rule and area:"] + rule_counts(chosen, areas) + [""]
     if args.matrix:
