@@ -24,6 +24,8 @@ fails. A mutant is
   scripts/mutate.py --area "number rules"   one area
   scripts/mutate.py --only bd-1a2b3 ...     chosen mutants
   scripts/mutate.py --sample 20             20 mutants drawn at random (--seed)
+  scripts/mutate.py --matrix                every test on every mutant: which test functions and
+                                            data rows kill which mutants (build-mutate/matrix.json)
 
 The report goes to build-mutate/report.txt (and report.json) in the tree.
 Needs Python 3.11 (tomllib), git, cmake and what ./test.sh needs.
@@ -46,6 +48,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import textwrap
 import threading
 import time
 import tomllib
@@ -66,6 +69,7 @@ RULES = {
     "division-earlier": "de",  # ((a * b) * c) / d -> ((a / d) * b) * c, ((a * b) / d) * c
     "order": "or",         # two consecutive reading steps, or two fields of a Reset list, exchanged
     "roles": "rl",         # a declaration's Calculate and Reset buttons exchanged
+    "power": "pw",         # in a formula, r * r as power(r, 2), (v * v) * v as power(v, 3)
     "coercion": "co",      # an operator's two operands converted right first
     "int-double": "id",    # FieldValue(22) -> FieldValue(22.0)
     "off-by-one": "ob",    # an integer constant n -> n + 1
@@ -97,6 +101,11 @@ class Mutant:
     result: str = ""  # killed, survived, not applicable, equivalent
     detail: str = ""
     seconds: float = 0.0
+    # with --matrix: every test row that failed, as [ctest test, function, data tag, state];
+    # a function of "" stands for the test program as a whole (a crash, a hang, not QtTest)
+    kills: list = dataclasses.field(default_factory=list)
+    flaky_kills: list = dataclasses.field(default_factory=list)  # those that do not count
+    unsteady: list = dataclasses.field(default_factory=list)  # rows that failed in only one of two runs
 
     def key(self) -> tuple:
         return (self.file, self.rule, tuple((e.before.strip(), e.after.strip()) for e in self.edits))
@@ -349,6 +358,130 @@ def looser_neighbour(s: str, pos: int, direction: int, level: int) -> bool:
 # ---------------------------------------------------------------------------
 # The rules.
 
+@dataclasses.dataclass
+class Expr:
+    """An expression of a formula: an operation, or a name, number or call;
+    its span in the line, parentheses around it included."""
+    start: int
+    end: int
+    op: str = ""  # + - * / for an operation
+    left: Expr | None = None
+    right: Expr | None = None
+    inner: Expr | None = None  # what the parentheses around it hold
+
+
+def parse(s: str, lo: int, hi: int) -> list[Expr]:
+    """Every expression in s[lo:hi] (names, numbers such as 7 and 22_pi,
+    calls, parentheses, + - * /), the whole first."""
+    found: list[Expr] = []
+    pos = lo
+
+    def blank():
+        nonlocal pos
+        while pos < hi and s[pos] == " ":
+            pos += 1
+
+    def primary() -> Expr:
+        nonlocal pos
+        blank()
+        start = pos
+        if pos < hi and s[pos] == "(":
+            close = match_forward(s, pos)
+            pos += 1
+            inner = expression()
+            pos = close + 1
+            e = Expr(start, pos, inner=inner)
+        else:
+            while pos < hi and (word_char(s[pos]) or s[pos] == "."):
+                pos += 1
+            if pos < hi and s[pos] == "(":  # a call: its arguments are expressions too
+                close = match_forward(s, pos)
+                pos += 1
+                while pos < close:
+                    expression()
+                    blank()
+                    pos += 1  # the comma or the closing parenthesis
+                pos = close + 1
+            e = Expr(start, pos)
+        found.append(e)
+        return e
+
+    def operations(operand, ops: str) -> Expr:
+        nonlocal pos
+        left = operand()
+        while True:
+            blank()
+            if not (pos + 1 < hi and s[pos] in ops and s[pos + 1] == " "):
+                return left
+            op = s[pos]
+            pos += 1
+            right = operand()
+            left = Expr(left.start, right.end, op, left, right)
+            found.append(left)
+
+    def term() -> Expr:
+        return operations(primary, "*/")
+
+    def expression() -> Expr:
+        return operations(term, "+-")
+
+    whole = expression()
+    return [whole] + [e for e in found if e is not whole]
+
+
+def bare(e: Expr) -> Expr:
+    """The expression without the parentheses around it."""
+    while e.inner:
+        e = e.inner
+    return e
+
+
+@dataclasses.dataclass
+class Product:
+    start: int  # the span of the product, without parentheses around it
+    end: int
+    factors: list[tuple[int, int]]  # spans of its factors, grouped from the left: ((f0 * f1) * f2)
+
+
+def products(s: str, where: list[int]) -> list[Product]:
+    """The products of two or more factors in the expressions that stand at
+    the indices where, each as the factors it multiplies from the left."""
+    out: list[Product] = []
+    for lo, hi in runs(where):
+        exprs = parse(s, lo, hi)
+        times = [e for e in exprs if e.op == "*"]
+        inside = {id(bare(e.left)) for e in times}
+        for e in times:
+            if id(e) in inside:
+                continue
+            factors: list[tuple[int, int]] = []
+            x = e
+            while True:
+                factors.insert(0, (x.right.start, x.right.end))
+                if bare(x.left).op != "*":
+                    factors.insert(0, (x.left.start, x.left.end))
+                    break
+                x = bare(x.left)
+            out.append(Product(e.start, e.end, factors))
+    return out
+
+
+def runs(indices: list[int]) -> list[tuple[int, int]]:
+    """Consecutive indices as spans."""
+    out: list[tuple[int, int]] = []
+    for i in indices:
+        if out and out[-1][1] == i:
+            out[-1] = (out[-1][0], i + 1)
+        else:
+            out.append((i, i + 1))
+    return out
+
+
+def natural(name: str) -> tuple:
+    """Names in their natural order: txt2 before txt10."""
+    return (re.sub(r"\d+$", "", name), int(re.search(r"\d*$", name).group() or 0), name)
+
+
 def stable_hash(*parts: str) -> str:
     return hashlib.sha1("\x00".join(parts).encode()).hexdigest()
 
@@ -366,18 +499,52 @@ DECLARATION = re.compile(
     r"(?:auto\b|[A-Za-z_][\w:]*(?:<[^;=]*>)?(?:\s*[*&]+\s*|\s+)[A-Za-z_]\w*\s*(?:=|\{|\(|;|\[))")
 NOT_DROPPABLE = re.compile(r"^(return|break|continue|case|default|using|namespace|typedef|template|goto|public|"
                            r"private|protected|Q_OBJECT|\(void\)|~|else\b|if\b|for\b|while\b|switch\b|do\b)")
-ROW = re.compile(r'^\s*\{"(\w+)",\s*(\w+),\s*("(?:[^"\\]|\\.)*"|nullptr),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)')
+# A row of a design table: {name, kind, caption, left, top, width, height, tab, ...}; a
+# text field is named by its field constant (txt1), the other controls by a string.
+ROW = re.compile(r'^\s*\{"?(\w+)"?,\s*(\w+),\s*("(?:[^"\\]|\\.)*"|nullptr),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)')
 LITERAL = re.compile(r"^(\d[\d'.]*[a-zA-Z]*|'.*'|\".*\")$")
-# A window declaration's members: its menu item, its results, its Calculate
-# button (with the lambda of its formula) and its Reset button with its list.
+# A window declaration's members: its menu item, its Calculate button with
+# its program, and its Reset button with its program.
 ITEM = re.compile(r'^(\s*\.item = \{)(&\w+, "\w+", "(?:[^"\\]|\\.)*")(\},.*)$')
 DESIGN_NAME = re.compile(r'^\s*\.design = \{"(\w+)"')
-CALCULATE = re.compile(r'^\s*\.calculate = \{"(\w+)"')
-RESET = re.compile(r'^\s*\.reset = \{"(\w+)", \{([^{}]*)\}\},')
-RESULTS = re.compile(r'^\s*\.results = \{([^{}]*)\},')
-# A reading step of a formula, and an operand converted for an operator.
-READ_STEP = re.compile(r'^\s*const FieldValue \w+ = \w+\.(?:lenient|text)\("\w+"\);\s*$')
+CALCULATE = re.compile(r'^\s*\.calculate = \{"(\w+)", (\w+)\},')
+RESET = re.compile(r'^\s*\.reset = \{"(\w+)", (\w+)\},')
+# The formula source (core/formula.h): the text fields a window's formulas
+# name (txt1{"txt1", "radius"}), and its steps, each a constant: a reading
+# (lenient, text), a value written into a result or a named helper value
+# (write, let), a program of steps in order (steps) or of fields to empty
+# (clear), which may stand on the line after the name.
+FIELD = re.compile(r'\b(\w+)\{"\w+",\s*"[^"]*"\}')
+STEP = re.compile(r'^\s*constexpr auto (\w+) = (lenient|text|write|let)\(')
+PROGRAM = re.compile(r'^\s*(?:constexpr auto \w+ =\s*)?(steps|clear)\(')
+READS = ("lenient", "text")
+# An operator's conversion of one of its operands.
 COERCION = re.compile(r'^\s*const double \w+ = \w+\.toDouble\(\);\s*$')
+
+
+def arguments(s: str, open_at: int) -> list[tuple[int, int]]:
+    """The spans of a call's arguments, blanks around them left out: the
+    call's parenthesis opens at index open_at and closes on the same line."""
+    close_at = match_forward(s, open_at)
+    if close_at < 0:
+        return []
+    out, start, depth = [], open_at + 1, 0
+    for k in range(open_at + 1, close_at + 1):
+        c = s[k]
+        if c in OPEN:
+            depth += 1
+        elif c in CLOSE and k < close_at:
+            depth -= 1
+        if (c == "," and depth == 0) or k == close_at:
+            a, b = start, k
+            while a < b and s[a] == " ":
+                a += 1
+            while b > a and s[b - 1] == " ":
+                b -= 1
+            if b > a:
+                out.append((a, b))
+            start = k + 1
+    return out
 
 
 class Source:
@@ -393,6 +560,23 @@ class Source:
             if m:
                 self.rows.append((n, m))
         self.controls = {m.group(1): m.group(2) for _, m in self.rows}
+        # The formula source: its fields, its steps (name -> lenient, text,
+        # write or let), and the expressions of its write and let steps,
+        # which the line rules mutate as they do code in a function body.
+        self.fields = [m.group(1) for line in self.lines for m in FIELD.finditer(line)]
+        self.steps: dict[str, str] = {}
+        self.formula_lines: set[int] = set()
+        for n, m in enumerate(self.masked):
+            step = STEP.match(m)
+            if not step or self.scope[n][step.start(1)] == "code":
+                continue
+            self.steps[step.group(1)] = step.group(2)
+            args = arguments(m, step.end() - 1)
+            if step.group(2) in READS or len(args) != 2:
+                continue
+            a, b = args[1]
+            self.scope[n][a:b] = ["code"] * (b - a)
+            self.formula_lines.add(n)
 
     def code_statement(self, n: int) -> bool:
         """Whether line n is code wholly inside a function body."""
@@ -446,9 +630,20 @@ class Generator:
             self.swaps(src, n, one)
             self.reassociations(src, n, one)
             self.divisions_earlier(src, n, one)
+            if n in src.formula_lines:
+                self.powers(src, n, one)
             for mm in re.finditer(r"\bFieldValue\((\d+)\)", m):
                 if in_code(mm.start()):
                     one("int-double", n, mm.start(1), mm.end(1), mm.group(1) + ".0")
+            if n in src.formula_lines:
+                # A formula's integer constant as a double (7 as real(7.0)),
+                # and one with pi folded in one larger (22_pi as 23_pi).
+                for mm in re.finditer(r"(?<![\w.'])(\d+)(?![\w.'])", m):
+                    if in_code(mm.start()):
+                        one("int-double", n, mm.start(), mm.end(), f"real({mm.group(1)}.0)")
+                for mm in re.finditer(r"(?<![\w.'])(\d+)_pi\b", m):
+                    if in_code(mm.start()):
+                        one("off-by-one", n, mm.start(1), mm.end(1), str(int(mm.group(1)) + 1))
             for mm in re.finditer(r"(?<![\w.'])(\d[\d']*)(?![\w.'])", m):
                 if in_code(mm.start()) and not m[: mm.start()].rstrip().endswith("["):
                     value = int(mm.group(1).replace("'", ""))
@@ -456,6 +651,7 @@ class Generator:
             self.drops(src, n, one)
             self.neighbours(src, n, one)
         self.step_orders(src, out)
+        self.formulas(src, out)
         self.declarations(src, out)
         self.table_rules(src, out)
         return [o for o in out if self.rule_enabled(o[0]) and self.rule_applies(o[0], src.path)]
@@ -556,6 +752,29 @@ class Generator:
             cc = line[i + 1 + tops[0] + 3:j]
             one("reassociate", n, a0, j + 1, f"({a}{sep}{b}){sep}{cc}")
 
+    def powers(self, src: Source, n: int, one):
+        """In a formula, a value multiplied by itself taken as a power of
+        it: r * r as power(r, 2), ((88_pi * r) * r) * r as 88_pi * power(r, 3)
+        and as (88_pi * power(r, 2)) * r."""
+        line, m = src.lines[n], src.masked[n]
+        for chain in products(m, [i for i, k in enumerate(src.scope[n]) if k == "code"]):
+            factors = [line[a:b] for a, b in chain.factors]
+            k = 0
+            while k < len(factors):
+                run = 1
+                while k + run < len(factors) and factors[k + run] == factors[k] and re.fullmatch(r"[A-Za-z_]\w*",
+                                                                                                  factors[k]):
+                    run += 1
+                for power in range(2, run + 1):
+                    fewer = factors[:k] + [f"power({factors[k]}, {power})"] + factors[k + power:]
+                    e = fewer[0]
+                    for f in fewer[1:]:
+                        e = f"({e} * {f})"
+                    if e.startswith("(") and match_forward(e, 0) == len(e) - 1:
+                        e = e[1:-1]
+                    one("power", n, chain.start, chain.end, e)
+                k += run
+
     def divisions_earlier(self, src: Source, n: int, one):
         """A product divided last, ((f0 * f1) * f2) / d, with the division
         moved to an earlier step: after f0 (the constant folded, 22 / 7),
@@ -599,59 +818,77 @@ class Generator:
                 one("division-earlier", n, a0, d_end, e)
 
     def step_orders(self, src: Source, out: list):
-        """Two consecutive lines exchanged: reading steps of a formula
-        (order), an operator's two conversions of its operands (coercion)."""
-        for rule, pattern in (("order", READ_STEP), ("coercion", COERCION)):
-            for n in range(len(src.lines) - 1):
-                a, b = src.lines[n], src.lines[n + 1]
-                if pattern.match(a) and pattern.match(b) and src.code_statement(n) and src.code_statement(n + 1):
-                    out.append((rule, [Edit(n, a, b), Edit(n + 1, b, a)], ""))
+        """An operator's two conversions of its operands, on consecutive
+        lines, exchanged (coercion)."""
+        for n in range(len(src.lines) - 1):
+            a, b = src.lines[n], src.lines[n + 1]
+            if COERCION.match(a) and COERCION.match(b) and src.code_statement(n) and src.code_statement(n + 1):
+                out.append(("coercion", [Edit(n, a, b), Edit(n + 1, b, a)], ""))
+
+    def formulas(self, src: Source, out: list):
+        """The formula source's steps and programs. A field a step reads or
+        writes, or one field of a clear list (by a hash of the line),
+        replaced by its neighbour among the window's fields (neighbour); a
+        step left out of a steps list, a field out of a clear list (drop);
+        two consecutive reading steps of a steps list, or two consecutive
+        fields of a clear list, exchanged (order)."""
+        if not src.steps:
+            return
+        fields = sorted(set(src.fields), key=natural)
+
+        def neighbour(name: str) -> str | None:
+            if name not in fields or len(fields) < 2:
+                return None
+            k = fields.index(name)
+            return fields[k + 1] if k + 1 < len(fields) else fields[k - 1]
+
+        for n, (line, m) in enumerate(zip(src.lines, src.masked)):
+            def edit(new: str) -> list[Edit]:
+                return [Edit(n, line, new)]
+
+            step = STEP.match(m)
+            if step and step.group(1) in src.steps and step.group(2) != "let":
+                args = arguments(m, step.end() - 1)
+                if args:
+                    a, b = args[0]
+                    other = neighbour(line[a:b])
+                    if other:
+                        out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
+            program = PROGRAM.match(m)
+            if not program or src.scope[n][program.start(1)] == "code":
+                continue
+            kind = program.group(1)
+            items = arguments(m, program.end() - 1)
+            names = [line[a:b] for a, b in items]
+            # drop: an item left out, with the comma that joins it
+            for k, (a, b) in enumerate(items):
+                if len(items) < 2:
+                    break
+                if k + 1 < len(items):
+                    start, end = a, items[k + 1][0]
+                else:
+                    start, end = items[k - 1][1], b
+                out.append(("drop", edit(line[:start] + line[end:]), ""))
+            # order: two neighbouring items exchanged, reading steps in a steps list
+            for k, ((a1, b1), (a2, b2)) in enumerate(zip(items, items[1:])):
+                if kind == "clear" or (src.steps.get(names[k]) in READS and src.steps.get(names[k + 1]) in READS):
+                    out.append(("order", edit(line[:a1] + line[a2:b2] + line[b1:a2] + line[a1:b1] + line[b2:]), ""))
+            # neighbour: one field of a clear list
+            if kind == "clear":
+                for a, b in pick(items, self.rule_cfg.get("neighbour", {}).get("list_items_per_line", 1), src.path,
+                                 line):
+                    other = neighbour(line[a:b])
+                    if other:
+                        out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
 
     def declarations(self, src: Source, out: list):
-        """A window declaration's lists: a result or a field of the Reset
-        list replaced by its neighbour of the same kind (neighbour) or left
-        out (drop), two neighbouring fields of the Reset list exchanged
-        (order), and the Calculate and Reset buttons exchanged (roles)."""
+        """A window declaration's Calculate and Reset buttons exchanged (roles)."""
         calculate = reset = None
         for n, line in enumerate(src.lines):
             if CALCULATE.match(line):
                 calculate = (n, CALCULATE.match(line))
-            m = RESET.match(line) or RESULTS.match(line)
-            if not m:
-                continue
-            if m.re is RESET:
-                reset = (n, m)
-            names = [(k.start(1), k.end(1)) for k in re.finditer(r'"(\w+)"', line[m.start(m.lastindex):m.end(m.lastindex)])]
-            names = [(a + m.start(m.lastindex), b + m.start(m.lastindex)) for a, b in names]
-
-            def edit(new: str) -> list[Edit]:
-                return [Edit(n, line, new)]
-
-            # neighbour: one name of the list, by a hash of the line
-            kinds: dict[str, list[str]] = {}
-            for name, kind in src.controls.items():
-                kinds.setdefault(kind, []).append(name)
-            natural = lambda s: (re.sub(r"\d+$", "", s), int(re.search(r"\d*$", s).group() or 0), s)  # noqa: E731
-            for a, b in pick(names, self.rule_cfg.get("neighbour", {}).get("list_items_per_line", 1), src.path, line):
-                same = sorted(kinds.get(src.controls.get(line[a:b], ""), []), key=natural)
-                if len(same) < 2:
-                    continue
-                k = same.index(line[a:b])
-                other = same[k + 1] if k + 1 < len(same) else same[k - 1]
-                out.append(("neighbour", edit(line[:a] + other + line[b:]), ""))
-            # drop: a name left out of the list, with the comma that joins it
-            for k, (a, b) in enumerate(names):
-                if k + 1 < len(names):
-                    start, end = a - 1, names[k + 1][0] - 1
-                elif k > 0:
-                    start, end = names[k - 1][1] + 1, b + 1
-                else:
-                    start, end = a - 1, b + 1
-                out.append(("drop", edit(line[:start] + line[end:]), ""))
-            # order: two neighbouring fields of the Reset list exchanged
-            if m.re is RESET:
-                for (a1, b1), (a2, b2) in zip(names, names[1:]):
-                    out.append(("order", edit(line[:a1] + line[a2:b2] + line[b1:a2] + line[a1:b1] + line[b2:]), ""))
+            if RESET.match(line):
+                reset = (n, RESET.match(line))
         if calculate and reset:
             (nc, mc), (nr, mr) = calculate, reset
             lc, lr = src.lines[nc], src.lines[nr]
@@ -699,7 +936,6 @@ class Generator:
         kinds: dict[str, list[str]] = {}
         for name, kind in src.controls.items():
             kinds.setdefault(kind, []).append(name)
-        natural = lambda s: (re.sub(r"\d+$", "", s), int(re.search(r"\d*$", s).group() or 0), s)  # noqa: E731
         for names in kinds.values():
             names.sort(key=natural)
         found = []
@@ -897,17 +1133,26 @@ def all_mutants(config: dict) -> tuple[list[Mutant], list[str]]:
         m.id = base if seen[base] == 1 else f"{base}.{seen[base]}"
     # Equivalence marks: file + rule + the line before and after; where the
     # same line stands more than once in a file, `occurrence` counts them.
+    # A mark with `change` instead marks every mutant of the rule, in the
+    # files its pattern matches, whose mutated line has a match of that
+    # regular expression where the line before had none: a class of
+    # mutants that are all equivalent for one reason.
     for eq in config.get("equivalent", []):
-        hits = [m for m in mutants if m.file == eq["file"] and m.rule == eq["rule"]
-                and any(e.before.strip() == eq["before"].strip() and e.after.strip() == eq["after"].strip()
-                        for e in m.edits)]
+        if "change" in eq:
+            change = re.compile(eq["change"])
+            hits = [m for m in mutants if fnmatch.fnmatch(m.file, eq["file"]) and m.rule == eq["rule"]
+                    and any(len(change.findall(e.after)) > len(change.findall(e.before)) for e in m.edits)]
+        else:
+            hits = [m for m in mutants if m.file == eq["file"] and m.rule == eq["rule"]
+                    and any(e.before.strip() == eq["before"].strip() and e.after.strip() == eq["after"].strip()
+                            for e in m.edits)]
         if "occurrence" in eq:
             hits = hits[eq["occurrence"] - 1:eq["occurrence"]]
         for m in hits:
             m.equivalent = " ".join(eq["reason"].split())
         if not hits:
             warnings.append(f"an equivalent mark matches no mutant: {eq['file']} ({eq['rule']}): "
-                            f"{eq['before'].strip()}")
+                            f"{eq.get('before', eq.get('change', '')).strip()}")
     return mutants, warnings
 
 
@@ -916,6 +1161,27 @@ def all_mutants(config: dict) -> tuple[list[Mutant], list[str]]:
 
 KILLS: dict[str, dict[str, int]] = {}
 KILLS_LOCK = threading.Lock()
+# A QtTest failure (or an unexpected pass): "FAIL!  : Class::function(data tag) message".
+FAIL_LINE = re.compile(r"^(?:FAIL!|XPASS) *: (\w+)::(\w+)\((.*)$")
+
+
+def failed_rows(text: str, tags: dict[str, list[str]]) -> list[tuple[str, str]]:
+    """The functions and data rows a QtTest program's output says failed,
+    each once, in order. tags: the data tags of each function, as the
+    program lists them, to tell a tag from the message after it."""
+    rows: list[tuple[str, str]] = []
+    for line in text.split("\n"):
+        m = FAIL_LINE.match(line)
+        if not m:
+            continue
+        function, rest = m.group(2), m.group(3)
+        known = sorted(tags.get(function, []), key=len, reverse=True)
+        tag = next((t for t in known if rest.startswith(t + ")")), None)
+        if tag is None:
+            tag = rest[:rest.find(")")] if ")" in rest else rest
+        if (function, tag) not in rows:
+            rows.append((function, tag))
+    return rows
 
 
 def test_target(command: list[str]) -> str:
@@ -983,11 +1249,35 @@ class Worker:
                 env[k] = v
             tests.append({"name": t["name"], "command": t["command"], "env": env,
                           "cwd": props.get("WORKING_DIRECTORY", str(self.build)),
-                          "target": test_target(t["command"]), "seconds": 0.0})
+                          "target": test_target(t["command"]), "seconds": 0.0, "tags": {}, "flaky": set()})
         self.tests = tests
 
-    def run_test(self, test: dict, timeout: float) -> tuple[str, str, float]:
-        """passed / failed / crashed / timed out, with the first failure line."""
+    def list_rows(self):
+        """The functions and data tags of each QtTest program (-datatags), so
+        that a failure line names its row; a function without data has the
+        tag ""."""
+        listed: dict[str, dict[str, list[str]]] = {}
+        for t in self.tests:
+            program = next((w for w in t["command"] if os.path.basename(w).startswith("tst_")), None)
+            if not program:
+                continue
+            if program not in listed:
+                env = dict(t["env"], QT_QPA_PLATFORM="offscreen")
+                p = subprocess.run([program, "-datatags"], cwd=t["cwd"], env=env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, timeout=120)
+                tags: dict[str, list[str]] = {}
+                for line in p.stdout.decode(errors="replace").split("\n"):
+                    words = line.split(" ", 2)
+                    if len(words) >= 2 and words[1]:
+                        tags.setdefault(words[1], []).append(words[2] if len(words) > 2 else "")
+                listed[program] = tags
+            t["tags"] = listed[program]
+
+    def run_test(self, test: dict, timeout: float) -> tuple[str, str, float, list[tuple[str, str]]]:
+        """passed / failed / crashed / timed out, with the first failure line,
+        and the rows that failed (function, data tag); a crash or hang
+        before any failure line, or a failure of a program that is no
+        QtTest, is the row ("", "")."""
         start = time.monotonic()
         proc = subprocess.Popen(test["command"], cwd=test["cwd"], env=test["env"], stdout=subprocess.PIPE,
                                 stderr=subprocess.STDOUT, start_new_session=True)
@@ -995,16 +1285,18 @@ class Worker:
             out, _ = proc.communicate(timeout=timeout)
         except subprocess.TimeoutExpired:
             os.killpg(proc.pid, signal.SIGKILL)
-            proc.communicate()
-            return "timed out", f"no end after {timeout:.0f} s", time.monotonic() - start
+            out, _ = proc.communicate()
+            rows = failed_rows(out.decode(errors="replace"), test["tags"]) or [("", "")]
+            return "timed out", f"no end after {timeout:.0f} s", time.monotonic() - start, rows
         seconds = time.monotonic() - start
         text = out.decode(errors="replace")
         if proc.returncode == 0:
-            return "passed", "", seconds
+            return "passed", "", seconds, []
+        rows = failed_rows(text, test["tags"]) or [("", "")]
         if proc.returncode < 0:
-            return "crashed", f"signal {-proc.returncode}", seconds
-        fail = next((ln.strip() for ln in text.split("\n") if ln.startswith("FAIL!")), "")
-        return "failed", fail[:300], seconds
+            return "crashed", f"signal {-proc.returncode}", seconds, rows
+        fail = next((ln.strip() for ln in text.split("\n") if FAIL_LINE.match(ln)), "")
+        return "failed", fail[:300], seconds, rows
 
     def prepare(self, jobs: int):
         """Builds the unmutated tree; the copies are prepared one after the
@@ -1018,12 +1310,23 @@ class Worker:
             raise SystemExit(f"the unmutated tree does not build:\n{out}")
         self.list_tests()
 
-    def baseline(self):
+    def baseline(self, runs: int = 1):
+        """Runs every test on the unmutated tree, runs times. A test that
+        fails every time stops the campaign; one that fails only sometimes
+        is flaky: the functions that failed (or the whole program, where it
+        crashed or hung before saying which) are marked, and their kills do
+        not count."""
         for t in self.tests:
-            state, detail, seconds = self.run_test(t, 600)
-            if state != "passed":
+            states = []
+            for _ in range(runs):
+                state, detail, seconds, rows = self.run_test(t, 600)
+                states.append(state)
+                t["seconds"] = max(t["seconds"], seconds)
+                if state != "passed":
+                    t["flaky"] |= {function for function, _ in rows}
+                    self.log(f"unmutated, {t['name']} {state}: {detail or rows}")
+            if "passed" not in states:
                 raise SystemExit(f"the unmutated tree fails {t['name']}: {state} {detail}")
-            t["seconds"] = seconds
         self.tests.sort(key=lambda t: t["seconds"])
 
     def apply(self, m: Mutant) -> str | None:
@@ -1040,7 +1343,9 @@ class Worker:
         path.write_text("\n".join(lines))
         return original
 
-    def try_mutant(self, m: Mutant, timeouts: dict[str, float]):
+    def try_mutant(self, m: Mutant, timeouts: dict[str, float], matrix: bool = False):
+        """Runs the tests on the mutant until one fails; with matrix, runs
+        every test and records every row that fails."""
         start = time.monotonic()
         path = self.src / m.file
         original = self.apply(m)
@@ -1061,15 +1366,35 @@ class Worker:
                     if not ok:
                         err = next((ln for ln in out.split("\n") if "error" in ln), "")
                         m.result, m.detail = "not applicable", f"does not compile: {err.strip()[:200]}"
+                        m.kills, m.flaky_kills = [], []
                         break
-                state, detail, _ = self.run_test(t, timeouts[t["name"]])
-                if state != "passed":
+                state, detail, _, rows = self.run_test(t, timeouts[t["name"]])
+                if state == "passed":
+                    continue
+                # A failure counts where it comes again: a row that fails
+                # once and passes on a second run is unsteady (timing, load),
+                # and is recorded as such, not as a kill.
+                again, _, _, rows_again = self.run_test(t, timeouts[t["name"]])
+                steady = [r for r in rows if r in rows_again]
+                for function, tag in rows + [r for r in rows_again if r not in rows]:
+                    flaky = "" in t["flaky"] or function in t["flaky"] or (function, tag) not in steady
+                    (m.flaky_kills if flaky else m.kills).append([t["name"], function, tag, state])
+                    if (function, tag) not in steady:
+                        m.unsteady.append([t["name"], function, tag])
+                if not any(k[0] == t["name"] for k in m.kills):
+                    continue
+                if m.result != "killed":
                     with KILLS_LOCK:
                         area = KILLS.setdefault(m.area, {})
                         area[t["name"]] = area.get(t["name"], 0) + 1
                     m.result = "killed"
                     m.detail = f"{t['name']} {state}" + (f": {detail}" if detail else "")
+                if not matrix:
                     break
+            if m.result == "survived" and m.flaky_kills:
+                m.detail = "only flaky tests failed: " + ", ".join(sorted({k[0] for k in m.flaky_kills}))
+            elif matrix and m.result == "killed":
+                m.detail = f"{len(m.kills)} rows of {len({k[0] for k in m.kills})} tests failed; first {m.detail}"
         finally:
             path.write_text(original)
             m.seconds = time.monotonic() - start
@@ -1132,6 +1457,160 @@ def rule_counts(mutants: list[Mutant], areas: list[str]) -> list[str]:
     return out
 
 
+# ---------------------------------------------------------------------------
+# The kill matrix: which test rows kill which mutants.
+
+def whole(program: str) -> str:
+    return f"{program} (as a whole)"
+
+
+def discount_unsteady(mutants: list[Mutant], tests: list[dict]):
+    """A test function that failed on some mutant and passed on a second run
+    of the same is timing-dependent: none of its kills count, on any mutant.
+    (A whole program that crashed or hung only once is not marked so: the
+    mutant may be what made it unsteady.)"""
+    unsteady = {(test, function) for m in mutants for test, function, _ in m.unsteady if function}
+    for t in tests:
+        t["unsteady"] = {function for test, function in unsteady if test == t["name"]}
+    for m in mutants:
+        gone = [k for k in m.kills if (k[0], k[1]) in unsteady]
+        if not gone:
+            continue
+        m.kills = [k for k in m.kills if (k[0], k[1]) not in unsteady]
+        m.flaky_kills += gone
+        if m.result == "killed" and not m.kills:
+            m.result = "survived"
+            m.detail = "only flaky tests failed: " + ", ".join(sorted({k[0] for k in m.flaky_kills}))
+
+
+def matrix_levels(mutants: list[Mutant], tests: list[dict]) -> tuple[dict, dict]:
+    """For the tests (ctest tests), functions (program::function, over every
+    ctest test that runs the program) and rows (program::function(tag)): the
+    mutants each kills, and every one known (those that kill nothing too)."""
+    # A QtTest program by its name, another test (a script, the calculator started) by the test's.
+    target = {t["name"]: t["target"] if t["tags"] else t["name"] for t in tests}
+    kills: dict[str, dict[str, set[str]]] = {"test": {}, "function": {}, "row": {}}
+    known: dict[str, set[str]] = {"test": set(target), "function": set(), "row": set()}
+    for t in tests:
+        if not t["tags"]:
+            known["function"].add(whole(t["name"]))
+            known["row"].add(whole(t["name"]))
+        for function, tags in t["tags"].items():
+            known["function"].add(f"{t['target']}::{function}")
+            known["row"] |= {f"{t['target']}::{function}({tag})" for tag in tags}
+    for m in mutants:
+        if m.result != "killed" or m.equivalent:
+            continue
+        for test, function, tag, _ in m.kills:
+            program = target.get(test, test)
+            fn = f"{program}::{function}" if function else whole(program)
+            row = f"{fn}({tag})" if function else fn
+            for level, name in (("test", test), ("function", fn), ("row", row)):
+                kills[level].setdefault(name, set()).add(m.id)
+                known[level].add(name)
+    return kills, known
+
+
+def analyse(kills: dict[str, set[str]]) -> dict:
+    """Each entity's kills that no other makes, and those with none (each of
+    their kills also made by another). A small set that keeps every kill:
+    those with a kill of their own, then, greedily, the one that adds most;
+    the others could go together, each merged into one kept that makes all
+    its kills where there is one. And the mutants that would survive if
+    every entity without a kill of its own went at once (two that make the
+    same kills have none of their own)."""
+    killers: dict[str, set[str]] = {}
+    for e, ms in kills.items():
+        for m in ms:
+            killers.setdefault(m, set()).add(e)
+    unique = {e: {m for m in ms if killers[m] == {e}} for e, ms in kills.items()}
+    redundant = sorted(e for e in kills if not unique[e])
+    keep = sorted(e for e in kills if unique[e])
+    left = set(killers) - {m for e in keep for m in kills[e]}
+    while left:
+        best = max(sorted(kills), key=lambda e: (len(kills[e] & left), len(kills[e])))
+        keep.append(best)
+        left -= kills[best]
+    kept = set(keep)
+    go = sorted(e for e in kills if e not in kept)
+    merge = {}
+    for e in go:
+        wider = [o for o in keep if kills[o] >= kills[e]]
+        if wider:
+            merge[e] = max(wider, key=lambda o: (len(kills[o]), o))
+    lost = {m for m, es in killers.items() if all(not unique[e] for e in es)}
+    return {"unique": unique, "redundant": redundant, "keep": keep, "go": go, "merge": merge, "lost": lost}
+
+
+def matrix_report(mutants: list[Mutant], tests: list[dict]) -> tuple[list[str], dict]:
+    kills, known = matrix_levels(mutants, tests)
+    killed = [m for m in mutants if m.result == "killed" and not m.equivalent]
+    applicable = [m for m in mutants if m.result in ("killed", "survived") and not m.equivalent]
+    only_flaky = [m for m in mutants if m.result == "survived" and m.flaky_kills and not m.equivalent]
+    out = ["Kill matrix (every test run on every mutant; build-mutate/matrix.json):", ""]
+    flaky = sorted(f"{t['name']}: " + ("the whole program" if "" in t["flaky"] else ", ".join(sorted(t["flaky"])))
+                   for t in tests if t["flaky"])
+    out.append("Flaky (failed in one of the two unmutated runs; their kills do not count): "
+               + ("; ".join(flaky) if flaky else "none"))
+    unsteady = sorted(f"{t['name']}: " + ", ".join(sorted(t.get("unsteady", ())))
+                      for t in tests if t.get("unsteady"))
+    out.append("Timing-dependent (failed on a mutant and passed on a second run of it; their kills do not count): "
+               + ("; ".join(unsteady) if unsteady else "none"))
+    out.append(f"Score: {len(killed)} killed of {len(applicable)}; counting the flaky tests' failures too, "
+               f"{len(killed) + len(only_flaky)} ({len(only_flaky)} mutants failed only flaky tests)")
+    rows_per = [len({(k[0], k[1], k[2]) for k in m.kills}) for m in killed]
+    if rows_per:
+        rows_per.sort()
+        out.append(f"Rows failing per killed mutant: median {rows_per[len(rows_per) // 2]}, "
+                   f"fewest {rows_per[0]}, most {rows_per[-1]}")
+    summary: dict = {}
+    for level, title in (("test", "test (ctest)"), ("function", "test function"), ("row", "test row")):
+        a = analyse(kills[level])
+        summary[level] = a
+        some = len(kills[level])
+        out += ["", f"By {title}: {len(known[level])} known, {some} kill a mutant, "
+                f"{sum(1 for e in kills[level] if a['unique'][e])} kill one that no other {level} kills; "
+                f"{len(a['redundant'])} kill only what others kill too, "
+                f"{len(known[level]) - some} kill nothing."]
+        if level != "row":
+            out.append(f"  {'kills':>6} {'alone':>6}  {level}")
+            for e in sorted(known[level], key=lambda e: (-len(kills[level].get(e, ())), e)):
+                n = len(kills[level].get(e, ()))
+                out.append(f"  {n:6} {len(a['unique'].get(e, ())):6}  {e}")
+        lost = len(a["lost"])
+        out.append(f"  Without all {len(a['redundant'])} that kill only what others kill too, {len(killed) - lost} "
+                   f"of {len(applicable)} would be killed (where two make the same kills, neither has one of its "
+                   f"own). Keeping {len(a['keep'])} of the {some} that kill keeps every kill "
+                   f"({len(killed)} of {len(applicable)}); the other {len(a['go'])} could go together, each merged "
+                   f"into the one kept that makes all its kills where there is one:")
+        for e in a["go"]:
+            into = a["merge"].get(e)
+            out.append(f"    {e} ({len(kills[level][e])})" + (f": into {into}" if into else ": each kill made by one kept"))
+        if level == "row":
+            nothing: dict[str, int] = {}
+            for e in known[level] - set(kills[level]):
+                fn = e.split("(")[0] if "::" in e else e
+                nothing[fn] = nothing.get(fn, 0) + 1
+            out += textwrap.wrap("Rows that kill nothing here, by function: "
+                                 + ", ".join(f"{fn} {n}" for fn, n in sorted(nothing.items())),
+                                 width=110, initial_indent="  ", subsequent_indent="    ")
+    data = {
+        "tests": [{"name": t["name"], "program": t["target"], "seconds": round(t["seconds"], 1),
+                   "flaky": sorted(t["flaky"]), "unsteady": sorted(t.get("unsteady", ()))} for t in tests],
+        "mutants": [{"id": m.id, "area": m.area, "file": m.file, "rule": m.rule, "result": m.result,
+                     "kills": m.kills, "flaky_kills": m.flaky_kills, "unsteady": m.unsteady} for m in mutants],
+        "levels": {level: {"kills": {e: sorted(ms) for e, ms in sorted(kills[level].items())},
+                           "kill nothing": sorted(known[level] - set(kills[level])),
+                           "alone": {e: sorted(ms) for e, ms in sorted(summary[level]["unique"].items()) if ms},
+                           "only what others kill": summary[level]["redundant"],
+                           "keeps every kill": summary[level]["keep"],
+                           "could go": summary[level]["go"],
+                           "merge into": summary[level]["merge"]}
+                   for level in kills},
+    }
+    return out, data
+
+
 def main() -> int:
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--list", action="store_true", help="print the mutants and their counts, run nothing")
@@ -1149,6 +1628,9 @@ def main() -> int:
     ap.add_argument("--tests", nargs="+", metavar="NAME", help="run only these ctest tests (to see what "
                     "they kill on their own)")
     ap.add_argument("--check-equivalent", action="store_true", help="run the mutants marked equivalent too")
+    ap.add_argument("--matrix", action="store_true", help="run every test on every mutant and record which "
+                    "test functions and data rows fail (build-mutate/matrix.json, and a summary in the report); "
+                    "the unmutated tests run twice first, and the kills of a test that failed there do not count")
     ap.add_argument("--scratch", type=Path, help="where the scratch copies live "
                     "(default /tmp/quorvane-mutate/<hash of the tree's path>)")
     ap.add_argument("--report", type=Path, default=REPO / "build-mutate" / "report.txt")
@@ -1223,15 +1705,19 @@ def main() -> int:
             raise SystemExit("no such test: " + " ".join(sorted(unknown)))
         for w in workers:
             w.tests = [t for t in w.tests if t["name"] in args.tests]
-    workers[0].baseline()
+    workers[0].list_rows()
+    workers[0].baseline(runs=2 if args.matrix else 1)
     order = [t["name"] for t in workers[0].tests]
-    seconds = {t["name"]: t["seconds"] for t in workers[0].tests}
+    first = {t["name"]: t for t in workers[0].tests}
+    seconds = {name: t["seconds"] for name, t in first.items()}
     # A mutant that makes a test hang is killed; the limit leaves room for a loaded machine.
     timeouts = {name: max(10.0, 10 * s) for name, s in seconds.items()}
     for w in workers[1:]:
         for t in w.tests:
-            t["seconds"] = seconds[t["name"]]
+            t.update({k: first[t["name"]][k] for k in ("seconds", "tags", "flaky")})
     log("tests, quickest first: " + ", ".join(f"{n} {seconds[n]:.1f}s" for n in order))
+    if args.matrix:
+        log("flaky: " + (", ".join(f"{n} {sorted(t['flaky'])}" for n, t in first.items() if t["flaky"]) or "none"))
 
     work: queue.Queue = queue.Queue()
     for g in groups.values():
@@ -1246,7 +1732,7 @@ def main() -> int:
             except queue.Empty:
                 return
             for m in group:
-                w.try_mutant(m, timeouts)
+                w.try_mutant(m, timeouts, args.matrix)
                 with print_lock:
                     done[0] += 1
                     line = m.edits[0].line + 1
@@ -1266,8 +1752,17 @@ def main() -> int:
             f"{len(chosen)} mutants{' (a selection of ' + str(standing) + ')' if partial else ''}, "
             f"{len(to_run)} run in {elapsed / 60:.1f} min ({jobs} scratch cop{'y' if jobs == 1 else 'ies'}, "
             f"{args.build_jobs} build jobs)", ""]
+    if args.matrix:
+        discount_unsteady(chosen, workers[0].tests)
     body = ["Scores (killed / non-equivalent applicable):"] + scores(chosen, areas) + [""]
     body += ["Mutants per rule and area:"] + rule_counts(chosen, areas) + [""]
+    if args.matrix:
+        summary, data = matrix_report(chosen, workers[0].tests)
+        body += summary + [""]
+        data = {"commit": commit + (" with local changes" if dirty else ""),
+                "date": f"{datetime.datetime.now():%Y-%m-%d %H:%M}", **data}
+        args.report.parent.mkdir(parents=True, exist_ok=True)
+        (args.report.parent / "matrix.json").write_text(json.dumps(data, indent=1))
     for title, sel in (("SURVIVED", lambda m: m.result == "survived" and not m.equivalent),
                        ("MARKED EQUIVALENT BUT KILLED (the mark is wrong, or a test restates the code)",
                         lambda m: m.equivalent and m.result == "killed"),
@@ -1287,6 +1782,8 @@ def main() -> int:
          for m in chosen], indent=1))
     print()
     print("\n".join(head[:2] + scores(chosen, areas)))
+    if args.matrix:
+        print("\n".join(line for line in summary if not line.startswith("    ")))
     print(f"report: {args.report}")
     return 0
 
