@@ -1,73 +1,152 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Hostile texts: what a user can type or paste that no number rule was made
-// for, each with what it reads as, leniently and strictly in the full-stop and
-// the comma locale ("!kind" for a failure). tst_hostile checks the readings,
-// and the monkey test pastes them into every window.
+// What a text reads as, leniently and strictly, as typed rows; and the
+// hostile texts: what a user can type or paste that no number rule was made
+// for. tst_numberrules reads them beside its own rows, and the monkey test
+// pastes them into every window.
 #pragma once
 
-#include <QChar>
+#include "failure.h"
+#include "numbertext.h"
+
 #include <QList>
 #include <QString>
+#include <QTest>
+
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace qvtest {
 
-struct HostileText {
-    const char* tag;
-    QString text, lenient, stop, comma;
+using qv::FailureKind;
+inline constexpr FailureKind Conversion = FailureKind::Conversion, DivisionByZero = FailureKind::DivisionByZero,
+                             Overflow = FailureKind::Overflow, InvalidArgument = FailureKind::InvalidArgument;
+
+// What a reading or an operation gives: the display text of its number, or a failure of a kind.
+struct Outcome {
+    std::string shown;
+    std::optional<FailureKind> failure;
+    Outcome() = default;
+    Outcome(const char* text) : shown(text) {}
+    Outcome(std::string text) : shown(std::move(text)) {}
+    Outcome(FailureKind kind) : failure(kind) {}
+    bool operator==(const Outcome&) const = default;
 };
 
-inline const QList<HostileText>& hostileTexts()
+inline char* toString(const Outcome& o)
+{
+    return qstrdup((o.failure ? "fails: " + std::string(qv::name(*o.failure)) : '"' + o.shown + '"').c_str());
+}
+
+// The outcome of a computation that gives a text, or throws the failure.
+template <class F>
+Outcome outcomeOf(F&& compute)
+{
+    try {
+        return Outcome(compute());
+    } catch (const qv::Failure& failure) {
+        return Outcome(failure.kind());
+    }
+}
+
+// The user's number locale. French groups with a narrow no-break space,
+// Russian with a no-break space; Arabic has separators of its own.
+enum class Loc { FullStop, Comma, French, Russian, Arabic };
+inline constexpr Loc FullStop = Loc::FullStop, Comma = Loc::Comma, French = Loc::French, Russian = Loc::Russian,
+                     Arabic = Loc::Arabic;
+inline qv::NumberLocale numbers(Loc l)
+{
+    switch (l) {
+    case Loc::Comma:
+        return qv::NumberLocale::comma();
+    case Loc::French:
+        return {",", "\u202F"};
+    case Loc::Russian:
+        return {",", "\u00A0"};
+    case Loc::Arabic:
+        return {"\u066B", "\u066C"};
+    case Loc::FullStop:
+        break;
+    }
+    return qv::NumberLocale::fullStop();
+}
+
+// What a strict reading says of a text besides its number.
+enum class Strictly { Plain, TooSmall, OtherConvention };
+using qv::Misreading;
+
+// What the readings say besides the number; nullopt: not checked.
+struct Said {
+    std::optional<std::string> rest;                           // the text the lenient reading left
+    std::optional<Misreading> note = Misreading::None;         // the lenient reading's, in the row's locale
+    std::optional<Strictly> strictly = Strictly::Plain;        // the strict reading's
+    const char* form = nullptr; // the lenient form of a strict number, where its text is of note
+};
+inline const Said unchecked{std::nullopt, std::nullopt, std::nullopt};
+
+struct Reading {
+    const char* tag;
+    Loc locale;
+    QString text;
+    Outcome lenient; // shown in the full-stop locale
+    Outcome strict;  // read and shown in the row's locale
+    Said said = unchecked;
+};
+
+inline const QList<Reading>& hostileReadings()
 {
     const QString nines(32767, '9');
-    static const QList<HostileText> all = {
-        {"32,767 nines", nines, "!overflow", "!overflow", "!overflow"},
-        {"32,767 zeros then 7", QString(32766, '0') + "7", "7", "7", "7"},
-        {"32,765 digits after a point", "0." + QString(32765, '3'), "0.333333333333333", "0.333333333333333", "!conversion"},
-        {"32,767 digits, tiny exponent", nines.left(32760) + "E-32800", "1E-40", "1E-40", "1E-40"},
-        {"exponent of 20 digits", "1E999999999999999999", "!overflow", "!overflow", "!overflow"},
-        {"negative exponent of 20 digits", "1E-999999999999999999", "0", "0", "0"},
-        {"zero with a huge exponent", "0E999999999999999999", "0", "0", "0"},
-        {"exponent of 32,765 digits", "1E" + QString(32765, '7'), "!overflow", "!overflow", "!overflow"},
+    static const QList<Reading> all = {
+        {"32,767 nines", FullStop, nines, Overflow, Overflow},
+        {"32,767 zeros then 7", FullStop, QString(32766, '0') + "7", "7", "7"},
+        {"32,765 digits after a point", FullStop, "0." + QString(32765, '3'), "0.333333333333333", "0.333333333333333"},
+        {"32,765 digits after a point, comma", Comma, "0." + QString(32765, '3'), "0.333333333333333", Conversion},
+        {"32,767 digits, tiny exponent", FullStop, nines.left(32760) + "E-32800", "1E-40", "1E-40"},
+        {"exponent of 20 digits", FullStop, "1E999999999999999999", Overflow, Overflow},
+        {"negative exponent of 20 digits", FullStop, "1E-999999999999999999", "0", "0"},
+        {"zero with a huge exponent", FullStop, "0E999999999999999999", "0", "0"},
+        {"exponent of 32,765 digits", FullStop, "1E" + QString(32765, '7'), Overflow, Overflow},
         // The doubles nearest the top of the range show, rounded to 15 digits, a
         // number just beyond it: such a result cannot be read back, by either rule.
-        {"largest double as shown", "1.79769313486232E+308", "!overflow", "!overflow", "!conversion"},
-        {"80-bit hex", "&HFFFFFFFFFFFFFFFFFFFF", "1.20892581961463E+24", "1.20892581961463E+24", "1,20892581961463E+24"},
-        {"hex beyond any double", "&H" + QString(300, 'F'), "!overflow", "!overflow", "!overflow"},
-        {"octal beyond any double", "&O" + QString(400, '7'), "!overflow", "!overflow", "!overflow"},
-        {"hex with leading zeros", "&H" + QString(32000, '0') + "1F", "31", "31", "31"},
-        {"lone minus", "-", "0", "!conversion", "!conversion"},
-        {"lone plus", "+", "0", "!conversion", "!conversion"},
-        {"lone point", ".", "0", "!conversion", "!conversion"},
-        {"lone comma", ",", "0", "!conversion", "!conversion"},
-        {"sign and point", "-.", "0", "!conversion", "!conversion"},
-        {"two signs", "+-5", "0", "!conversion", "!conversion"},
-        {"lone ampersand", "&", "0", "!conversion", "!conversion"},
-        {"lone exponent", "E5", "0", "!conversion", "!conversion"},
-        {"arabic-indic digits", QString::fromUtf8("\u0661\u0662"), "0", "!conversion", "!conversion"},
-        {"digit then arabic-indic", QString::fromUtf8("5\u0663"), "5", "!conversion", "!conversion"},
-        {"fullwidth digits", QString::fromUtf8("\uFF11\uFF12"), "0", "!conversion", "!conversion"},
-        {"devanagari digit", QString::fromUtf8("\u096B"), "0", "!conversion", "!conversion"},
-        {"superscript two", QString::fromUtf8("3\u00B2"), "3", "!conversion", "!conversion"},
-        {"NUL alone", QString(QChar(0)), "0", "!conversion", "!conversion"},
-        {"NUL inside", QString("4") + QChar(0) + "5", "4", "!conversion", "!conversion"},
-        {"bell and delete", QString("\a5\x7f"), "0", "!conversion", "!conversion"},
-        {"escape sequence", QString("\x1b[2J7"), "0", "!conversion", "!conversion"},
-        {"carriage return first", "\r5", "0", "!conversion", "!conversion"},
-        {"right-to-left mark first", QString::fromUtf8("\u200F12"), "0", "!conversion", "!conversion"},
-        {"right-to-left mark after", QString::fromUtf8("12\u200F"), "12", "!conversion", "!conversion"},
-        {"right-to-left override", QString::fromUtf8("1\u202E23"), "1", "!conversion", "!conversion"},
-        {"no-break space grouping", QString::fromUtf8("1\u00A0000"), "1", "!conversion", "!conversion"},
-        {"lone surrogate", QString(QChar(0xD800)) + "5", "0", "!conversion", "!conversion"},
-        {"digit then lone surrogate", "5" + QString(QChar(0xDC00)), "5", "!conversion", "!conversion"},
-        {"emoji", QString::fromUtf8("\U0001F600" "5"), "0", "!conversion", "!conversion"},
-        {"pasted column", "12\n34", "1234", "!conversion", "!conversion"},
-        {"pasted windows lines", "12\r\n34", "12", "!conversion", "!conversion"},
-        {"pasted with final line break", "2.5\n", "2.5", "!conversion", "!conversion"},
-        {"pasted with tabs", "\t7\t", "7", "!conversion", "!conversion"},
-        {"spaces only", QString(32767, ' '), "0", "!conversion", "!conversion"},
-        {"digit among 32,765 spaces", QString(16000, ' ') + "8" + QString(16766, ' '), "8", "8", "8"},
+        {"largest double as shown", FullStop, "1.79769313486232E+308", Overflow, Overflow},
+        {"largest double as shown, comma", Comma, "1.79769313486232E+308", Overflow, Conversion},
+        {"80-bit hex", Comma, "&HFFFFFFFFFFFFFFFFFFFF", "1.20892581961463E+24", "1,20892581961463E+24"},
+        {"hex beyond any double", FullStop, "&H" + QString(300, 'F'), Overflow, Overflow},
+        {"octal beyond any double", FullStop, "&O" + QString(400, '7'), Overflow, Overflow},
+        {"hex with leading zeros", FullStop, "&H" + QString(32000, '0') + "1F", "31", "31"},
+        {"lone minus", FullStop, "-", "0", Conversion, {.rest = ""}},
+        {"lone plus", FullStop, "+", "0", Conversion},
+        {"lone point", FullStop, ".", "0", Conversion, {.rest = "."}},
+        {"lone comma", Comma, ",", "0", Conversion},
+        {"sign and point", FullStop, "-.", "0", Conversion},
+        {"two signs", FullStop, "+-5", "0", Conversion},
+        {"lone ampersand", FullStop, "&", "0", Conversion},
+        {"lone exponent", FullStop, "E5", "0", Conversion},
+        {"arabic-indic digits", FullStop, QString::fromUtf8("\u0661\u0662"), "0", Conversion},
+        {"digit then arabic-indic", FullStop, QString::fromUtf8("5\u0663"), "5", Conversion},
+        {"fullwidth digits", FullStop, QString::fromUtf8("\uFF11\uFF12"), "0", Conversion},
+        {"devanagari digit", FullStop, QString::fromUtf8("\u096B"), "0", Conversion},
+        {"superscript two", FullStop, QString::fromUtf8("3\u00B2"), "3", Conversion},
+        {"NUL alone", FullStop, QString(QChar(0)), "0", Conversion},
+        {"NUL inside", FullStop, QString("4") + QChar(0) + "5", "4", Conversion, {.rest = std::string("\0" "5", 2)}},
+        {"bell and delete", FullStop, QString("\a5\x7f"), "0", Conversion},
+        {"escape sequence", FullStop, QString("\x1b[2J7"), "0", Conversion},
+        {"carriage return first", FullStop, "\r5", "0", Conversion},
+        {"right-to-left mark first", FullStop, QString::fromUtf8("\u200F12"), "0", Conversion},
+        {"right-to-left mark after", FullStop, QString::fromUtf8("12\u200F"), "12", Conversion},
+        {"right-to-left override", FullStop, QString::fromUtf8("1\u202E23"), "1", Conversion},
+        {"no-break space grouping", FullStop, QString::fromUtf8("1\u00A0000"), "1", Conversion},
+        {"lone surrogate", FullStop, QString(QChar(0xD800)) + "5", "0", Conversion},
+        {"digit then lone surrogate", FullStop, "5" + QString(QChar(0xDC00)), "5", Conversion},
+        {"emoji", FullStop, QString::fromUtf8("\U0001F600" "5"), "0", Conversion},
+        {"pasted column", FullStop, "12\n34", "1234", Conversion},
+        {"pasted windows lines", FullStop, "12\r\n34", "12", Conversion},
+        {"pasted with final line break", FullStop, "2.5\n", "2.5", Conversion},
+        {"pasted with tabs", FullStop, "\t7\t", "7", Conversion},
+        {"spaces only", FullStop, QString(32767, ' '), "0", Conversion},
+        {"digit among 32,765 spaces", FullStop, QString(16000, ' ') + "8" + QString(16766, ' '), "8", "8"},
     };
     return all;
 }
