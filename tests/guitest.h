@@ -40,14 +40,18 @@ using qv::NumberLocale;
 using qv::frame::Form;
 using qv::windows::CalculatorWindow;
 
-// A calculator window as a user opens it: made from its declaration, found
-// by its form name (frmcir) in the list of windows, and loaded.
-inline std::unique_ptr<Form> loadWindow(const QString& form, const NumberLocale& locale)
+// A calculator window's declaration, found by its form name (frmcir) in the
+// list of windows; and the window as a user opens it, made from it and loaded.
+inline const CalculatorWindow& described(const QString& form)
 {
     for (const CalculatorWindow* w : qv::windows::all())
         if (form == QLatin1String(w->design.name))
-            return qv::frame::load(*w, locale);
+            return *w;
     qFatal("no calculator window %s", qPrintable(form));
+}
+inline std::unique_ptr<Form> loadWindow(const QString& form, const NumberLocale& locale)
+{
+    return qv::frame::load(described(form), locale);
 }
 
 // A window a test drives, shown: the main window (frmquorvane), whose panel

@@ -1,30 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The nineteen calculator windows, driven as a user drives them: type the
-// inputs, press Calculate, read every result field or the failure. Each
-// window's worked cases; cases whose last digits show the written order of
-// evaluation, where any other order or grouping of a formula's steps (a
-// product re-associated, the division moved earlier, 22 / 7 folded, a square
-// taken as a power) shows another digit in one of them (the inputs were found
-// by tools/orders); its input rule (field text read strictly, or a lenient
-// reading), the comma locale, every failure it can meet with the fields
-// written by then; its buttons, fonts, locks and Reset; what a paste enters
-// and what a copy takes, here and in the main window. What each window does
-// is written here and in guitest.h, apart from the windows' declarations.
-//
-// A case row: the inputs, in the order the window reads them, the results
-// in the order it writes them ("" where a failure empties it), and, where
-// the press fails, the failure's kind, with the words of the label of the
-// field it names, or its whole message; the locale (the full stop unless
-// said) and the words the note under the fields says, if any. Each row runs
-// twice: on the window's formulas alone, without a widget, and through the
-// window, as a user types and presses. Where two fields fail, the one named
-// is the one read first: the lenient windows read their fields in order, and
-// in the strict windows the left operand of each step is read before the
-// right. Before the press every result field holds the text "old", as if
-// left by an earlier calculation: a failure keeps the results it wrote and
-// empties the others, before its message is shown.
+// The nineteen calculator windows, driven as a user drives them. A case row
+// gives the inputs in the order the window reads them and the results in
+// the order it writes them ("" where a failure empties one), the failure
+// (its kind with the words of the field it names, or its whole message),
+// the locale and the note said under the fields. Each row runs on the
+// window's formulas alone, without a widget, and through the window, where
+// every result first holds "old": a failure keeps what it wrote and empties
+// the rest before its message shows. Rows "in written order" have inputs
+// (found by tools/orders) whose last digit changes under any other order or
+// grouping of the formula's steps. Where two fields fail, the one read
+// first is named. Besides: each result's formula, entering and copying
+// text, buttons, fonts, locks and Reset. The expectations are written here
+// and in guitest.h, apart from the windows' declarations.
 #include "guitest.h"
 #include "numbertext.h"
 
@@ -65,15 +54,6 @@ const Rows frmdiv{"div", "frmdiv"}, frmsqroot{"sqroot", "frmsqroot"}, frmcroot{"
     frmhemi{"hemi", "frmhemi"}, frmcone{"cone", "frmcone"}, frmvcube{"vcube", "frmvcube"},
     frmvroom{"room", "frmvroom"}, frmvcone{"vcone", "frmvcone"}, frmvcyl{"vcyl", "frmvcyl"},
     frmvsph{"vsph", "frmvsph"}, frmvhemi{"vhemi", "frmvhemi"};
-
-// The window's description, by its form name.
-const CalculatorWindow& described(const QString& form)
-{
-    for (const CalculatorWindow* w : qv::windows::all())
-        if (form == QLatin1String(w->design.name))
-            return *w;
-    qFatal("no calculator window %s", qPrintable(form));
-}
 
 // The fields of a window as a table of texts, for its formulas to run on.
 struct Table : qv::formula::Sheet {
