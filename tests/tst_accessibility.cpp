@@ -34,6 +34,16 @@ struct EnterCase {
     const char* result = nullptr; // after the key, or after its repeats; nullptr: nothing ran
 };
 
+// A key event as the window system sends it, at a time in milliseconds long
+// after any a test sends through a window (those count from the start).
+void sendKey(QWidget* target, QEvent::Type type, quint64 time, bool marked = false, Qt::Key key = Qt::Key_Return,
+             Qt::KeyboardModifiers modifiers = {})
+{
+    QKeyEvent event(type, key, modifiers, QStringLiteral("\r"), marked);
+    event.setTimestamp(1'000'000'000 + time);
+    QApplication::sendEvent(target, &event);
+}
+
 struct Telling {
     const char* form; // frmquorvane: the main window, its addition row ticked
     std::vector<Step> inputs;
@@ -233,12 +243,8 @@ void Accessibility::enterPresses()
     w.field(result)->setText("old");
     QWidget* target = w.control(row.focus);
     target->setFocus();
-    // A key event as the window system sends it, at a time in milliseconds
-    // (long after any a test sends through the window: those count from the start).
     const auto send = [&](QEvent::Type type, quint64 time, bool marked = false) {
-        QKeyEvent event(type, row.key, row.modifiers, QStringLiteral("\r"), marked);
-        event.setTimestamp(1'000'000'000 + time);
-        QCOMPARE(messageFrom([&] { QApplication::sendEvent(target, &event); }), QString());
+        QCOMPARE(messageFrom([&] { sendKey(target, type, time, marked, row.key, row.modifiers); }), QString());
     };
     send(QEvent::KeyPress, 1000);
     if (row.held != Held::No) {
@@ -266,8 +272,6 @@ void Accessibility::enterPresses()
     target->setFocus();
     QCOMPARE(messageFrom([&] { QTest::keyClick(target->window()->windowHandle(), row.key, row.modifiers); }), QString());
     QCOMPARE(textOf(w, result), expected);
-    send(QEvent::KeyPress, 1900);
-    send(QEvent::KeyRelease, 2000);
 }
 
 // Enter held down on a failing Calculate: one message, which the key's
@@ -280,12 +284,8 @@ void Accessibility::aHeldEnterLeavesItsMessageOpen()
     QLineEdit* field = w->field("txt2");
     int boxes = 0;
     bool openAfterRepeats = false;
-    quint64 time = 1'000'000'000; // long after any key sent through a window, which count from the start
-    const auto send = [&time](QWidget* target, QEvent::Type type, bool marked = false) {
-        QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), marked);
-        event.setTimestamp(time);
-        QApplication::sendEvent(target, &event);
-    };
+    quint64 time = 0;
+    const auto send = [&time](QWidget* target, QEvent::Type type, bool marked = false) { sendKey(target, type, time, marked); };
     const auto hold = [&](QWidget* target) {
         for (int repeat = 0; repeat < 3; ++repeat) {
             time += 40;
@@ -295,34 +295,25 @@ void Accessibility::aHeldEnterLeavesItsMessageOpen()
             send(target, QEvent::KeyPress);
         }
     };
-    QTimer poll;
-    poll.setInterval(5);
-    connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-            ++boxes;
-            // The key goes where the focus is, or to the box before its button has it.
-            QWidget* focus = QApplication::focusWidget();
-            QWidget* target = focus && focus->window() == box ? focus : box;
-            hold(target);
-            openAfterRepeats = box->isVisible();
-            if (openAfterRepeats) { // let go, then pressed anew as the window system sends it
-                time += 200;
-                send(target, QEvent::KeyRelease);
-                QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-            }
-        }
+    messageFrom([&] { send(field, QEvent::KeyPress); hold(field); }, nullptr, [&] {
+        auto* box = QApplication::activeModalWidget();
+        ++boxes;
+        // The key goes where the focus is, or to the box before its button has it.
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = focus && focus->window() == box ? focus : box;
+        hold(target);
+        openAfterRepeats = box->isVisible();
+        time += 200; // let go, then pressed anew as the window system sends it
+        send(target, QEvent::KeyRelease);
+        QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+        QVERIFY(!box->isVisible());
     });
-    poll.start();
-    send(field, QEvent::KeyPress);
-    hold(field);
-    QVERIFY(QTest::qWaitFor([&] { return !qv::frame::reporting(&*w); }));
     QCOMPARE(boxes, 1);
     QVERIFY(openAfterRepeats);
 
     // Pressed and let go at once: the release comes to the window the box
     // now blocks, where Qt drops it, so that it is never seen here; the next
     // press closes the box all the same.
-    poll.stop();
     time += 1000;
     send(field, QEvent::KeyRelease);
     bool closedByKey = false;
@@ -382,10 +373,8 @@ void Accessibility::aPressTellsItsResults()
     QFETCH(Telling, row);
     // As when a screen reader listens (the offscreen platform has no bridge
     // to one; atspi_results.py listens through the real one).
-    struct Listening {
-        Listening() { qv::frame::Notice::setTellAlways(true); }
-        ~Listening() { qv::frame::Notice::setTellAlways(false); }
-    } listening;
+    qv::frame::Notice::setTellAlways(true);
+    const auto listening = qScopeGuard([] { qv::frame::Notice::setTellAlways(false); });
     frmquorvane main(NumberLocale::fullStop());
     main.show();
     const bool inMain = row.form == QLatin1String("frmquorvane");
