@@ -58,19 +58,9 @@ inline constexpr Loc FullStop = Loc::FullStop, Comma = Loc::Comma, French = Loc:
                      Arabic = Loc::Arabic;
 inline qv::NumberLocale numbers(Loc l)
 {
-    switch (l) {
-    case Loc::Comma:
-        return qv::NumberLocale::comma();
-    case Loc::French:
-        return {",", "\u202F"};
-    case Loc::Russian:
-        return {",", "\u00A0"};
-    case Loc::Arabic:
-        return {"\u066B", "\u066C"};
-    case Loc::FullStop:
-        break;
-    }
-    return qv::NumberLocale::fullStop();
+    static const qv::NumberLocale all[] = {qv::NumberLocale::fullStop(), qv::NumberLocale::comma(), {",", "\u202F"},
+                                           {",", "\u00A0"}, {"\u066B", "\u066C"}};
+    return all[int(l)];
 }
 
 // What a strict reading says of a text besides its number.
@@ -107,42 +97,26 @@ inline const QList<Reading>& hostileReadings()
         {"exponent of 20 digits", FullStop, "1E999999999999999999", Overflow, Overflow},
         {"negative exponent of 20 digits", FullStop, "1E-999999999999999999", "0", "0"},
         {"zero with a huge exponent", FullStop, "0E999999999999999999", "0", "0"},
-        {"exponent of 32,765 digits", FullStop, "1E" + QString(32765, '7'), Overflow, Overflow},
-        // The doubles nearest the top of the range show, rounded to 15 digits, a
-        // number just beyond it: such a result cannot be read back, by either rule.
+        // The largest doubles show, rounded to 15 digits, a number beyond the range: it cannot be read back.
         {"largest double as shown", FullStop, "1.79769313486232E+308", Overflow, Overflow},
-        {"largest double as shown, comma", Comma, "1.79769313486232E+308", Overflow, Conversion},
         {"80-bit hex", Comma, "&HFFFFFFFFFFFFFFFFFFFF", "1.20892581961463E+24", "1,20892581961463E+24"},
-        {"hex beyond any double", FullStop, "&H" + QString(300, 'F'), Overflow, Overflow},
-        {"octal beyond any double", FullStop, "&O" + QString(400, '7'), Overflow, Overflow},
         {"hex with leading zeros", FullStop, "&H" + QString(32000, '0') + "1F", "31", "31"},
         {"lone minus", FullStop, "-", "0", Conversion, {.rest = ""}},
-        {"lone plus", FullStop, "+", "0", Conversion},
         {"lone point", FullStop, ".", "0", Conversion, {.rest = "."}},
         {"lone comma", Comma, ",", "0", Conversion},
-        {"sign and point", FullStop, "-.", "0", Conversion},
-        {"two signs", FullStop, "+-5", "0", Conversion},
         {"lone ampersand", FullStop, "&", "0", Conversion},
         {"lone exponent", FullStop, "E5", "0", Conversion},
         {"arabic-indic digits", FullStop, QString::fromUtf8("\u0661\u0662"), "0", Conversion},
         {"digit then arabic-indic", FullStop, QString::fromUtf8("5\u0663"), "5", Conversion},
-        {"fullwidth digits", FullStop, QString::fromUtf8("\uFF11\uFF12"), "0", Conversion},
-        {"devanagari digit", FullStop, QString::fromUtf8("\u096B"), "0", Conversion},
-        {"superscript two", FullStop, QString::fromUtf8("3\u00B2"), "3", Conversion},
         {"NUL alone", FullStop, QString(QChar(0)), "0", Conversion},
         {"NUL inside", FullStop, QString("4") + QChar(0) + "5", "4", Conversion, {.rest = std::string("\0" "5", 2)}},
-        {"bell and delete", FullStop, QString("\a5\x7f"), "0", Conversion},
         {"escape sequence", FullStop, QString("\x1b[2J7"), "0", Conversion},
-        {"carriage return first", FullStop, "\r5", "0", Conversion},
-        {"right-to-left mark first", FullStop, QString::fromUtf8("\u200F12"), "0", Conversion},
-        {"right-to-left mark after", FullStop, QString::fromUtf8("12\u200F"), "12", Conversion},
         {"right-to-left override", FullStop, QString::fromUtf8("1\u202E23"), "1", Conversion},
         {"no-break space grouping", FullStop, QString::fromUtf8("1\u00A0000"), "1", Conversion},
         {"lone surrogate", FullStop, QString(QChar(0xD800)) + "5", "0", Conversion},
-        {"digit then lone surrogate", FullStop, "5" + QString(QChar(0xDC00)), "5", Conversion},
         {"emoji", FullStop, QString::fromUtf8("\U0001F600" "5"), "0", Conversion},
         {"pasted column", FullStop, "12\n34", "1234", Conversion},
-        {"pasted windows lines", FullStop, "12\r\n34", "12", Conversion},
+        {"pasted windows lines", FullStop, "12\r\n34", "12", Conversion, {.rest = "\r\n34"}},
         {"pasted with final line break", FullStop, "2.5\n", "2.5", Conversion},
         {"pasted with tabs", FullStop, "\t7\t", "7", Conversion},
         {"spaces only", FullStop, QString(32767, ' '), "0", Conversion},

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 
 using namespace qv;
@@ -34,10 +35,6 @@ const Reading readingRows[] = {
     {"spaces around", FullStop, " 5 ", "5", "5", {.rest = " ", .form = "5"}},
     {"spaces everywhere", FullStop, "\t- 1 2 . 5 E + 0 2 ", "-1250", Conversion, {.rest = " "}},
     {"inner space", FullStop, "1 2", "12", Conversion, {.rest = ""}},
-    {"a space between groups", FullStop, "1 000", "1000", Conversion},
-    {"tab and line feed", FullStop, "\t1\n2", "12", Conversion},
-    {"tab before", FullStop, "\t5", "5", Conversion},
-    {"carriage return stops", FullStop, "1\r2", "1", Conversion, {.rest = "\r2"}},
     {"sign", FullStop, "-2.5", "-2.5", "-2.5"},
     {"plus", FullStop, "+7", "7", "7"},
     {"trailing sign", FullStop, "5-", "5", Conversion, {.rest = "-"}},
@@ -48,7 +45,6 @@ const Reading readingRows[] = {
     {"exponent", FullStop, "1E100", "1E+100", "1E+100", {.form = "1E100"}},
     {"D exponent", FullStop, "2d2", "200", "200"},
     {"negative exponent", FullStop, "1e-5", "1E-05", "1E-05"},
-    {"exponent without digits", FullStop, "7E", "7", Conversion, {.rest = "E"}},
     {"exponent sign without digits", FullStop, "7E+", "7", Conversion, {.rest = "E+"}},
     {"beyond range", FullStop, "1E400", Overflow, Overflow, {.form = "1E400"}},
     {"hex", FullStop, "&HA0", "160", "160"},
@@ -61,7 +57,6 @@ const Reading readingRows[] = {
     {"octal stops at 8", FullStop, "&O178", "15", Conversion, {.rest = "8"}},
     // In a radix number e is a digit, not an exponent.
     {"hex e-digits beyond range", FullStop, "&He" + QString(300, '0'), Overflow, Overflow},
-    {"octal beyond range", FullStop, "&O7" + QString(399, '0'), Overflow, Overflow},
     {"octal 16 beyond range", FullStop, "&O16" + QString(400, '0'), Overflow, Overflow},
     // Thousands separators between groups of three, the first group not beginning with 0.
     {"first group of three", FullStop, "123,456", "123", "123456", {.rest = ",456", .note = StoppedEarly, .form = "123456"}},
@@ -74,36 +69,28 @@ const Reading readingRows[] = {
     {"a separator in the fraction", FullStop, "1.000,5", "1", Conversion,
      {.rest = ",5", .note = StoppedEarly, .strictly = OtherConvention}},
     {"zero, then a group", FullStop, "0,250", "0", Conversion, {.note = StoppedEarly, .strictly = OtherConvention}},
-    {"a zero group first", FullStop, "01,000", "1", Conversion, {.note = StoppedEarly, .strictly = OtherConvention}},
     {"zero point, ungrouped", FullStop, "0.250", "0.25", "0.25", {.form = "0.250"}},
     {"a leading zero, ungrouped", FullStop, "0250", "250", "250", {.form = "0250"}},
     {"comma: a decimal comma", Comma, "7,5", "7", "7,5", {.rest = ",5", .note = StoppedEarly, .form = "7.5"}},
     {"comma: grouped with the full stop", Comma, "1.234,5", "1.234", "1234,5",
      {.rest = ",5", .note = StoppedEarly, .form = "1234.5"}},
     {"comma: a decimal comma first", Comma, ",5", "0", "0,5", {.rest = ",5", .note = StoppedEarly}},
-    {"comma: a sign, then a decimal comma", Comma, "-,5", "0", "-0,5", {.rest = ",5", .note = StoppedEarly}},
     {"comma: blanks before the comma", Comma, "1 ,5", "1", Conversion, {.rest = " ,5", .note = StoppedEarly}},
     {"comma: a result as shown", Comma, "6,402373705728E+15", "6", "6,402373705728E+15",
      {.note = StoppedEarly, .form = "6.402373705728E+15"}},
     {"comma: hex as written", Comma, "&hFF", "255", "255", {.form = "&hFF"}},
     {"comma: a full stop decimal", Comma, "2.5", "2.5", Conversion, {.strictly = OtherConvention}},
-    {"comma: zero, then a group", Comma, "0.250", "0.25", Conversion, {.strictly = OtherConvention}},
     // An ordinary space stands for a no-break space between groups.
     {"french: a space between groups", French, "1 000,5", "1000", "1000,5", {.rest = ",5", .note = StoppedEarly, .form = "1000.5"}},
     {"french: its own separator", French, "1\u202F000,5", "1", "1000,5", {.rest = "\u202F000,5", .note = StoppedEarly}},
     {"french: both, spaces around", French, " 1 000\u202F000 ", "1000", "1000000", {.note = StoppedEarly, .form = "1000000"}},
     {"french: a space in a short group", French, "1 00,5", "100", Conversion, {.note = StoppedEarly}},
     {"french: a space after the decimal comma", French, "1,000 5", "1", Conversion, {.note = StoppedEarly}},
-    {"french: a full stop decimal", French, "2.5", "2.5", Conversion, {.strictly = OtherConvention}},
     {"russian: a space between groups", Russian, "12 345", "12345", "12345"},
     {"arabic: a full stop decimal", Arabic, "2.5", "2.5", Conversion},
     // Too small for a double: read as 0, or as a subnormal without the digits written.
     {"below range", FullStop, "1E-400", "0", "0", {.rest = "", .note = TooSmall, .strictly = Small, .form = "1E-400"}},
     {"zero below range", FullStop, "0E-400", "0", "0", {.rest = ""}},
-    {"subnormal, digits lost", FullStop, "1E-320", "9.99988867182683E-321", "9.99988867182683E-321",
-     {.note = TooSmall, .strictly = Small}},
-    {"subnormal, 15 digits kept", FullStop, "2.2250738585072E-308", "2.2250738585072E-308", "2.2250738585072E-308"},
-    {"small but normal", FullStop, "1E-300", "1E-300", "1E-300"},
     {"below range, then letters", FullStop, "1E-400x", "0", Conversion, {.rest = "x", .note = TooSmall}},
     {"comma: a subnormal", Comma, "1,5E-320", "1", "1,49998330077402E-320", {.note = StoppedEarly, .strictly = Small, .form = "1.5E-320"}},
 };
@@ -123,10 +110,9 @@ struct OperatorCase {
     Operand right;
     Outcome expected; // shown in the locale
     std::optional<Kind> kind = std::nullopt;
-    Loc locale = FullStop;
-    // Where a failure is told: the place named, and the whole message.
+    const char* message = nullptr; // the failure told, where it names the place
     FailurePlace place = {};
-    const char* message = nullptr;
+    Loc locale = FullStop;
 };
 
 const OperatorCase operations[] = {
@@ -134,13 +120,12 @@ const OperatorCase operations[] = {
     {"text plus integer adds", Text{"2"}, Op::Add, 3, "5", Kind::Double},
     {"text minus text subtracts", Text{"2"}, Op::Subtract, Text{"3"}, "-1", Kind::Double},
     {"text times text multiplies", Text{"2"}, Op::Multiply, Text{"3"}, "6"},
-    {"empty text squared fails", Text{""}, Op::Multiply, Text{""}, Conversion, {}, FullStop, {"Length"},
-     "Conversion failure: the field \u201cLength\u201d is empty or holds text that is not a number."},
+    {"empty text squared fails", Text{""}, Op::Multiply, Text{""}, Conversion, {},
+     "Conversion failure: the field \u201cLength\u201d is empty or holds text that is not a number.", {"Length"}},
     {"empty plus text is text", Empty, Op::Add, Text{"ab"}, "ab", Kind::Text},
     {"text plus empty is text", Text{"ab"}, Op::Add, Empty, "ab", Kind::Text},
     {"empty plus empty", Empty, Op::Add, Empty, "0", Kind::Integer16},
     {"empty plus integer", Empty, Op::Add, 4, "4"},
-    {"empty times double", Empty, Op::Multiply, 4.0, "0"},
     {"integer times empty", 4, Op::Multiply, Empty, "0"},
     {"integer promotion", 32767, Op::Add, 1, "32768", Kind::Integer32},
     {"integer32 to double", 2147483647, Op::Multiply, 2, "4294967294", Kind::Double},
@@ -148,41 +133,38 @@ const OperatorCase operations[] = {
     {"subtraction", 4.0, Op::Subtract, 10.0, "-6"},
     {"integer subtraction", 4, Op::Subtract, 10, "-6"},
     {"division", 22, Op::Divide, 7, "3.14285714285714", Kind::Double},
-    {"divided by 0, comma", 1.5, Op::Divide, 0.0, DivisionByZero, {}, Comma, {},
-     "Division by zero: 1,5 cannot be divided by 0."},
-    {"zero by zero", 0.0, Op::Divide, 0.0, Overflow, {}, FullStop, {}, "Overflow: 0 \u00f7 0 has no value."},
+    {"divided by 0, comma", 1.5, Op::Divide, 0.0, DivisionByZero, {}, "Division by zero: 1,5 cannot be divided by 0.", {}, Comma},
+    {"zero by zero", 0.0, Op::Divide, 0.0, Overflow, {}, "Overflow: 0 \u00f7 0 has no value."},
     {"text divisor empty", 1.0, Op::Divide, Text{""}, Conversion},
     {"quotient overflows", 1E300, Op::Divide, 1E-10, Overflow},
-    {"product overflows", 1E200, Op::Multiply, 1E200, Overflow, {}, FullStop, {"Area"},
-     "Overflow: 1E+200 \u00d7 1E+200 is too large for the calculator (computing \u201cArea\u201d)."},
-    {"sum overflows, hidden", 1E308, Op::Add, 1E308, Overflow, {}, FullStop, {"Addition: answer", true},
-     "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing \u201cAddition: answer\u201d, which is hidden)."},
-    {"a difference from a text overflows", Text{"-1E308"}, Op::Subtract, 1E308, Overflow, {}, FullStop, {},
+    {"product overflows", 1E200, Op::Multiply, 1E200, Overflow, {},
+     "Overflow: 1E+200 \u00d7 1E+200 is too large for the calculator (computing \u201cArea\u201d).", {"Area"}},
+    {"sum overflows, hidden", 1E308, Op::Add, 1E308, Overflow, {}, "Overflow: 1E+308 + 1E+308 is too large for the "
+     "calculator (computing \u201cAddition: answer\u201d, which is hidden).", {"Addition: answer", true}},
+    {"a difference from a text overflows", Text{"-1E308"}, Op::Subtract, 1E308, Overflow, {},
      "Overflow: -1E+308 \u2212 1E+308 is too large for the calculator."},
     {"power", 2, Op::Power, 3, "8", Kind::Double},
     {"square root of two", 2.0, Op::Power, 0.5, "1.4142135623731"},
     {"zero to zero", 0.0, Op::Power, 0.0, "1"},
     {"zero to one", 0.0, Op::Power, 1.0, "0"},
     {"zero to a half", 0.0, Op::Power, 0.5, "0"},
-    {"zero to negative", 0.0, Op::Power, -1.0, DivisionByZero, {}, FullStop, {},
-     "Division by zero: 0 to the negative power -1 has no value."},
+    {"zero to negative", 0.0, Op::Power, -1.0, DivisionByZero, {}, "Division by zero: 0 to the negative power -1 has no value."},
     {"negative base integral", -2.0, Op::Power, 3.0, "-8"},
-    {"negative base fractional", -8.0, Op::Power, 0.25, InvalidArgument, {}, FullStop, {},
+    {"negative base fractional", -8.0, Op::Power, 0.25, InvalidArgument, {},
      "Invalid argument: -8 to the fractional power 0.25 has no real value."},
-    {"a negative number's square root", -4.0, Op::Power, 0.5, InvalidArgument, {}, FullStop, {},
+    {"a negative number's square root", -4.0, Op::Power, 0.5, InvalidArgument, {},
      "Invalid argument: the square root of -4 has no real value."},
-    {"the window's own words", -1.75, Op::Power, 0.5, InvalidArgument, {}, FullStop,
-     {"Area", false, "these sides make no triangle"}, "Invalid argument: these sides make no triangle (computing \u201cArea\u201d)."},
-    {"power overflows", 10.0, Op::Power, 400.0, Overflow, {}, FullStop, {},
-     "Overflow: 10 to the power 400 is too large for the calculator."},
+    {"the window's own words", -1.75, Op::Power, 0.5, InvalidArgument, {},
+     "Invalid argument: these sides make no triangle (computing \u201cArea\u201d).", {"Area", false, "these sides make no triangle"}},
+    {"power overflows", 10.0, Op::Power, 400.0, Overflow, {}, "Overflow: 10 to the power 400 is too large for the calculator."},
     {"power underflows to zero", 10.0, Op::Power, -400.0, "0"},
     // Two texts that cannot be read: the left operand is read first, the right one only after it.
     {"text minus text too large, left first", Text{"x"}, Op::Subtract, Text{"1E400"}, Conversion},
-    {"text over text, left too large first", Text{"1E400"}, Op::Divide, Text{"x"}, Overflow, {}, FullStop, {"Breadth"},
-     "Overflow: the number in the field \u201cBreadth\u201d is too large for the calculator."},
+    {"text over text, left too large first", Text{"1E400"}, Op::Divide, Text{"x"}, Overflow, {},
+     "Overflow: the number in the field \u201cBreadth\u201d is too large for the calculator.", {"Breadth"}},
     {"text to the power text, left first", Text{"x"}, Op::Power, Text{"1E400"}, Conversion},
-    {"comma: text times text", Text{"2,5"}, Op::Multiply, Text{"2,5"}, "6,25", {}, Comma},
-    {"comma: a text with the full stop fails", Text{"2.5"}, Op::Multiply, 1, Conversion, {}, Comma},
+    {"comma: text times text", Text{"2,5"}, Op::Multiply, Text{"2,5"}, "6,25", {}, nullptr, {}, Comma},
+    {"comma: a text with the full stop fails", Text{"2.5"}, Op::Multiply, 1, Conversion, {}, nullptr, {}, Comma},
 };
 
 FieldValue valueOf(const Operand& o, const NumberLocale& l)
@@ -207,18 +189,15 @@ class NumberRules : public QObject {
 private slots:
     void readings_data();
     void readings();
-    void pasted_data();
     void pasted();
     void display_data();
     void display();
     void operators_data();
     void operators();
     void countedLoop();
-    // Hard numbers against GNU MPFR: each plain text reads, by either rule, as
-    // the double MPFR rounds its digits to, or overflows where MPFR's rounding
-    // does; that double shows as MPFR rounds it to 15 digits, ties to even;
-    // and it is too small for a double where it reads as 0 or as a subnormal
-    // that does not show the number's own 15 digits.
+    // Hard numbers against GNU MPFR: each reads, by either rule, as the double MPFR rounds it to (or
+    // overflows where MPFR does), shows as MPFR rounds that to 15 digits, and is too small where it
+    // reads as 0 or as a subnormal that does not show the number's own 15 digits.
     void reference_data();
     void reference();
 };
@@ -263,26 +242,15 @@ void NumberRules::readings()
         QCOMPARE(form.value_or("(none)"), std::string(row.said.form));
 }
 
-void NumberRules::pasted_data()
-{
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<int>("leftOut");
-    QTest::newRow("two cells") << "12\t34" << "12" << 1;
-    QTest::newRow("a line with a Windows line break") << " 7 \r\n" << "7" << 0;
-    QTest::newRow("empty lines first") << "\n\n5\n6" << "5" << 1;
-    QTest::newRow("blanks only") << " \t \r\n " << "" << 0;
-    QTest::newRow("a Mac line break, an empty cell") << "1 2\r3\t \t4" << "1 2" << 2;
-}
-
+// The first cell of a paste, and how many cells or lines were left out.
 void NumberRules::pasted()
 {
-    QFETCH(QString, pasted);
-    QFETCH(QString, first);
-    QFETCH(int, leftOut);
-    const PastedText cell = firstCell(pasted.toStdString());
-    QCOMPARE(QString::fromStdString(cell.text), first);
-    QCOMPARE(cell.leftOut, std::size_t(leftOut));
+    for (const auto& [pasted, first, leftOut] : std::initializer_list<std::tuple<const char*, const char*, std::size_t>>{
+             {"\n\n5\n6", "5", 1}, {" \t \r\n ", "", 0}, {"1 2\r3\t \t4", "1 2", 2}}) {
+        const PastedText cell = firstCell(pasted);
+        QCOMPARE(cell.text, std::string(first));
+        QCOMPARE(cell.leftOut, leftOut);
+    }
 }
 
 void NumberRules::display_data()
@@ -291,15 +259,11 @@ void NumberRules::display_data()
     QTest::addColumn<QString>("shown"); // with the full stop; with the comma the same but for it
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("integral") << 154.0 << "154";
-    QTest::newRow("negative") << -6.0 << "-6";
-    QTest::newRow("half") << 2.5 << "2.5";
     QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";
     QTest::newRow("two thirds rounds up") << 2.0 / 3.0 << "0.666666666666667";
     QTest::newRow("root two drops trailing zero") << 1.4142135623730951 << "1.4142135623731";
     QTest::newRow("0.0001 positional") << 0.0001 << "0.0001";
     QTest::newRow("0.00001 scientific") << 0.00001 << "1E-05";
-    QTest::newRow("two digit exponent") << 1e-10 << "1E-10";
     QTest::newRow("largest below 1E15") << 999999999999999.0 << "999999999999999";
     QTest::newRow("1E15") << 1e15 << "1E+15";
     QTest::newRow("rounds up to 1E15") << 999999999999999.6 << "1E+15";
@@ -307,7 +271,6 @@ void NumberRules::display_data()
     QTest::newRow("rounds up to 10") << 9.999999999999998 << "10";
     QTest::newRow("scientific with fraction") << 1234567890123456.0 << "1.23456789012346E+15";
     QTest::newRow("negative scientific") << -2.5e-7 << "-2.5E-07";
-    QTest::newRow("1.331") << 1.1 * 1.1 * 1.1 << "1.331";
     QTest::newRow("0.1 plus 0.2") << 0.1 + 0.2 << "0.3";
 }
 
