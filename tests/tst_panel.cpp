@@ -69,28 +69,20 @@ struct Started : Shown {
     }
 };
 
-// A row's inputs and what a press gives: its result, or the failure's message.
+// A row's inputs and what a press gives: its result, or the failure's message;
+// the row is ticked off before the press where hidden.
 struct PanelCase {
     const char* box;
     const char* first;
     const char* second;
     const char* result; // "" where it fails
     Report report = Passes;
-};
-
-// A press that fails at a row, with that row's inputs, shown or hidden.
-struct FailingRow {
-    const char* box;
-    const char* first;
-    const char* second;
-    bool hidden;
-    const char* message;
+    bool hidden = false;
 };
 
 } // namespace
 
 Q_DECLARE_METATYPE(PanelCase)
-Q_DECLARE_METATYPE(FailingRow)
 
 class Panel : public QObject {
     Q_OBJECT
@@ -98,15 +90,13 @@ class Panel : public QObject {
 private slots:
     void tickShowsRow_data();
     void tickShowsRow();
-    void textsSurviveHidingAndPlaceholdersReadAsZero();
+    void hidingKeepsTextsAndResetEmptiesThem();
     void rowFormula_data();
     void rowFormula();
     void failingPressKeepsEarlierRows_data();
     void failingPressKeepsEarlierRows();
     void accessKeyPressesCalculate();
-    void resetEmptiesEveryField();
-    void clickComputesOneRow();
-    void resultSelectionSurvivesItsClick();
+    void aResultsClickComputesItsRowOnly();
 };
 
 void Panel::tickShowsRow_data()
@@ -156,9 +146,12 @@ void Panel::tickShowsRow()
     QCOMPARE(s.text(row.result), QString("Answer"));
 }
 
-// Typed text and results stay through hiding; rows do not touch each other.
-// Placeholder texts read as 0: a press fills hidden rows with 0, 0, 0, 1, 1.
-void Panel::textsSurviveHidingAndPlaceholdersReadAsZero()
+// Typed text and results stay through hiding; rows do not touch each other,
+// and a press fills hidden rows, their placeholders read as 0: 0, 0, 0, 1, 1.
+// File, Reset then empties every field, the hidden ones too, and keeps the
+// boxes, what is shown and the locks; Ctrl+Z right after it gives every field
+// back. Empty fields read as 0 as well.
+void Panel::hidingKeepsTextsAndResetEmptiesThem()
 {
     Started s;
     s.tick("chk1");
@@ -176,6 +169,35 @@ void Panel::textsSurviveHidingAndPlaceholdersReadAsZero()
     QVERIFY(!s.shown("txt7"));
     QCOMPARE(s.results(), QStringList({"9", "0", "0", "1", "1"}));
     QCOMPARE(s.text("txt7"), QString("Multiplication"));
+
+    s.tick("chk5");
+    s.fill(rowOf("chk5"), "2", "9");
+    QCOMPARE(s.calculate(), QString());
+    QCOMPARE(s.text("txt15"), QString("81"));
+    const auto texts = [&] {
+        QStringList all;
+        for (const char* f : allFields)
+            all << s.text(f);
+        return all;
+    };
+    const QStringList before = texts();
+    qvtest::choose(s.main.get(), "mnures");
+    QApplication::setActiveWindow(s.main.get());
+    QVERIFY(QTest::qWaitForWindowActive(s.main.get()));
+    s.p.field("txt1")->setFocus();
+    QTest::keyClick(s.p.field("txt1"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(texts(), before);
+
+    qvtest::choose(s.main.get(), "mnures");
+    QCOMPARE(texts(), QStringList(std::size(allFields), QString()));
+    QVERIFY(s.box("chk1")->isChecked() && s.box("chk5")->isChecked() && !s.box("chk2")->isChecked());
+    for (const char* c : rowOf("chk1").controls)
+        QVERIFY2(s.shown(c), c);
+    QVERIFY(s.shown("lbl9") && !s.shown("txt4") && !s.shown("txt16") && s.shown("cmdcal"));
+    QTest::keyClicks(s.p.field("txt3"), "77");
+    QVERIFY(s.text("txt3").isEmpty());
+    QCOMPARE(s.calculate(), QString());
+    QCOMPARE(s.results(), QStringList({"0", "0", "0", "1", "1"}));
 }
 
 void Panel::rowFormula_data()
@@ -184,41 +206,17 @@ void Panel::rowFormula_data()
     const auto row = [](const char* tag, const PanelCase& c) { QTest::newRow(tag) << c; };
     row("sum adds numbers, never joins", {"chk1", "2", "3", "5"});
     row("sum reads leading numbers", {"chk1", "12abc", "3", "15"});
-    row("sum of empty fields", {"chk1", "", "", "0"});
     row("sum beyond the double range", {"chk1", "1E308", "1E308", "", Message(
         "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing \u201cAddition: answer\u201d).")});
-    row("a number beyond reading names its field", {"chk2", "5", "1E400", "", Message(
-        "Overflow: the number in the field \u201cSubtraction: number to subtract\u201d is too large for the calculator.")});
     // Where both fields are beyond reading, the one the row reads first is named.
     row("sum: both beyond reading", {"chk1", "1E400", "1E400", "", Fails(Overflow, "Addition: first number")});
-    row("difference: both beyond reading",
-        {"chk2", "1E400", "1E400", "", Fails(Overflow, "Subtraction: number to subtract from")});
+    row("difference: both beyond reading", {"chk2", "1E400", "1E400", "", Fails(Overflow, "Subtraction: number to subtract from")});
     row("product: both beyond reading", {"chk3", "1E400", "1E400", "", Fails(Overflow, "Multiplication: first number")});
-    row("power: both beyond reading, the exponent is read first",
-        {"chk5", "1E400", "1E400", "", Fails(Overflow, "Power: exponent")});
+    row("power: both beyond reading, the exponent first", {"chk5", "1E400", "1E400", "", Fails(Overflow, "Power: exponent")});
     row("difference first minus second", {"chk2", "4", "10", "-6"});
     row("product", {"chk3", "2.5", "4", "10"});
     row("power: exponent first, base second", {"chk5", "3", "2", "8"});
-    row("power with a fractional exponent", {"chk5", "0.5", "2", "1.4142135623731"});
-    row("power of a negative base", {"chk5", "2", "-3", "9"});
-    row("power of the placeholders is 0^0", {"chk5", "Power of", "Power of", "1"});
-    row("power beyond the double range", {"chk5", "400", "10", "", Message(
-        "Overflow: 10 to the power 400 is too large for the calculator (computing \u201cPower: answer\u201d).")});
-    row("power with no real value", {"chk5", "0.25", "-8", "", Message(
-        "Invalid argument: -8 to the fractional power 0.25 has no real value (computing \u201cPower: answer\u201d).")});
-    row("0 to a negative power, nothing divided", {"chk5", "-1", "", "", Message(
-        "Division by zero: 0 to the negative power -1 has no value (computing \u201cPower: answer\u201d).")});
     row("factorial of 5", {"chk6", "5", "", "120"});
-    row("factorial of 0", {"chk6", "0", "", "1"});
-    row("factorial below 1", {"chk6", "-3", "", "1"});
-    row("factorial of an empty field", {"chk6", "", "", "1"});
-    row("factorial of the placeholder", {"chk6", "Factorial", "", "1"});
-    row("factorial of a fraction", {"chk6", "3.5", "", "6"});
-    row("factorial of 17, positional", {"chk6", "17", "", "355687428096000"});
-    row("factorial of 18, scientific", {"chk6", "18", "", "6.402373705728E+15"});
-    row("factorial of 170, the largest", {"chk6", "170", "", "7.25741561530799E+306"});
-    row("factorial of 171 overflows", {"chk6", "171", "", "", Message(
-        "Overflow: the factorial of 171 is too large for the calculator (computing \u201cFactorial: answer\u201d).")});
 }
 
 // The row's click gives what Calculate gives; a failure empties the row's
@@ -246,19 +244,17 @@ void Panel::rowFormula()
 
 void Panel::failingPressKeepsEarlierRows_data()
 {
-    QTest::addColumn<FailingRow>("row");
-    const auto row = [](const char* tag, const FailingRow& f) { QTest::newRow(tag) << f; };
-    row("factorial of 171, shown", {"chk6", "171", "", false,
-        "Overflow: the factorial of 171 is too large for the calculator (computing \u201cFactorial: answer\u201d)."});
-    row("root of -8 in a hidden power row", {"chk5", "0.5", "-8", true,
-        "Invalid argument: the square root of -8 has no real value (computing \u201cPower: answer\u201d, which is "
-        "hidden)."});
-    row("1E308 twice in a hidden addition row", {"chk1", "1E308", "1E308", true,
-        "Overflow: 1E+308 + 1E+308 is too large for the calculator (computing \u201cAddition: answer\u201d, which is "
-        "hidden)."});
-    row("1E400 in a hidden subtraction row", {"chk2", "1E400", "1", true,
-        "Overflow: the number in the field \u201cSubtraction: number to subtract from\u201d, which is hidden, is too "
-        "large for the calculator."});
+    QTest::addColumn<PanelCase>("row");
+    const auto row = [](const char* tag, const char* box, const char* first, const char* second, bool hidden,
+                        const char* message) { QTest::newRow(tag) << PanelCase{box, first, second, "", Message(message), hidden}; };
+    row("factorial of 171, shown", "chk6", "171", "", false,
+        "Overflow: the factorial of 171 is too large for the calculator (computing \u201cFactorial: answer\u201d).");
+    row("root of -8 in a hidden power row", "chk5", "0.5", "-8", true, "Invalid argument: the square root of -8 has no "
+        "real value (computing \u201cPower: answer\u201d, which is hidden).");
+    row("1E308 twice in a hidden addition row", "chk1", "1E308", "1E308", true, "Overflow: 1E+308 + 1E+308 is too large "
+        "for the calculator (computing \u201cAddition: answer\u201d, which is hidden).");
+    row("1E400 in a hidden subtraction row", "chk2", "1E400", "1", true, "Overflow: the number in the field \u201c"
+        "Subtraction: number to subtract from\u201d, which is hidden, is too large for the calculator.");
 }
 
 // The press stops at the failing row: rows before it hold their new results,
@@ -266,7 +262,7 @@ void Panel::failingPressKeepsEarlierRows_data()
 // program goes on. A hidden failing row fails every press.
 void Panel::failingPressKeepsEarlierRows()
 {
-    QFETCH(FailingRow, row);
+    QFETCH(PanelCase, row);
     Started s;
     const char* const inputs[][2] = {{"1", "2"}, {"10", "4"}, {"3", "7"}, {"2", "5"}, {"4", ""}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -291,7 +287,7 @@ void Panel::failingPressKeepsEarlierRows()
         s.tick(row.box);
     for (int press = 0; press < 2; ++press) {
         QStringList whileUp;
-        QCOMPARE(s.calculate([&] { whileUp = s.results(); }), QString::fromUtf8(row.message));
+        QCOMPARE(s.calculate([&] { whileUp = s.results(); }), QString::fromUtf8(row.report.message));
         QCOMPARE(whileUp, results);
         QCOMPARE(s.results(), results);
     }
@@ -299,9 +295,12 @@ void Panel::failingPressKeepsEarlierRows()
 }
 
 // Alt+C presses Calculate once it is shown; before the first tick it does nothing.
+// File, Reset before it leaves it hidden.
 void Panel::accessKeyPressesCalculate()
 {
     Started s;
+    qvtest::choose(s.main.get(), "mnures");
+    QVERIFY(!s.shown("cmdcal"));
     QApplication::setActiveWindow(s.main.get());
     QVERIFY(QTest::qWaitForWindowActive(s.main.get()));
     // A shortcut presses its button at once and lets it go a moment later:
@@ -311,7 +310,7 @@ void Panel::accessKeyPressesCalculate()
     QTest::keyClick(s.main.get(), Qt::Key_C, Qt::AltModifier);
     QCOMPARE(pressed.count(), 0);
     QVERIFY(!calculate->isDown());
-    QCOMPARE(s.text("txt3"), QString("Answer"));
+    QCOMPARE(s.text("txt3"), QString());
 
     s.tick("chk3");
     s.fill(rowOf("chk3"), "6", "7");
@@ -319,91 +318,26 @@ void Panel::accessKeyPressesCalculate()
     QTest::keyClick(s.p.field("txt8"), Qt::Key_C, Qt::AltModifier);
     QTRY_COMPARE(s.text("txt9"), QString("42")); // the button shows itself pressed first
     QCOMPARE(s.text("txt8"), QString("7"));
-    QCOMPARE(s.text("txt3"), QString("0"));
-}
-
-// File, Reset empties every field, the hidden ones too, and brings back no
-// placeholder; the boxes, what is shown and the locks stay. Ctrl+Z right
-// after it gives every field back. Empty fields then read as 0.
-void Panel::resetEmptiesEveryField()
-{
-    Started s;
-    qvtest::choose(s.main.get(), "mnures");
-    QVERIFY(!s.shown("cmdcal"));
-    s.tick("chk1");
-    s.tick("chk5");
-    QCOMPARE(s.text("txt4"), QString());
-    type(s.p, "txt1", "8");
-    s.fill(rowOf("chk5"), "2", "9");
-    QCOMPARE(s.calculate(), QString());
-    QCOMPARE(s.text("txt15"), QString("81"));
-
-    QStringList before;
-    for (const char* f : allFields)
-        before << s.text(f);
-    qvtest::choose(s.main.get(), "mnures");
-    QApplication::setActiveWindow(s.main.get());
-    QVERIFY(QTest::qWaitForWindowActive(s.main.get()));
-    s.p.field("txt1")->setFocus();
-    QTest::keyClick(s.p.field("txt1"), Qt::Key_Z, Qt::ControlModifier);
-    QStringList after;
-    for (const char* f : allFields)
-        after << s.text(f);
-    QCOMPARE(after, before);
-
-    qvtest::choose(s.main.get(), "mnures");
-    for (const char* f : allFields)
-        QVERIFY2(s.text(f).isEmpty(), f);
-    QVERIFY(s.box("chk1")->isChecked() && s.box("chk5")->isChecked() && !s.box("chk2")->isChecked());
-    for (const char* c : rowOf("chk1").controls)
-        QVERIFY2(s.shown(c), c);
-    QVERIFY(s.shown("lbl9") && !s.shown("txt4") && !s.shown("txt16") && s.shown("cmdcal"));
-    QTest::keyClicks(s.p.field("txt3"), "77");
-    QVERIFY(s.text("txt3").isEmpty());
-    // 0, 0, 0, then 0^0 and the empty factorial give 1.
-    QCOMPARE(s.calculate(), QString());
-    QCOMPARE(s.results(), QStringList({"0", "0", "0", "1", "1"}));
 }
 
 // A click on a (locked) result field computes its row only, as often as it is
-// clicked; a click on an input field computes nothing.
-void Panel::clickComputesOneRow()
+// clicked; a click on an input field computes nothing. Where the text stays
+// the same, the field is left as it is, so that a selection made with the
+// mouse (a drag, or a double-click, which selects the whole number) can be copied.
+void Panel::aResultsClickComputesItsRowOnly()
 {
     Started s;
     for (const Row& r : rows)
         s.tick(r.box);
-    QCOMPARE(s.clickField("txt3"), QString());
-    QCOMPARE(s.text("txt3"), QString("0"));
-
-    s.fill(rowOf("chk5"), "3", "2");
-    type(s.p, "txt16", "171"); // would fail, but only its own click reads it
-    // Pressed on the field but let go beside it: no click, as with a button.
-    QTest::mousePress(s.p.field("txt15"), Qt::LeftButton);
-    QTest::mouseRelease(s.p.field("txt15"), Qt::LeftButton, {}, QPoint(-5, -5));
-    QCOMPARE(s.text("txt15"), QString("Answer"));
-    QCOMPARE(s.clickField("txt15"), QString());
-    QCOMPARE(s.results(), QStringList({"0", "Answer", "Answer", "8", "Answer"}));
-
-    type(s.p, "txt16", "6");
-    for (int click = 0; click < 2; ++click) {
-        QCOMPARE(s.clickField("txt17"), QString());
-        QCOMPARE(s.text("txt17"), QString("720"));
-    }
-    QCOMPARE(s.clickField("txt4"), QString());
-    QCOMPARE(s.text("txt6"), QString("Answer"));
-}
-
-// A result field's click computes its row again; where the text stays the
-// same, the field is left as it is, so that a selection made with the mouse
-// (by a drag, or a double-click, which selects the whole number) can be copied.
-void Panel::resultSelectionSurvivesItsClick()
-{
-    Started s;
-    s.tick("chk2");
     s.fill(rowOf("chk2"), "0.0001", "1.1E-5");
+    type(s.p, "txt16", "171"); // would fail, but only its own click reads it
     QLineEdit* f = s.p.field("txt6");
+    // Pressed on the field but let go beside it: no click, as with a button.
+    QTest::mousePress(f, Qt::LeftButton);
+    QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(f->text(), QString("Answer"));
     QCOMPARE(s.clickField("txt6"), QString());
-    QCOMPARE(f->text(), QString("8.9E-05"));
+    QCOMPARE(s.results(), QStringList({"Answer", "8.9E-05", "Answer", "Answer", "Answer"}));
     const int y = f->height() / 2;
     QTest::mouseDClick(f, Qt::LeftButton, {}, QPoint(f->width() / 4, y));
     QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() / 4, y));
@@ -413,6 +347,14 @@ void Panel::resultSelectionSurvivesItsClick()
     QTest::mouseMove(f, QPoint(f->width() - 2, y));
     QTest::mouseRelease(f, Qt::LeftButton, {}, QPoint(f->width() - 2, y));
     QCOMPARE(f->selectedText(), QString("8.9E-05"));
+
+    type(s.p, "txt16", "6");
+    for (int click = 0; click < 2; ++click) {
+        QCOMPARE(s.clickField("txt17"), QString());
+        QCOMPARE(s.text("txt17"), QString("720"));
+    }
+    QCOMPARE(s.clickField("txt7"), QString());
+    QCOMPARE(s.text("txt9"), QString("Answer"));
 }
 
 QTEST_MAIN(Panel)
