@@ -234,7 +234,6 @@ void CalculatorWindows::division_data()
     QTest::addColumn<Case>("row");
     frmdiv("1, 3", {"1", "3"}, {"0.333333333333333"});
     frmdiv("22, 7", {"22", "7"}, {"3.14285714285714"});
-    frmdiv("10, 4", {"10", "4"}, {"2.5"});
     frmdiv("12abc reads 12, words after a number quietly", {"12abc", "4"}, {"3"});
     frmdiv("comma locale, 7,5 by 2,5 read as 7 and 2, and said", {"7,5", "2,5"}, {"3,5"}, Passes, Comma,
         "\u201cEnter the first number\u201d was read as 7: this window takes the full stop as its decimal point "
@@ -247,10 +246,7 @@ void CalculatorWindows::division_data()
                 "second number\u201d holds 1E-400, too small for the calculator, and was read as 0."),
         FullStop, "was read as 0");
     frmdiv("comma locale, 1,5 reads 1", {"1,5", "4"}, {"0,25"}, Passes, Comma, "was read as 1");
-    frmdiv("&H10 reads 16", {"&H10", "4"}, {"4"});
     frmdiv("empty dividend", {"", "5"}, {"0"});
-    frmdiv("small quotient", {"1", "100000"}, {"1E-05"});
-    frmdiv("large quotient", {"1E20", "1"}, {"1E+20"});
     frmdiv("by zero", {"1", "0"}, {""},
         Message("Division by zero: 1 cannot be divided by 0 (computing \u201cThe Quotient\u201d)."));
     frmdiv("empty by empty", {"", ""}, {""}, Message("Overflow: 0 \u00f7 0 has no value (computing \u201cThe Quotient\u201d)."));
@@ -266,9 +262,7 @@ void CalculatorWindows::roots_data()
     QTest::addColumn<Case>("row");
     frmsqroot("16", {"16"}, {"4"});
     frmsqroot("2", {"2"}, {"1.4142135623731"});
-    frmsqroot("1E300", {"1E300"}, {"1E+150"});
     frmsqroot("empty reads 0", {""}, {"0"});
-    frmsqroot("9abc reads 9", {"9abc"}, {"3"});
     frmsqroot("comma locale, 2,25 reads 2", {"2,25"}, {"1,4142135623731"}, Passes, Comma, "was read as 2");
     frmsqroot("-4 keeps the old text", {"-4"}, {""}, Fails(InvalidArgument));
     frmsqroot("1E400 is beyond reading", {"1E400"}, {""}, Fails(Overflow));
@@ -276,7 +270,6 @@ void CalculatorWindows::roots_data()
     // last digit 4 where a true cube root rounds to 5; a perfect cube's root
     // shows whole, 10, where a third of 15 digits would show 9.99999999999998.
     frmcroot("19, exponent not an exact third", {"19"}, {"2.66840164872194"});
-    frmcroot("27", {"27"}, {"3"});
     frmcroot("1000, a perfect cube", {"1000"}, {"10"});
     frmcroot("comma locale", {"2"}, {"1,25992104989487"}, Passes, Comma);
     frmcroot("-8 is said to have no real cube root", {"-8"}, {""},
@@ -291,8 +284,6 @@ void CalculatorWindows::strictAreas_data()
     const char* side = "Give the length of each side of the square in cm";
     frmsquare("5", {"5"}, {"25"});
     frmsquare("2.5", {"2.5"}, {"6.25"});
-    frmsquare("spaces around 5", {" 5 "}, {"25"});
-    frmsquare("1E100", {"1E100"}, {"1E+200"});
     frmsquare("98153225, a product, not a power", {"98153225"}, {"9.63405557790062E+15"});
     frmsquare("comma locale 2,5", {"2,5"}, {"6,25"}, Passes, Comma);
     frmsquare("comma locale 2.5, the decimal comma named", {"2.5"}, {""},
@@ -302,7 +293,6 @@ void CalculatorWindows::strictAreas_data()
     frmsquare("0,250 is no number of groups", {"0,250"}, {""}, Fails(Conversion));
     frmsquare("1E-400 read as 0, and said", {"1E-400"}, {"0"}, Passes, FullStop,
            "holds 1E-400, too small for the calculator, and was read as 0.");
-    frmsquare("empty is no 0", {""}, {""}, Fails(Conversion));
     frmsquare("12abc", {"12abc"}, {""}, Fails(Conversion, side));
     frmsquare("1E400 is too large to read", {"1E400"}, {""}, Fails(Overflow, side));
     frmsquare("1E200 overflows", {"1E200"}, {""},
@@ -315,8 +305,6 @@ void CalculatorWindows::strictAreas_data()
     frmrect("a unit typed names the breadth", {"3", "2.5m"}, {""},
          Message("Conversion failure: the field \u201cGive the breadth of the rectangle in m\u201d is empty or holds "
                  "text that is not a number."));
-    frmrect("empty length", {"", "3"}, {""}, Fails(Conversion));
-    frmrect("12abc", {"12abc", "2"}, {""}, Fails(Conversion));
     frmrect("overflow", {"1E200", "1E200"}, {""}, Fails(Overflow));
     frmrect("neither reads, the length is named", {"", "abc"}, {""}, Fails(Conversion, length));
     frmrect("a length too large before a breadth of text", {"1E400", "abc"}, {""}, Fails(Overflow, length));
@@ -328,7 +316,6 @@ void CalculatorWindows::strictAreas_data()
     frmcir("1.2, area in written order", {"1.2"}, {"4.52571428571428", "7.54285714285714"});
     frmcir("0.86, circumference in written order", {"0.86"}, {"2.32445714285714", "5.40571428571428"});
     frmcir("comma locale 0,5", {"0,5"}, {"0,785714285714286", "3,14285714285714"}, Passes, Comma);
-    frmcir("empty", {""}, {"", ""}, Fails(Conversion));
     frmcir("7m", {"7m"}, {"", ""}, Fails(Conversion, "Enter the radius of the circle in m"));
     frmcir("1E400 is too large to read", {"1E400"}, {"", ""}, Fails(Overflow, "Enter the radius of the circle in m"));
     frmcir("1E160 overflows in the area", {"1E160"}, {"", ""}, Fails(Overflow));
@@ -336,13 +323,11 @@ void CalculatorWindows::strictAreas_data()
     // The diagonal is ((l x l) + (b x b)) ^ (1.0 / 2.0), not a hypotenuse
     // function; squares as products, not powers: the breadth's, then the length's.
     frmdia("3, 4", {"3", "4"}, {"5"});
-    frmdia("1, 1", {"1", "1"}, {"1.4142135623731"});
     frmdia("37.528775, 68695.677 in written order", {"37.528775", "68695.677"}, {"68695.6872510733"});
     frmdia("97487229, 28191.477 in written order", {"97487229", "28191.477"}, {"97487233.0762229"});
     frmdia("comma locale", {"1,5", "2"}, {"2,5"}, Passes, Comma);
     frmdia("an empty breadth is named", {"3", ""}, {""},
         Message("Conversion failure: the field \u201cGive the breadth\u201d is empty or holds text that is not a number."));
-    frmdia("overflow", {"1E200", "1"}, {""}, Fails(Overflow));
     frmdia("the length fails first", {"", "1E200"}, {""}, Fails(Conversion));
     frmdia("then the breadth", {"1E200", ""}, {""}, Fails(Overflow));
     frmdia("neither reads, the length is named", {"abc", ""}, {""}, Fails(Conversion, "Give the length"));
@@ -355,7 +340,6 @@ void CalculatorWindows::triangle_data()
 {
     QTest::addColumn<Case>("row");
     frmtri("3, 4, 5", {"3", "4", "5"}, {"6"});
-    frmtri("7, 8, 9", {"7", "8", "9"}, {"26.8328157299975"});
     frmtri("62.8, 106, 44.4 in written order", {"62.8", "106", "44.4"}, {"417.432707870386"});
     frmtri("degenerate 1, 2, 3", {"1", "2", "3"}, {"0"});
     frmtri("2,5 reads 2", {"2,5", "2", "2"}, {"1.73205080756888"}, Passes, FullStop, "was read as 2");
@@ -388,7 +372,6 @@ void CalculatorWindows::solidAreas_data()
 
     // The length, then the radius; the total, then the lateral area.
     frmcyl("10, 7", {"10", "7"}, {"748", "440"});
-    frmcyl("0, 7", {"0", "7"}, {"308", "0"});
     frmcyl("0.15, 88.6 in written order", {"0.15", "88.6"}, {"49426.1428571428", "83.5371428571428"});
     frmcyl("1.7, 7.2 in written order", {"1.7", "7.2"}, {"402.788571428572", "76.9371428571428"});
     frmcyl("empty reads 0", {"", "abc"}, {"0", "0"});
@@ -419,7 +402,6 @@ void CalculatorWindows::cone_data()
     QTest::addColumn<Case>("row");
     frmcone("3, 4", {"3", "4"}, {"5", "47.1428571428571", "75.4285714285714"});
     frmcone("7, 24", {"7", "24"}, {"25", "550", "704"});
-    frmcone("0, 5", {"0", "5"}, {"5", "0", "0"});
     frmcone("-3, 4", {"-3", "4"}, {"5", "-47.1428571428571", "-18.8571428571429"});
     // The areas in written order, and the squares of the slant products, not powers.
     frmcone("1.12, 24 in written order", {"1.12", "24"}, {"24.026119120657", "84.5719393047126", "88.5143393047126"});
@@ -445,12 +427,10 @@ void CalculatorWindows::volumes_data()
     frmvcube("3", {"3"}, {"27"});
     frmvcube("1.1 just above 1.331", {"1.1"}, {"1.331"});
     frmvcube("96272779, products, not a power", {"96272779"}, {"8.92299243703302E+23"});
-    frmvcube("100000 is 1E+15", {"100000"}, {"1E+15"});
     frmvcube("comma locale 1.1", {"1.1"}, {"1,331"}, Passes, Comma);
     frmvcube("comma locale 1,5 reads 1", {"1,5"}, {"1"}, Passes, Comma, "was read as 1");
     frmvcube("1E+200 overflows", {"1E+200"}, {""}, Fails(Overflow));
     frmvroom("2, 3, 4", {"2", "3", "4"}, {"24"});
-    frmvroom("tenths", {"0.1", "0.2", "0.3"}, {"0.006"});
     frmvroom("(l x b) x h", {"228868215", "652548404", "39369565"}, {"5.8797495900747E+24"});
     frmvroom("units typed", {"2m", "3 m", "4metres"}, {"24"});
     frmvroom("comma locale 2,5 reads 2", {"2,5", "4", "3"}, {"24"}, Passes, Comma, "was read as 2");
@@ -479,7 +459,6 @@ void CalculatorWindows::volumes_data()
     frmvcone("13.05, 4, last digit by order", {"13.05", "4"}, {"713.648571428572"});
     frmvcone("1.3, 1.6, last digit by order", {"1.3", "1.6"}, {"2.8327619047619"});
     frmvcone("1E+153, 1 fits", {"1E+153", "1"}, {"1.04761904761905E+306"});
-    frmvcone("negative height", {"7", "-3"}, {"-154"});
     frmvcone("both beyond reading, the radius is named", {"1E400", "1E400"}, {""}, Fails(Overflow, "Enter the radius"));
     frmvcone("1E+153, 10 overflows though the volume fits", {"1E+153", "10"}, {""}, Fails(Overflow));
     frmvcyl("7, 3", {"7", "3"}, {"462"});
