@@ -1,12 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every caption fits its control and every result shows whole, in every
-// window, with the fonts the calculator is installed with, under Fusion, Qt's
-// Windows style and a style with a wide text-field frame; every text is
-// readable under a dark and a high-contrast palette. ctest runs this at
-// several scales (QT_SCALE_FACTOR), and on X servers, where the titles the
-// window system holds are checked too.
+// Captions fit, results show whole and texts are readable in every window,
+// under several styles and palettes; ctest runs this at several scales, and on
+// X servers, where the titles the window system holds are checked too.
 #include "controls.h"
 #include "frmquorvane.h"
 #include "guitest.h"
@@ -15,17 +12,8 @@
 #include "textfit.h"
 #include "twips.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QProxyStyle>
-#include <QPushButton>
-#include <QRandomGenerator>
-#include <QScopeGuard>
-#include <QStyleFactory>
-#include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
-#include <QTextLayout>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cmath>
 
@@ -65,7 +53,8 @@ QString misfit(QWidget* w)
     // A button's caption, and a frame's title, with a little room either side inside the frame.
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         const QString text = QString(button->text()).remove(u'&');
-        return cut(text, fm.horizontalAdvance(text) + 8, button->width()) + cut(text, fm.height() + 4, button->height());
+        return cut(text, fm.horizontalAdvance(text) + 8, button->width())
+               + cut(text, fm.height() + 4, button->height());
     }
     if (auto* frame = qobject_cast<QGroupBox*>(w))
         return cut(frame->title(), fm.horizontalAdvance(frame->title()) + 8, frame->width());
@@ -152,12 +141,10 @@ double contrast(const QColor& a, const QColor& b)
 }
 
 // Each text a widget draws with a contrast below 4.5:1 (WCAG's least for
-// text), as the styles draw them: in the widget's foreground role on the
-// background of the nearest widget that paints one (itself where it fills
-// its background or its style gives it a panel of another role, as a
-// field's or a button's; else its container). A field's selected text is
-// drawn in the highlight colours; a frame's title in the text colour its
-// style gives it, or in the window text colour (Fusion).
+// text), as the styles draw them: in its foreground role on the background of
+// the nearest widget that paints one (itself where it fills its background or
+// has a panel of another role; else its container); a field's selection in
+// the highlight colours; a frame's title in its style's text colour, if any.
 QStringList unreadable(QWidget* w)
 {
     QStringList found;
@@ -248,9 +235,6 @@ void Captions::everyTextShowsWhole()
     Form* window = open(main, form);
     QVERIFY(window);
     QStringList found;
-    for (QWidget* w : window->window()->findChildren<QWidget*>())
-        if (!w->objectName().isEmpty())
-            found << misfit(w);
     for (const qv::frame::Control& c : window->design().controls) {
         const QRect designed = qv::frame::twipsRect(c.left, c.top, c.width, c.height);
         const QRect shown = window->control(c.name)->geometry();
@@ -262,7 +246,8 @@ void Captions::everyTextShowsWhole()
     for (QLineEdit* f : window->findChildren<QLineEdit*>())
         (f->isReadOnly() ? results : inputs) << f;
     const auto show = [window](QLineEdit* f, double value) { // as Calculate writes a result
-        static_cast<qv::frame::Field*>(f)->present(QString::fromStdString(qv::displayText(value, window->numberLocale())));
+        const std::string text = qv::displayText(value, window->numberLocale());
+        static_cast<qv::frame::Field*>(f)->present(QString::fromStdString(text));
     };
     for (QLineEdit* f : results) {
         const QFont designed = f->font();
@@ -278,8 +263,11 @@ void Captions::everyTextShowsWhole()
         QCOMPARE(f->font(), designed); // an empty field is back in its own size
         show(f, -1.2345678901234567e-308);
     }
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (palette.isEmpty() || w->objectName().isEmpty() || !w->isVisibleTo(window))
+    for (QWidget* w : window->window()->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        found << misfit(w);
+        if (palette.isEmpty() || !w->isVisibleTo(w->window()))
             continue;
         if (form == "frmquorvane" && w->objectName() == QLatin1String("Label13")) {
             QCOMPARE(w->palette().color(QPalette::WindowText), QColor(255, 0, 255));
