@@ -1,35 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every caption fits its control in every window, with the fonts the
-// calculator is installed with: a label's text wraps inside its rectangle,
-// and button, check box and frame captions are not cut off. At 100 % every
-// control also keeps the rectangle its table gives. Results show whole, and
-// every text is readable on its background under a dark and a high-contrast
-// palette. Captions and results are checked under Fusion, Qt's Windows style
-// and a style with a wide text-field frame; ctest runs this at 100 %, 125 %,
-// 150 %, 175 % and 200 % scaling (QT_SCALE_FACTOR), and on a virtual X
-// server, where the window system's titles are checked too.
+// Captions fit, results show whole and texts are readable in every window,
+// under several styles and palettes; ctest runs this at several scales, and on
+// X servers, where the titles the window system holds are checked too.
 #include "controls.h"
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "numbertext.h"
-#include "panel.h"
 #include "palettes.h"
 #include "textfit.h"
 #include "twips.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QProxyStyle>
-#include <QPushButton>
-#include <QRandomGenerator>
-#include <QStyleFactory>
-#include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
-#include <QTextLayout>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cmath>
 
@@ -37,176 +21,79 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #endif
 
 using qv::NumberLocale;
 using qv::app::frmquorvane;
+using qv::frame::Form;
 
 namespace {
-
-QString plainCaption(const QString& caption) { return QString(caption).remove(u'&'); }
 
 // What does not fit in one control, or an empty string.
 QString misfit(QWidget* w)
 {
     const QFontMetrics fm(w->font());
-    const QString who = w->objectName();
-    if (auto* label = qobject_cast<QLabel*>(w)) {
+    const auto cut = [w](const QString& text, int needed, int has) {
+        return needed <= has ? QString()
+                             : QStringLiteral("%1 needs %2 px for \"%3\", has %4; ")
+                                   .arg(w->objectName()).arg(needed).arg(text.simplified()).arg(has);
+    };
+    if (auto* label = qobject_cast<QLabel*>(w); label && !qvtest::captionOf(label).trimmed().isEmpty()) {
         const QString text = qvtest::captionOf(label);
-        if (text.trimmed().isEmpty())
-            return {};
         const QRect room = label->contentsRect();
-        if (const int needed = label->heightForWidth(room.width()); needed > room.height())
-            return QStringLiteral("%1 needs %2 px of height for \"%3\", has %4")
-                .arg(who).arg(needed).arg(text.simplified()).arg(room.height());
-        // A single word wider than the label is cut at its right edge.
+        int widest = 0; // a word wider than the label is cut at its right edge
         for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
-            if (fm.horizontalAdvance(word) > room.width())
-                return QStringLiteral("%1 is narrower than the word \"%2\"").arg(who, word);
-    } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-        if (box->sizeHint().width() > box->width() || fm.height() > box->height())
-            return QStringLiteral("%1 needs %2 px for \"%3\", has %4")
-                .arg(who).arg(box->sizeHint().width()).arg(box->text()).arg(box->width());
-    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        const QString text = plainCaption(button->text());
-        // The caption and a little room either side of it, inside the button's frame.
-        const int needed = fm.horizontalAdvance(text) + 8;
-        if (needed > button->width() || fm.height() + 4 > button->height())
-            return QStringLiteral("%1 needs %2 px for \"%3\", has %4").arg(who).arg(needed).arg(text).arg(button->width());
-    } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-        const int needed = fm.horizontalAdvance(frame->title()) + 8;
-        if (needed > frame->width())
-            return QStringLiteral("%1 needs %2 px for its title, has %3").arg(who).arg(needed).arg(frame->width());
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        return cut(text, label->heightForWidth(room.width()), room.height()) + cut(text, widest, room.width());
     }
+    if (auto* box = qobject_cast<QCheckBox*>(w))
+        return cut(box->text(), box->sizeHint().width(), box->width()) + cut(box->text(), fm.height(), box->height());
+    // A button's caption, and a frame's title, with a little room either side inside the frame.
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        const QString text = QString(button->text()).remove(u'&');
+        return cut(text, fm.horizontalAdvance(text) + 8, button->width())
+               + cut(text, fm.height() + 4, button->height());
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return cut(frame->title(), fm.horizontalAdvance(frame->title()) + 8, frame->width());
     return {};
 }
 
-// The main window, or the calculator window its menu item opens.
-QWidget* windowFor(frmquorvane& main, const QString& menuItem)
+// The window of that form, opened from its menu item; the main window's
+// panel with every row ticked.
+Form* open(frmquorvane& main, const QString& form)
 {
-    if (menuItem.isEmpty())
-        return &main;
-    qvtest::choose(&main, qPrintable(menuItem));
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && qobject_cast<qv::frame::Form*>(w))
-            return w; // the one calculator window open
-    return nullptr;
+    if (form != QLatin1String("frmquorvane")) {
+        qvtest::choose(&main, qvtest::expectedWindow(form).item);
+        return qvtest::findWindow(qPrintable(form));
+    }
+    for (QCheckBox* box : main.panel().findChildren<QCheckBox*>())
+        box->setChecked(true);
+    return &main.panel();
 }
 
-QStringList misfits(QWidget* window)
-{
-    QStringList found;
-    for (QWidget* w : window->findChildren<QWidget*>())
-        if (!w->objectName().isEmpty())
-            if (const QString m = misfit(w); !m.isEmpty())
-                found << m;
-    return found;
-}
-
-// The controls not within 3 px of the rectangle their table gives them, in
-// their container: a caption that wrapped to another line made its label grow.
-QStringList moved(const qv::frame::Form& form)
-{
-    QStringList found;
-    for (const qv::frame::Control& c : form.design().controls) {
-        const QRect designed = qv::frame::twipsRect(c.left, c.top, c.width, c.height);
-        const QRect shown = form.control(c.name)->geometry();
-        if (!designed.adjusted(-3, -3, 3, 3).contains(shown) || !shown.adjusted(-3, -3, 3, 3).contains(designed))
-            found << QStringLiteral("%1 is %2,%3 %4x%5, designed %6,%7 %8x%9")
-                         .arg(QLatin1String(c.name))
-                         .arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())
-                         .arg(designed.x()).arg(designed.y()).arg(designed.width()).arg(designed.height());
-    }
-    return found;
-}
-
-// A property of a window as the X server holds it, or "(none)".
-#ifdef QUORVANE_HAVE_XCB
-QByteArray x11Property(xcb_connection_t* connection, WId window, const char* name)
-{
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, true, std::uint16_t(std::strlen(name)), name), nullptr);
-    xcb_get_property_reply_t* property = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, false, xcb_window_t(window), atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE),
-                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-        nullptr);
-    QByteArray value("(none)");
-    if (property && property->type != XCB_ATOM_NONE)
-        value = QByteArray(static_cast<const char*>(xcb_get_property_value(property)),
-                           xcb_get_property_value_length(property));
-    std::free(atom);
-    std::free(property);
-    return value;
-}
-#endif
-
-// KDE's Breeze style draws a text field's frame six pixels wide, where
-// Fusion draws two: Fusion with that frame. Where room says so, the frame is
-// drawn only where the field is tall enough for it and its font, as Breeze
-// does; a field whose text is set smaller then loses room to its frame.
-class WideFrame : public QProxyStyle {
-public:
-    explicit WideFrame(bool whereRoom)
-        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), whereRoom_(whereRoom)
-    {
-    }
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        return metric == PM_DefaultFrameWidth ? frame : QProxyStyle::pixelMetric(metric, option, widget);
-    }
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (element != SE_LineEditContents)
-            return QProxyStyle::subElementRect(element, option, widget);
-        if (whereRoom_ && option->rect.height() < option->fontMetrics.height() + 2 * frame)
-            return option->rect;
-        return option->rect.adjusted(frame, frame, -frame, -frame);
-    }
-
-private:
+// KDE's Breeze style draws a text field's frame six pixels wide, where Fusion
+// draws two: Fusion with that frame, where whereRoom says so drawn only where
+// the field is tall enough for it and its font, as Breeze does (a field whose
+// text is set smaller then loses room to its frame).
+struct WideFrame : QProxyStyle {
     static constexpr int frame = 6;
-    bool whereRoom_;
-};
-
-// The application's style for a test's run, and the style before it again after.
-class UsingStyle {
-public:
-    explicit UsingStyle(const QString& name) : before_(QApplication::style()->name())
+    bool whereRoom;
+    explicit WideFrame(bool whereRoom) : QProxyStyle(QStyleFactory::create("Fusion")), whereRoom(whereRoom) {}
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
     {
-        if (name == QLatin1String("wide frame"))
-            QApplication::setStyle(new WideFrame(false));
-        else if (name == QLatin1String("wide frame where room"))
-            QApplication::setStyle(new WideFrame(true));
-        else
-            QApplication::setStyle(name);
+        return m == PM_DefaultFrameWidth ? frame : QProxyStyle::pixelMetric(m, o, w);
     }
-    ~UsingStyle() { QApplication::setStyle(before_); }
-    UsingStyle(const UsingStyle&) = delete;
-    UsingStyle& operator=(const UsingStyle&) = delete;
-
-private:
-    QString before_;
+    QRect subElementRect(SubElement e, const QStyleOption* o, const QWidget* w) const override
+    {
+        if (e != SE_LineEditContents)
+            return QProxyStyle::subElementRect(e, o, w);
+        const bool drawn = !whereRoom || o->rect.height() >= o->fontMetrics.height() + 2 * frame;
+        return drawn ? o->rect.adjusted(frame, frame, -frame, -frame) : o->rect;
+    }
 };
-
-const QStringList styles{"Fusion", "Windows", "wide frame", "wide frame where room"};
-
-// A row for each window (the main window first, by an empty menu item) and
-// each of the variants.
-void windowRows(const char* column, const QStringList& variants)
-{
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>(column);
-    for (const QString& variant : variants) {
-        QTest::addRow("frmquorvane, %s", qPrintable(variant)) << QString() << variant;
-        for (const qv::frame::CalculatorWindow* w : qv::windows::all())
-            QTest::addRow("%s, %s", w->design.name, qPrintable(variant)) << QString::fromLatin1(w->item.name) << variant;
-    }
-}
 
 // The protected parts of a widget a test reads: the style options it paints with.
 struct LineEditOptions : QLineEdit {
@@ -216,6 +103,16 @@ struct GroupBoxOptions : QGroupBox {
     using QGroupBox::initStyleOption;
 };
 
+// The width a line edit lays a text out in, in that font (on that device).
+double laidOut(const QString& text, const QFont& font, QPaintDevice* device = nullptr)
+{
+    QTextLayout layout(text, font, device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.naturalTextWidth();
+}
+
 // What a field shows of its text that is cut off, or an empty string: the
 // text laid out in the field's font, as the line edit lays it out, must fit
 // the contents rectangle its style gives the field, less the line edit's
@@ -224,114 +121,55 @@ QString cutOff(QLineEdit* f)
 {
     QStyleOptionFrame option;
     (f->*&LineEditOptions::initStyleOption)(&option);
-    const QRect contents =
-        f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f).marginsRemoved(f->textMargins());
-    QTextLayout layout(f->text(), f->font(), f);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    const int needed = qRound(line.naturalTextWidth()) + 1;
-    if (needed <= contents.width() - 2 * 2)
+    const QRect contents = f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f);
+    const int room = contents.marginsRemoved(f->textMargins()).width() - 2 * 2;
+    const int needed = qRound(laidOut(f->text(), f->font(), f)) + 1;
+    if (needed <= room)
         return {};
-    return QStringLiteral("%1: \"%2\" needs %3 px, has %4")
-        .arg(f->objectName(), f->text())
-        .arg(needed)
-        .arg(contents.width() - 4);
+    return QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(f->objectName(), f->text()).arg(needed).arg(room);
 }
 
-// A number as users type one: up to three digits, and up to two decimals.
-QString typedNumber(QRandomGenerator& random)
-{
-    const int whole = random.bounded(1, 1000);
-    switch (random.bounded(3)) {
-    case 0:
-        return QString::number(whole);
-    case 1:
-        return QStringLiteral("%1.%2").arg(whole).arg(random.bounded(1, 10));
-    default:
-        return QStringLiteral("%1.%2").arg(whole).arg(random.bounded(1, 100), 2, 10, QChar(u'0'));
-    }
-}
-
-// Shows a number in a field, as a result is written.
-void show(const qv::frame::Form& window, QLineEdit* field, double value)
-{
-    static_cast<qv::frame::Field*>(field)->present(QString::fromStdString(qv::displayText(value, window.numberLocale())));
-}
-
-// The window's input fields and its Calculate button; the main window's
-// are its panel's, every row ticked.
-std::pair<std::vector<const char*>, const char*> inputsOf(qv::frame::Form& window, const QString& menuItem)
-{
-    if (!menuItem.isEmpty()) {
-        const qvtest::ExpectedWindow& w = qvtest::expectedWindow(window.objectName());
-        return {w.inputs, w.calculate.name};
-    }
-    std::vector<const char*> inputs;
-    for (const qv::windows::PanelRow& row : qv::windows::mainPanel.rows) {
-        window.control<QCheckBox>(row.box)->setChecked(true);
-        for (const qv::formula::Field* f : qv::formula::inputs(row.formula))
-            inputs.push_back(f->name);
-    }
-    return {inputs, "cmdcal"};
-}
-
-// WCAG 2's relative luminance of a colour, and the contrast of two.
-double luminance(const QColor& c)
-{
-    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
+// WCAG 2's contrast of two colours, from their relative luminance.
 double contrast(const QColor& a, const QColor& b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The application's palette for a test's run, as a desktop sets it.
-class UsingPalette {
-public:
-    explicit UsingPalette(const QPalette& palette)
-    {
-        QApplication::setPalette(palette);
-        QCoreApplication::processEvents(); // the widgets take it up
-    }
-    ~UsingPalette() { QApplication::setPalette(QPalette()); }
-    UsingPalette(const UsingPalette&) = delete;
-    UsingPalette& operator=(const UsingPalette&) = delete;
-};
-
-// Each text a widget draws, with its colour and the colour behind it, as
-// the styles draw them: in the widget's foreground role on the background
-// of the nearest widget that paints one (itself where it fills its
-// background or its style gives it a panel of another role, as a field's
-// or a button's; else its container). A field's selected text is drawn in
-// the highlight colours; a frame's title in the text colour its style gives
-// it, or in the window text colour (Fusion).
-struct Colours {
-    QString what;
-    QColor text;
-    QColor background;
-};
-
-std::vector<Colours> textColours(QWidget* w, QPalette::ColorGroup group)
+// Each text a widget draws with a contrast below 4.5:1 (WCAG's least for
+// text), as the styles draw them: in its foreground role on the background of
+// the nearest widget that paints one (itself where it fills its background or
+// has a panel of another role; else its container); a field's selection in
+// the highlight colours; a frame's title in its style's text colour, if any.
+QStringList unreadable(QWidget* w)
 {
+    QStringList found;
     const QWidget* back = w;
     while (!back->isWindow() && !back->autoFillBackground()
            && back->backgroundRole() == back->parentWidget()->backgroundRole())
         back = back->parentWidget();
-    const QColor background = back->palette().color(group, back->backgroundRole());
-    std::vector<Colours> found{{w->objectName(), w->palette().color(group, w->foregroundRole()), background}};
-    if (qobject_cast<QLineEdit*>(w))
-        found.push_back({w->objectName() + " selected", w->palette().color(group, QPalette::HighlightedText),
-                         w->palette().color(group, QPalette::Highlight)});
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-        QStyleOptionGroupBox option;
-        (frame->*&GroupBoxOptions::initStyleOption)(&option);
-        if (option.textColor.isValid())
-            found.push_back({w->objectName() + " title", option.textColor, background});
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor background = back->palette().color(group, back->backgroundRole());
+        std::vector<std::tuple<QString, QColor, QColor>> texts{
+            {w->objectName(), w->palette().color(group, w->foregroundRole()), background}};
+        if (qobject_cast<QLineEdit*>(w))
+            texts.emplace_back(w->objectName() + " selected", w->palette().color(group, QPalette::HighlightedText),
+                               w->palette().color(group, QPalette::Highlight));
+        if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+            QStyleOptionGroupBox option;
+            (frame->*&GroupBoxOptions::initStyleOption)(&option);
+            if (option.textColor.isValid())
+                texts.emplace_back(w->objectName() + " title", option.textColor, background);
+        }
+        for (const auto& [what, text, behind] : texts)
+            if (contrast(text, behind) < 4.5)
+                found << QStringLiteral("%1%2: %3 on %4, %5:1")
+                             .arg(what, group == QPalette::Inactive ? " (inactive)" : "", text.name(), behind.name())
+                             .arg(contrast(text, behind), 0, 'f', 2);
     }
     return found;
 }
@@ -342,38 +180,114 @@ class Captions : public QObject {
     Q_OBJECT
 
 private slots:
-    void fitTheirControls_data();
-    void fitTheirControls();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
     void aLabelGrowsWhereThereIsRoom_data();
     void aLabelGrowsWhereThereIsRoom();
     void aResultIsSetNoSmallerThanItNeeds_data();
     void aResultIsSetNoSmallerThanItNeeds();
-    void resultsShowWhole_data();
-    void resultsShowWhole();
-    void textsAreReadable_data();
-    void textsAreReadable();
     void blankTitlesAreBlankOnX11_data();
     void blankTitlesAreBlankOnX11();
 };
 
-void Captions::fitTheirControls_data()
+void Captions::everyTextShowsWhole_data()
 {
-    windowRows("style", styles);
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("palette"); // as a desktop sets it while the program runs; "" the platform's
+    QStringList forms{"frmquorvane"};
+    for (const qvtest::ExpectedWindow& w : qvtest::expectedWindows)
+        forms << w.form;
+    const std::pair<const char*, const char*> looks[] = {{"Fusion", ""}, {"Windows", ""}, {"wide frame", ""},
+        {"wide frame where room", ""}, {"Fusion", "dark"}, {"Fusion", "high contrast"}};
+    for (const auto& [style, palette] : looks)
+        for (const QString& form : forms)
+            QTest::addRow("%s, %s%s", qPrintable(form), style, *palette ? qPrintable(QString(", ") + palette) : "")
+                << form << QString(style) << QString(palette);
 }
 
-void Captions::fitTheirControls()
+// No caption is cut, and at 100 % every control lies within 3 px of its
+// designed rectangle (a caption that wrapped would have grown its label).
+// The longest texts the display rule makes, and the results of calculations
+// with numbers as users type them, show whole in every result field, from
+// their first character, and stay whole when selected for copying. Under a
+// palette every text is readable on its background, a result in a smaller
+// face too; the title keeps its designed magenta on black.
+void Captions::everyTextShowsWhole()
 {
-    QFETCH(QString, menuItem);
+    QFETCH(QString, form);
     QFETCH(QString, style);
-    const UsingStyle using_(style);
+    QFETCH(QString, palette);
+    const auto restore = qScopeGuard([before = QApplication::style()->name()] {
+        QApplication::setStyle(before);
+        QApplication::setPalette(QPalette());
+    });
+    if (style.startsWith("wide frame"))
+        QApplication::setStyle(new WideFrame(style.endsWith("where room")));
+    else
+        QApplication::setStyle(style);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
-    QWidget* window = windowFor(main, menuItem);
+    if (!palette.isEmpty()) {
+        QApplication::setPalette(qvtest::desktopPalette(palette));
+        QCoreApplication::processEvents(); // the widgets take it up
+    }
+    Form* window = open(main, form);
     QVERIFY(window);
-    QStringList found = misfits(window);
-    // Scaled, a label whose caption would otherwise be cut off may grow.
-    if (window->devicePixelRatio() == 1)
-        found << moved(menuItem.isEmpty() ? main.panel() : *qobject_cast<qv::frame::Form*>(window));
+    QStringList found;
+    for (const qv::frame::Control& c : window->design().controls) {
+        const QRect designed = qv::frame::twipsRect(c.left, c.top, c.width, c.height);
+        const QRect shown = window->control(c.name)->geometry();
+        if (window->devicePixelRatio() == 1
+            && (!designed.adjusted(-3, -3, 3, 3).contains(shown) || !shown.adjusted(-3, -3, 3, 3).contains(designed)))
+            found << QStringLiteral("%1 moved from where it was designed").arg(c.name);
+    }
+    QList<QLineEdit*> results, inputs;
+    for (QLineEdit* f : window->findChildren<QLineEdit*>())
+        (f->isReadOnly() ? results : inputs) << f;
+    const auto show = [window](QLineEdit* f, double value) { // as Calculate writes a result
+        const std::string text = qv::displayText(value, window->numberLocale());
+        static_cast<qv::frame::Field*>(f)->present(QString::fromStdString(text));
+    };
+    for (QLineEdit* f : results) {
+        const QFont designed = f->font();
+        for (const double value : {-1.2345678901234567e-308, -0.00012345678901234567, -888888888888888.0}) {
+            show(f, value);
+            f->selectAll();
+            found << cutOff(f);
+            // A number shown smaller is given whole by the tooltip, first.
+            if (f->font().pointSizeF() < designed.pointSizeF())
+                QCOMPARE(f->toolTip().section(u'\n', 0, 0), f->text());
+        }
+        static_cast<qv::frame::Field*>(f)->present(QString());
+        QCOMPARE(f->font(), designed); // an empty field is back in its own size
+        show(f, -1.2345678901234567e-308);
+    }
+    for (QWidget* w : window->window()->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        found << misfit(w);
+        if (palette.isEmpty() || !w->isVisibleTo(w->window()))
+            continue;
+        if (form == "frmquorvane" && w->objectName() == QLatin1String("Label13")) {
+            QCOMPARE(w->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(0, 0, 0));
+            QVERIFY(w->autoFillBackground());
+        } else {
+            found << unreadable(w);
+        }
+    }
+    QRandomGenerator random(19);
+    for (int i = 0; i < 13; ++i) {
+        for (QLineEdit* f : inputs) // up to three digits, and up to two decimals
+            f->setText(QString::number(random.bounded(100, 100'000) / 100.0));
+        qvtest::press(*window, form == "frmquorvane" ? "cmdcal" : qvtest::expectedWindow(form).calculate.name);
+        for (QLineEdit* f : results) {
+            f->selectAll();
+            found << cutOff(f);
+        }
+    }
+    found.removeAll(QString());
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
 }
 
@@ -413,8 +327,8 @@ void Captions::aLabelGrowsWhereThereIsRoom()
 
 void Captions::aResultIsSetNoSmallerThanItNeeds_data()
 {
-    QTest::addColumn<double>("room");   // the room, as a share of the text's width at the field's size
-    QTest::addColumn<double>("least");  // the size it is set in at least and at most, as a share of the field's
+    QTest::addColumn<double>("room"); // as a share of the text's width at the field's size
+    QTest::addColumn<double>("least"); // the size it is set in at least and at most, as a share of the field's
     QTest::addColumn<double>("most");
     QTest::newRow("fits: its own size") << 1.1 << 1.0 << 1.0;
     QTest::newRow("a tenth too wide: about a tenth smaller") << 0.9 << 0.8 << 0.95;
@@ -431,136 +345,51 @@ void Captions::aResultIsSetNoSmallerThanItNeeds()
     QFont font = QApplication::font();
     font.setPointSizeF(9.75);
     const QString text = QStringLiteral("-1.23456789012346E-308");
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    const double size = qv::frame::fittedFont(text, font, int(line.naturalTextWidth() * room)).pointSizeF();
+    const double size = qv::frame::fittedFont(text, font, int(laidOut(text, font) * room)).pointSizeF();
     QVERIFY2(size >= least * 9.75 - 0.001 && size <= most * 9.75 + 0.001, qPrintable(QString::number(size)));
 }
 
 void Captions::blankTitlesAreBlankOnX11_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QByteArray>("title");
-    QTest::newRow("division: empty") << "mnudiv" << QByteArray("");
-    QTest::newRow("room: empty") << "mnuroom1" << QByteArray("");
-    QTest::newRow("cone: one space") << "mnucone" << QByteArray(" ");
-    QTest::newRow("circle: its caption") << "mnucir" << QByteArray("Area of a circle");
+    QTest::addColumn<QString>("form");
+    for (const qvtest::ExpectedWindow& w : qvtest::expectedWindows)
+        QTest::newRow(w.form) << QString(w.form);
 }
 
-// What a title bar shows: the window's _NET_WM_NAME, or WM_NAME where a
-// window manager reads only that. Qt would name an untitled window "quorvane".
+// What a title bar shows, the window's _NET_WM_NAME, or WM_NAME where a window
+// manager reads only that, is the window's title, blank ones too, where Qt
+// would name an untitled window "quorvane".
 void Captions::blankTitlesAreBlankOnX11()
 {
 #ifdef QUORVANE_HAVE_XCB
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("not on X11: ctest runs this on a virtual X server as tst_captions_x11");
-    QFETCH(QString, menuItem);
-    QFETCH(QByteArray, title);
+    QFETCH(QString, form);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
-    QWidget* window = windowFor(main, menuItem);
+    Form* window = open(main, form);
     QVERIFY(window);
-    QCOMPARE(x11Property(x11->connection(), window->winId(), "_NET_WM_NAME"), title);
-    QCOMPARE(x11Property(x11->connection(), window->winId(), "WM_NAME"), title);
+    for (const char* name : {"_NET_WM_NAME", "WM_NAME"}) {
+        xcb_connection_t* connection = x11->connection();
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, true, std::strlen(name), name), nullptr);
+        xcb_get_property_reply_t* property = xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, false, xcb_window_t(window->winId()),
+                             atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            nullptr);
+        QByteArray value("(none)");
+        if (property && property->type != XCB_ATOM_NONE)
+            value = QByteArray(static_cast<const char*>(xcb_get_property_value(property)),
+                               xcb_get_property_value_length(property));
+        std::free(atom);
+        std::free(property);
+        QCOMPARE(value, QByteArray(qvtest::expectedWindow(form).title));
+    }
 #else
     QSKIP("built without xcb");
 #endif
-}
-
-void Captions::resultsShowWhole_data()
-{
-    windowRows("style", styles);
-}
-
-// The longest texts the display rule makes, and the results of calculations
-// with numbers as users type them, show whole in every result field, from
-// their first character, and stay whole when selected for copying.
-void Captions::resultsShowWhole()
-{
-    QFETCH(QString, menuItem);
-    QFETCH(QString, style);
-    const UsingStyle using_(style);
-    frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
-    QVERIFY(window);
-    QList<QLineEdit*> results;
-    for (QLineEdit* f : window->findChildren<QLineEdit*>())
-        if (f->isReadOnly())
-            results << f;
-    QStringList cut;
-    for (QLineEdit* f : results) {
-        const QFont designed = f->font();
-        for (const double value : {-1.2345678901234567e-308, -0.00012345678901234567, -888888888888888.0}) {
-            show(*window, f, value);
-            f->selectAll();
-            cut << cutOff(f);
-            // A number shown smaller is given whole by the tooltip, first.
-            if (f->font().pointSizeF() < designed.pointSizeF())
-                QCOMPARE(f->toolTip().section(u'\n', 0, 0), f->text());
-        }
-        static_cast<qv::frame::Field*>(f)->present(QString());
-        QCOMPARE(f->font(), designed); // an empty field is back in its own size
-    }
-    const auto [inputs, calculate] = inputsOf(*window, menuItem);
-    QRandomGenerator random(19);
-    for (int i = 0; i < 13; ++i) {
-        for (const char* input : inputs)
-            window->field(input)->setText(typedNumber(random));
-        qvtest::press(*window, calculate);
-        for (QLineEdit* f : results) {
-            f->selectAll();
-            cut << cutOff(f);
-        }
-    }
-    cut.removeAll(QString());
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
-}
-
-void Captions::textsAreReadable_data()
-{
-    windowRows("palette", {"dark", "high contrast"});
-}
-
-// Under a dark and a high-contrast palette, set while the program runs,
-// every text has a contrast of at least 4.5:1 with its background (WCAG's
-// least for text), a result in a smaller face too. The title keeps its
-// designed magenta on black.
-void Captions::textsAreReadable()
-{
-    QFETCH(QString, menuItem);
-    QFETCH(QString, palette);
-    frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    const UsingPalette using_(qvtest::desktopPalette(palette));
-    auto* window = qobject_cast<qv::frame::Form*>(menuItem.isEmpty() ? main.centralWidget() : windowFor(main, menuItem));
-    QVERIFY(window);
-    inputsOf(*window, menuItem); // the main window's rows shown
-    for (QLineEdit* f : window->findChildren<QLineEdit*>())
-        if (f->isReadOnly())
-            show(*window, f, -1.2345678901234567e-308);
-    QStringList unreadable;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || !w->isVisibleTo(window))
-            continue;
-        if (menuItem.isEmpty() && w->objectName() == QLatin1String("Label13")) {
-            QCOMPARE(w->palette().color(QPalette::WindowText), QColor(255, 0, 255));
-            QCOMPARE(w->palette().color(QPalette::Window), QColor(0, 0, 0));
-            QVERIFY(w->autoFillBackground());
-            continue;
-        }
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            for (const Colours& c : textColours(w, group))
-                if (contrast(c.text, c.background) < 4.5)
-                    unreadable << QStringLiteral("%1%2: %3 on %4, %5:1")
-                                      .arg(c.what, group == QPalette::Inactive ? " (inactive)" : "",
-                                           c.text.name(), c.background.name())
-                                      .arg(contrast(c.text, c.background), 0, 'f', 2);
-    }
-    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(Captions)

@@ -1,24 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window's start-up state and menus, the window slots, and the end
-// of the run.
+// The main window at start-up, the windows its menus open and where they and
+// the messages go on the screen, and the end of the run.
 #include "frmquorvane.h"
 #include "guitest.h"
 #include "placement.h"
 #include "twips.h"
 
-#include <QRegion>
-#include <QScreen>
+#include <QtWidgets>
 
-#include <algorithm>
 #include <set>
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 
 using namespace qvtest;
 
@@ -40,34 +32,40 @@ void clearOfFields(const QRect& box, const QWidget& window)
             QVERIFY2(!box.intersects({c->mapToGlobal(QPoint(0, 0)), c->size()}), qPrintable(c->objectName()));
 }
 
-// How long a real window manager may take to show a window: ample for one
-// working through a backlog on a busy machine (the offscreen platform shows
-// at once).
+// Under Wayland the compositor places every window, a message box too.
+bool placed() { return QGuiApplication::platformName() != QLatin1String("wayland"); }
+
+// Ample for a real window manager working through a backlog on a busy machine.
 constexpr int windowManagerMs = 60'000;
 
+// A placement function called with a row's arguments.
+using Placed = std::function<QVariant()>;
+
+// A user's step while the program runs: a menu item chosen, or a window (by its form name) closed.
+enum RunStepKind { Choose, Close };
+struct RunStep {
+    RunStepKind what;
+    const char* name;
+};
+using RunSteps = std::vector<RunStep>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Placed)
+Q_DECLARE_METATYPE(RunSteps)
 
 class MainWindow : public QObject {
     Q_OBJECT
 
 private slots:
     void startUpState();
-    void menuTree();
-    void everyMenuItemOpensItsOwnWindow_data();
-    void everyMenuItemOpensItsOwnWindow();
-    void openingTwiceKeepsTheWindow();
-    void closedWindowComesBackEmpty();
+    void everyMenuItemOpensItsWindowOnTheScreen();
+    void aWindowOpensOnceAndComesBackEmpty();
     void theRunEnds_data();
     void theRunEnds();
-    void aFailureKeepsTheProgramRunning();
-    void aNoteKeepsItsWindowOnTheScreen();
-    void newWindowsGoBesideTheOthers_data();
-    void newWindowsGoBesideTheOthers();
-    void allNineteenWindowsStayOnTheScreen();
-    void aLargeMainWindowOpensWithItsTitleBarOnTheScreen_data();
-    void aLargeMainWindowOpensWithItsTitleBarOnTheScreen();
-    void theBarsKeptInSight_data();
-    void theBarsKeptInSight();
+    void messagesAndNotesStayOnTheScreen();
+    void placement_data();
+    void placement();
 };
 
 void MainWindow::startUpState()
@@ -76,217 +74,173 @@ void MainWindow::startUpState()
     main.show();
     Form& p = main.panel();
     QCOMPARE(main.windowTitle(), QString("Quorvane Calculator"));
-    for (const char* f : {"txt1", "txt2", "txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9", "txt13", "txt14", "txt15",
-                          "txt16", "txt17", "cmdcal", "lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl9", "lbl10", "lbl11"})
-        QVERIFY2(!p.control(f)->isVisible(), f);
+    QVERIFY(offersNoMaximise(main));
     for (const char* c : {"Label13", "Label1", "chk1", "chk2", "chk3", "chk5", "chk6"})
         QVERIFY2(p.control(c)->isVisible(), c);
-    for (const char* c : {"chk1", "chk2", "chk3", "chk5", "chk6"})
-        QVERIFY(!qobject_cast<QCheckBox*>(p.control(c))->isChecked());
-    // Result fields are locked, inputs are not; hidden fields keep their placeholders.
-    for (const char* f : {"txt3", "txt6", "txt9", "txt15", "txt17"}) {
-        QVERIFY2(p.field(f)->isReadOnly(), f);
-        QCOMPARE(p.field(f)->text(), QString("Answer"));
-    }
-    for (const char* f : {"txt1", "txt2", "txt4", "txt5", "txt7", "txt8", "txt13", "txt14", "txt16"})
-        QVERIFY2(!p.field(f)->isReadOnly(), f);
     QCOMPARE(p.field("txt13")->text(), QString("Power of"));
     QCOMPARE(p.field("txt16")->text(), QString("Factorial"));
-    QVERIFY(p.control<QAbstractButton>("cmdcal")->isEnabled());
-    const QString title = qvtest::captionOf(p.control<QLabel>("Label13"));
+    const QString title = captionOf(p.control<QLabel>("Label13"));
     QCOMPARE(title.size(), 72);
     QVERIFY(title.startsWith(QString(23, ' ') + "THE" + QString(27, ' ') + "QUORVANE CALCULATOR"));
     // The client area is 9330 x 7995 twips; the first focus is the first check box.
     QCOMPARE(p.size(), QSize(622, 533));
     QCOMPARE(p.control("lbl5")->geometry(), QRect(319, 213, 9, 17)); // 4780 twips round to 319 px
     QCOMPARE(p.focusWidget(), p.control("chk1"));
-    // No calculator window exists until a menu item asks for one.
-    QCOMPARE(findWindow("frmdiv"), nullptr);
-    QVERIFY(offersNoMaximise(main));
-}
-
-void MainWindow::menuTree()
-{
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    QStringList seen;
-    for (QAction* top : main.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* item : top->menu()->actions())
-            items << item->objectName() + "=" + item->text();
-        seen << top->menu()->objectName() + "=" + top->text() + ": " + items.join(", ");
+    // The menus, each followed by its items, with their captions: File, then the windows' in their order.
+    QStringList seen, expected{"mnufile=File", "mnures=Reset", "mnuexit=Exit"};
+    for (const ExpectedMenu& menu : {Calculation, Area, Volume}) {
+        expected << QString("%1=%2").arg(menu.name, menu.caption);
+        for (const ExpectedWindow& w : expectedWindows)
+            if (!qstrcmp(w.menu.name, menu.name))
+                expected << QString("%1=%2").arg(w.item, w.itemCaption);
     }
-    QCOMPARE(seen, QStringList({
-                       "mnufile=File: mnures=Reset, mnuexit=Exit",
-                       "mnucal=Calculation: mnudiv=Division, mnusqroot=Square root, mnucroot=Cube root",
-                       "mnuarea=Area: mnusq=Square, mnurect=Rectangle, mnutri=Triangle, mnucir=Circle, "
-                       "mnudia=Length of diagnol, mnucube=Cube, mnucyl=Cylinder, mnusph=Sphere, mnuhemi=Hemi-sphere, "
-                       "mnucone=Cone",
-                       "mnuvol=Volume: mnucube1=Cube, mnuroom1=Room, mnucone1=Cone, mnucyl1=Cylinder, mnusph1=Sphere, "
-                       "mnuhemi1=Hemi-sphere",
-                   }));
+    for (QAction* top : main.menuBar()->actions())
+        for (QAction* a : QList<QAction*>{top} + top->menu()->actions())
+            seen << (a == top ? a->menu()->objectName() : a->objectName()) + "=" + a->text();
+    QCOMPARE(seen, expected);
 }
 
-void MainWindow::everyMenuItemOpensItsOwnWindow_data()
+// Each menu item opens its window alone, modeless, with its title and client
+// size. All nineteen open, on this screen at this scale, each wholly on the
+// screen at a corner of its own, each keeps its title bar in sight (so none is
+// wholly covered) and the main window its title and menu bar.
+void MainWindow::everyMenuItemOpensItsWindowOnTheScreen()
 {
-    QTest::addColumn<QString>("form");
-    for (const ExpectedWindow& w : expectedWindows)
-        QTest::newRow(w.item) << QString::fromLatin1(w.form);
-}
-
-// The item, in its menu and with its caption, opens its window alone,
-// modeless, with its title and client size, and the focus on the tab stop
-// with the lowest tab index; the window calculates (ctest runs this on
-// Wayland and XWayland too).
-void MainWindow::everyMenuItemOpensItsOwnWindow()
-{
-    QFETCH(QString, form);
-    const ExpectedWindow& expected = expectedWindow(form);
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    auto* item = main.findChild<QAction*>(QLatin1String(expected.item));
-    QVERIFY(item);
-    QCOMPARE(item->text(), QString::fromUtf8(expected.itemCaption));
-    const auto* menu = qobject_cast<QMenu*>(item->parent());
-    QVERIFY(menu);
-    QCOMPARE(menu->objectName(), QString::fromLatin1(expected.menu.name));
-    QCOMPARE(menu->title(), QString::fromUtf8(expected.menu.caption));
-    item->trigger();
-    Form* w = findWindow(qPrintable(form));
-    QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QString::fromUtf8(expected.title));
-    QCOMPARE(w->size(), qv::frame::twipsSize(expected.twips.width(), expected.twips.height()));
-    QVERIFY(!w->isModal());
-    QVERIFY(offersNoMaximise(*w));
-    const qv::frame::Control* first = nullptr;
-    for (const auto& c : w->design().controls)
-        if (c.kind != qv::windows::Label && c.kind != qv::windows::Frame && (!first || c.tabIndex < first->tabIndex))
-            first = &c;
-    QCOMPARE(w->focusWidget()->objectName(), QString::fromLatin1(first->name));
+    QVERIFY(QTest::qWaitForWindowExposed(&main, windowManagerMs));
+    const QRect screen = main.screen()->availableGeometry();
+    std::set<std::pair<int, int>> corners{{main.frameGeometry().x(), main.frameGeometry().y()}};
+    std::vector<QRect> stack{main.frameGeometry()}; // bottom to top
+    for (const ExpectedWindow& expected : expectedWindows) {
+        choose(&main, expected.item);
+        Form* w = findWindow(expected.form);
+        // Shown before the next is opened, as a user sees one window before choosing another.
+        QVERIFY2(w && QTest::qWaitForWindowExposed(w, windowManagerMs), expected.form);
+        QCOMPARE(w->windowTitle(), QString::fromUtf8(expected.title));
+        QCOMPARE(w->size(), qv::frame::twipsSize(expected.twips.width(), expected.twips.height()));
+        QVERIFY(!w->isModal() && offersNoMaximise(*w));
+        int calculators = 0; // this one and those before
+        for (QWidget* t : QApplication::topLevelWidgets())
+            calculators += t->isVisible() && qobject_cast<Form*>(t) ? 1 : 0;
+        QCOMPARE(calculators, int(stack.size()));
+        const QRect frame = w->frameGeometry();
+        QVERIFY2(!placed() || (screen.contains(frame) && corners.insert({frame.x(), frame.y()}).second), expected.form);
+        stack.push_back(frame);
+    }
     QVERIFY(main.isVisible());
-    int calculators = 0;
-    for (QWidget* t : QApplication::topLevelWidgets())
-        calculators += t->isVisible() && qobject_cast<Form*>(t) ? 1 : 0;
-    QCOMPARE(calculators, 1);
-    // 7, 5 and 4 typed in turn make a case every formula calculates (a triangle, a room).
-    const char* const examples[] = {"7", "5", "4"};
-    QVERIFY(expected.inputs.size() <= std::size(examples));
-    for (std::size_t i = 0; i < expected.inputs.size(); ++i)
-        type(*w, expected.inputs[i], examples[i]);
-    QCOMPARE(press(*w, expected.calculate.name), QString());
-    for (const char* result : expected.results)
-        QVERIFY2(!textOf(*w, result).isEmpty(), result);
+    // Under XWayland, Qt 6.4 learns the frames weston gives X11 windows only in
+    // some runs (see docs/testing.md): what covers what cannot be told from here.
+    if (!placed() || (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && QGuiApplication::platformName() == "xcb"))
+        return;
+    // A title bar is at least 16 pixels high; of its width at least 64 stay
+    // uncovered. The main window's menu bar, down to its panel, stays whole.
+    const int mainHead = main.centralWidget()->mapTo(&main, QPoint(0, 0)).y() + main.geometry().top()
+                         - main.frameGeometry().top();
+    for (std::size_t i = 0; i < stack.size(); ++i) {
+        const QString name = i == 0 ? "frmquorvane" : expectedWindows[i - 1].form;
+        const QRect bar(stack[i].topLeft(), QSize(stack[i].width(), i == 0 ? mainHead : 16));
+        QRegion title(bar), seen(stack[i]);
+        for (std::size_t j = i + 1; j < stack.size(); ++j) {
+            // The title bar in sight: the stretches of it no window above reaches into.
+            if (stack[j].intersects(bar))
+                title -= QRect(stack[j].left(), bar.top(), stack[j].width(), bar.height());
+            seen -= stack[j];
+        }
+        QVERIFY2(!seen.isEmpty(), qPrintable(name + " is wholly covered"));
+        int widest = 0;
+        for (const QRect& piece : title)
+            widest = std::max(widest, piece.width());
+        QVERIFY2(i == 0 ? title == QRegion(bar) : widest >= 64,
+                 qPrintable(QString("%1 shows %2 pixels of its title or menu bar").arg(name).arg(widest)));
+    }
 }
 
-void MainWindow::openingTwiceKeepsTheWindow()
-{
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    choose(&main, "mnudiv");
-    Form* first = findWindow("frmdiv");
-    QVERIFY(first);
-    type(*first, "txt1", "42");
-    choose(&main, "mnudiv");
-    QCOMPARE(findWindow("frmdiv"), first);
-    QCOMPARE(textOf(*first, "txt1"), QString("42"));
-    // A minimised window comes back as it was.
-    first->showMinimized();
-    choose(&main, "mnudiv");
-    QCOMPARE(findWindow("frmdiv"), first);
-    QVERIFY(!first->isMinimized());
-    QCOMPARE(textOf(*first, "txt1"), QString("42"));
-    // Volume, Cube and Area, Cube are two windows.
-    choose(&main, "mnucube");
-    choose(&main, "mnucube1");
-    QVERIFY(findWindow("frmcube"));
-    QVERIFY(findWindow("frmvcube"));
-    QVERIFY(findWindow("frmcube") != findWindow("frmvcube"));
-}
-
-void MainWindow::closedWindowComesBackEmpty()
+// Its menu item brings an open window back as it was, minimised or not; a
+// closed one comes back empty, and the place it left is free for the next.
+void MainWindow::aWindowOpensOnceAndComesBackEmpty()
 {
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
     // Framed by a window manager first, so that both windows go beside the same frame.
     QVERIFY(QTest::qWaitForWindowExposed(&main, windowManagerMs));
-    // Where the square-root window goes when it is the only one.
-    choose(&main, "mnusqroot");
+    choose(&main, "mnusqroot"); // where the square-root window goes when it is the only one
     const QRect alone = findWindow("frmsqroot")->frameGeometry();
     findWindow("frmsqroot")->close();
-
     choose(&main, "mnudiv");
     Form* w = findWindow("frmdiv");
+    QVERIFY(w);
     type(*w, "txt1", "10");
     type(*w, "txt2", "4");
     QCOMPARE(press(*w, "Command2"), QString());
     QCOMPARE(textOf(*w, "txt3"), QString("2.5"));
+    for (const bool minimised : {false, true}) {
+        if (minimised)
+            w->showMinimized();
+        choose(&main, "mnudiv");
+        QCOMPARE(findWindow("frmdiv"), w);
+        QVERIFY(!w->isMinimized());
+        QCOMPARE(textOf(*w, "txt1"), QString("10"));
+    }
     QVERIFY(w->close());
     QCOMPARE(findWindow("frmdiv"), nullptr);
-    // The place the closed window left is free for the next window.
     choose(&main, "mnusqroot");
     QCOMPARE(findWindow("frmsqroot")->frameGeometry(), alone);
     choose(&main, "mnudiv");
-    Form* again = findWindow("frmdiv");
-    QVERIFY(again);
+    QVERIFY(w = findWindow("frmdiv"));
     for (const char* f : {"txt1", "txt2", "txt3"})
-        QCOMPARE(textOf(*again, f), QString());
-    QVERIFY(again->field("txt3")->isReadOnly());
+        QCOMPARE(textOf(*w, f), QString());
+    QVERIFY(w->field("txt3")->isReadOnly());
 }
 
 void MainWindow::theRunEnds_data()
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::newRow("File, Exit with two windows open") << QStringList{"open mnudiv", "open mnucir", "exit"};
+    QTest::addColumn<RunSteps>("steps");
+    const RunStep div{Choose, "mnudiv"}, cir{Choose, "mnucir"};
+    QTest::newRow("File, Exit with two windows open") << RunSteps{div, cir, {Choose, "mnuexit"}};
     QTest::newRow("the main window closed first, then the calculators")
-        << QStringList{"open mnudiv", "open mnucir", "close main", "close frmcir", "close frmdiv"};
+        << RunSteps{div, cir, {Close, "frmquorvane"}, {Close, "frmcir"}, {Close, "frmdiv"}};
     QTest::newRow("the calculator closed first, then the main window")
-        << QStringList{"open mnudiv", "close frmdiv", "close main"};
+        << RunSteps{div, {Close, "frmdiv"}, {Close, "frmquorvane"}};
 }
 
-// The run ends with File, Exit, whatever windows are open, or when the last
-// window, main or calculator, is closed; not before. The steps are taken in
-// the event loop, each a few passes of the loop after the one before: the
-// run must last until the last step, and end in the passes after it.
+// The run ends with File, Exit, or when the last window, main or calculator,
+// is closed; not before. Each step is taken in the event loop some passes
+// after the one before: the run must last until the last, and end after it.
 void MainWindow::theRunEnds()
 {
-    QFETCH(QStringList, steps);
-    constexpr int passes = 20;
+    QFETCH(RunSteps, steps);
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
-    qsizetype taken = 0;
-    QString missing; // a window a step would close that is not open
+    std::size_t taken = 0;
     int idle = 0;
     QTimer pass; // times out once in each pass of the loop
     QObject::connect(&pass, &QTimer::timeout, [&] {
-        if (++idle < passes)
+        if (++idle < 20)
             return;
         idle = 0;
         if (taken == steps.size()) { // the run goes on after the last step
             QApplication::exit(1);
             return;
         }
-        const QStringList step = steps[taken++].split(u' ');
-        if (step[0] == "open")
-            choose(&main, qPrintable(step[1]));
-        else if (step[0] == "exit")
-            choose(&main, "mnuexit");
-        else if (QWidget* w = step[1] == "main" ? static_cast<QWidget*>(&main) : findWindow(qPrintable(step[1])); w && w->isVisible())
-            w->close();
-        else {
-            missing = step[1];
-            QApplication::exit(2);
-        }
+        const RunStep& step = steps[taken++];
+        if (step.what == Choose)
+            choose(&main, step.name);
+        else if (QWidget* w = findWindow<QWidget>(step.name))
+            w->close(); // where it is gone already, the run ends early or goes on after the last step
     });
     pass.start();
     const int status = QApplication::exec();
-    QVERIFY2(missing.isEmpty(), qPrintable(missing + " was closed before its step"));
     QCOMPARE(taken, steps.size()); // the run lasted until the last step,
     QCOMPARE(status, 0);           // and ended then
 }
 
-// A failed calculation is reported, and the windows go on working. The box,
-// measured as it is laid out, stands beside the window, not over its fields
-// (ctest runs this on screens of 800x800, 1024x768 and 1280x1024 pixels).
-void MainWindow::aFailureKeepsTheProgramRunning()
+// A failed calculation is reported, and its window stays; the box, measured as
+// it is laid out, stands on the screen beside the window, not over its fields.
+// A note on how a field was read grows its window downwards; a window at the
+// foot of the screen moves up so that the note is seen, the main window too, as
+// far as the screen's top (at 200 % on a small screen it is taller).
+void MainWindow::messagesAndNotesStayOnTheScreen()
 {
     qv::app::frmquorvane main(NumberLocale::fullStop());
     main.show();
@@ -295,17 +249,14 @@ void MainWindow::aFailureKeepsTheProgramRunning()
     type(*w, "txt1", ""); // the longest message: an empty side
     const QRect screen = w->screen()->availableGeometry();
     const QSize frame = w->frameGeometry().size();
-    const QPoint spots[] = {screen.topLeft(), screen.center() - QPoint(frame.width(), frame.height()) / 2,
+    for (const QPoint at : {screen.topLeft(), screen.center() - QPoint(frame.width(), frame.height()) / 2,
                             QPoint(screen.right() + 1 - frame.width(), screen.top()),
-                            screen.bottomRight() - QPoint(frame.width(), frame.height()) + QPoint(1, 1)};
-    // Under Wayland the compositor places every window, the box too.
-    const bool placed = QGuiApplication::platformName() != QLatin1String("wayland");
-    for (const QPoint at : spots) {
+                            screen.bottomRight() - QPoint(frame.width(), frame.height()) + QPoint(1, 1)}) {
         w->move(at);
         QRect box;
-        QVERIFY(messageFrom([&] { QTest::mouseClick(w->control<QAbstractButton>("Command1"), Qt::LeftButton); }, &box)
+        QVERIFY(messageFrom([&] { QTest::mouseClick(w->control("Command1"), Qt::LeftButton); }, &box)
                     .startsWith("Conversion failure: the field"));
-        if (!placed)
+        if (!placed())
             continue;
         QVERIFY(screen.contains(box));
         clearOfFields(box, *w);
@@ -315,218 +266,108 @@ void MainWindow::aFailureKeepsTheProgramRunning()
             || screen.bottom() - f.bottom() >= box.height() || f.top() - screen.top() >= box.height())
             QVERIFY(!box.intersects(f));
     }
+    QCOMPARE(findWindow("frmsquare"), w);
     // The main window, at 200 % taller than the screen: over it, clear of its fields.
     Form& p = main.panel();
     QTest::mouseClick(p.control("chk6"), Qt::LeftButton);
     type(p, "txt16", "171");
     QRect box;
-    QVERIFY(messageFrom([&] { QTest::mouseClick(p.control<QAbstractButton>("cmdcal"), Qt::LeftButton); }, &box)
-                .startsWith("Overflow"));
-    if (placed)
-        clearOfFields(box, main);
-    // Still running: the same window, and the main window, keep working.
-    QCOMPARE(findWindow("frmsquare"), w);
-    type(*w, "txt1", "7");
-    QCOMPARE(press(*w, "Command1"), QString());
-    QCOMPARE(textOf(*w, "txt2"), QString("49"));
-    choose(&main, "mnucir");
-    QVERIFY(findWindow("frmcir"));
-}
-
-// A note on how a field was read grows its window downwards; a window at
-// the foot of the screen moves up so that the note is seen, the main window
-// too, as far as the screen's top (a main window at 200 % on a small screen
-// is taller than the screen). Under Wayland the compositor places windows.
-void MainWindow::aNoteKeepsItsWindowOnTheScreen()
-{
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        QSKIP("under Wayland the compositor places the windows");
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    choose(&main, "mnudiv");
-    Form* w = findWindow("frmdiv");
-    QVERIFY(w);
-    Form& p = main.panel();
+    QVERIFY(messageFrom([&] { QTest::mouseClick(p.control("cmdcal"), Qt::LeftButton); }, &box).startsWith("Overflow"));
+    if (!placed())
+        return;
+    clearOfFields(box, main);
+    type(p, "txt16", "3");
     QTest::mouseClick(p.control("chk1"), Qt::LeftButton);
-    const QRect screen = w->screen()->availableGeometry();
-    for (QWidget* window : {static_cast<QWidget*>(w), static_cast<QWidget*>(&main)}) {
+    choose(&main, "mnudiv");
+    Form* div = findWindow("frmdiv");
+    QVERIFY(div);
+    for (QWidget* window : {static_cast<QWidget*>(div), static_cast<QWidget*>(&main)}) {
         window->move(window->x(), screen.bottom() + 1 - window->frameGeometry().height());
-        Form& f = window == w ? *w : p;
+        Form& f = window == div ? *div : p;
         type(f, "txt1", "7,5");
         type(f, "txt2", "2");
-        QCOMPARE(press(f, window == w ? "Command2" : "cmdcal"), QString());
+        QCOMPARE(press(f, window == div ? "Command2" : "cmdcal"), QString());
         const auto* note = f.findChild<QLabel*>(QStringLiteral("note"));
         QVERIFY(note && note->isVisible());
-        const QRect frame = window->frameGeometry();
-        QVERIFY2(frame.bottom() <= screen.bottom() || frame.top() == screen.top(), qPrintable(window->objectName()));
+        const QRect moved = window->frameGeometry();
+        QVERIFY2(moved.bottom() <= screen.bottom() || moved.top() == screen.top(), qPrintable(window->objectName()));
     }
 }
 
-void MainWindow::newWindowsGoBesideTheOthers_data()
+void MainWindow::placement_data()
 {
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QList<QRect>>("open"); // the main window first
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("expected");
-    const QRect wide(0, 0, 1920, 1080);
-    const QRect main(100, 100, 640, 580);
-    const QSize window(480, 350);
-    QTest::newRow("right of the main window") << wide << QList<QRect>{main} << window << QPoint(748, 100);
-    QTest::newRow("below the one there") << wide << QList<QRect>{main, {748, 100, 480, 350}} << window
-                                         << QPoint(748, 458);
-    QTest::newRow("right of the one there") << QRect(0, 0, 1920, 700)
-                                            << QList<QRect>{main, {748, 100, 480, 350}} << window
-                                            << QPoint(1236, 100);
-    QTest::newRow("left when the right has no room") << wide << QList<QRect>{{900, 100, 640, 580}} << window
-                                                    << QPoint(412, 100);
-    QTest::newRow("below the main window when its sides are full")
-        << QRect(0, 0, 1280, 1024) << QList<QRect>{{0, 0, 624, 580}, {632, 0, 480, 350}, {632, 358, 480, 350}, {632, 716, 480, 300}}
-        << window << QPoint(0, 588);
-    // No free place: the main window's menu bar stays clear, and the window
-    // covers as little of the main window as it can, then of the others.
-    QTest::newRow("main window centred: its lower corner, clear of its results")
-        << QRect(0, 0, 1280, 1024) << QList<QRect>{{328, 222, 624, 580}} << window << QPoint(800, 674);
-    // The first row below the other's title bar (100 + 24, on a grid of 24
-    // pixels from the top), at the screen's right edge.
-    QTest::newRow("clear of the main window, a title bar below the others")
-        << QRect(0, 0, 1000, 700) << QList<QRect>{{0, 0, 500, 500}, {520, 0, 480, 350}, {520, 100, 480, 350}}
-        << window << QPoint(520, 144);
-    QTest::newRow("over the main window below its menu bar, where it covers least")
-        << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}} << window << QPoint(220, 250);
-    // From the top, just below the main window's bars (48 pixels), as far
-    // right as leaves six title bars' heights (144 pixels) of the other's
-    // title bar in sight: 700 - 144 - 480.
-    QTest::newRow("over the others: from the top, their title bars in sight")
-        << QRect(0, 0, 700, 600) << QList<QRect>{{0, 0, 640, 580}, {220, 250, 480, 350}} << window << QPoint(76, 48);
-    QTest::newRow("every place covers the menu bar: the least of it")
-        << QRect(0, 0, 700, 600) << QList<QRect>{{200, 230, 400, 300}} << window << QPoint(0, 250);
-    QTest::newRow("larger than the screen") << QRect(10, 20, 400, 300) << QList<QRect>{{10, 20, 300, 200}} << window
-                                            << QPoint(10, 20);
+    QTest::addColumn<Placed>("place");
+    QTest::addColumn<QVariant>("expected");
+    // A new window of 480 x 350 among those open (the main window first); a message box of
+    // 300 x 120 about its window; the main window of 622 x 575 first shown (nothing: where the
+    // window manager puts it); the main window's title bar and bars, with a menu bar of 21 pixels.
+    const auto beside = [](QRect screen, std::vector<QRect> open) -> Placed {
+        return [=] { return QVariant(qv::frame::placeBeside({480, 350}, screen, open)); };
+    };
+    const auto message = [](QRect window) -> Placed {
+        return [=] { return QVariant(qv::frame::placeMessage({300, 120}, {0, 0, 1280, 1024}, window, {})); };
+    };
+    const auto opening = [](int titleBar, QRect screen) -> Placed {
+        return [=] {
+            const std::optional<QPoint> at = qv::frame::placeMain({622, 575}, titleBar, screen);
+            return at ? QVariant(*at) : QVariant();
+        };
+    };
+    const auto bars = [](QRect frame, QRect client) -> Placed {
+        return [=] {
+            const qv::frame::Bars b = qv::frame::barsOf(frame, client, 21);
+            return QVariant::fromValue(QList<int>{b.title, b.mainHead});
+        };
+    };
+    const QRect wide(0, 0, 1920, 1080), main(100, 100, 640, 580), big(0, 0, 1280, 1024), small(0, 0, 700, 600);
+    const auto row = [](const char* tag, const Placed& place, const QVariant& expected) {
+        QTest::newRow(tag) << place << expected;
+    };
+    row("right of the main window", beside(wide, {main}), QPoint(748, 100));
+    row("below the one there", beside(wide, {main, {748, 100, 480, 350}}), QPoint(748, 458));
+    row("right of the one there", beside({0, 0, 1920, 700}, {main, {748, 100, 480, 350}}), QPoint(1236, 100));
+    row("left when the right has no room", beside(wide, {{900, 100, 640, 580}}), QPoint(412, 100));
+    row("below the main window when its sides are full",
+        beside(big, {{0, 0, 624, 580}, {632, 0, 480, 350}, {632, 358, 480, 350}, {632, 716, 480, 300}}),
+        QPoint(0, 588));
+    // No free place: the main window's menu bar clear, as little of it covered as can be, then of the others.
+    row("main window centred: its lower corner, clear of its results", beside(big, {{328, 222, 624, 580}}),
+        QPoint(800, 674));
+    // The first row below the other's title bar (100 + 24, on a grid of 24 pixels), at the screen's right edge.
+    row("clear of the main window, a title bar below the others",
+        beside({0, 0, 1000, 700}, {{0, 0, 500, 500}, {520, 0, 480, 350}, {520, 100, 480, 350}}), QPoint(520, 144));
+    row("over the main window below its menu bar, where it covers least", beside(small, {{0, 0, 640, 580}}),
+        QPoint(220, 250));
+    // Just below the main window's bars (48 pixels), as far right as leaves six
+    // title bars' heights (144 pixels) of the other's title bar in sight: 700 - 144 - 480.
+    row("over the others: from the top, their title bars in sight",
+        beside(small, {{0, 0, 640, 580}, {220, 250, 480, 350}}), QPoint(76, 48));
+    row("every place covers the menu bar: the least of it", beside(small, {{200, 230, 400, 300}}), QPoint(0, 250));
+    row("larger than the screen", beside({10, 20, 400, 300}, {{10, 20, 300, 200}}), QPoint(10, 20));
+    row("a message right of its window, where the left has room too", message({400, 100, 480, 350}), QPoint(888, 100));
+    row("a message left where the right has no room", message({800, 100, 480, 350}), QPoint(492, 100));
+    row("a message below where neither side has room", message({0, 0, 1280, 350}), QPoint(0, 358));
+    row("main window fits: the window manager's choice", opening(24, {0, 0, 1366, 768}), QVariant());
+    row("main window just fits", opening(24, {0, 0, 622, 599}), QVariant());
+    row("main window's title bar does not fit: 100 % on 800x600", opening(24, {0, 0, 800, 598}), QPoint(0, 24));
+    row("main window at 175 % on 1366x768, below a panel", opening(24, {0, 18, 780, 421}), QPoint(0, 42));
+    row("main window wider, on a second screen", opening(30, {1366, 0, 600, 800}), QPoint(1366, 30));
+    row("the title bar the window manager draws", bars({100, 100, 648, 612}, {104, 128, 640, 580}),
+        QVariant::fromValue(QList<int>{28, 49}));
+    row("no frame told: a title bar of 16 pixels", bars({100, 100, 640, 580}, {100, 100, 640, 580}),
+        QVariant::fromValue(QList<int>{16, 37}));
 }
 
 // Beside the main window and the windows open, wholly on the screen: to the
 // right where there is room, else to the left, below or above; else over the
 // others, every title bar in sight, the main window covered only where
-// nothing else is left.
-void MainWindow::newWindowsGoBesideTheOthers()
+// nothing else is left. A message box beside its window, right first. The
+// main window opens with its title bar on the screen.
+void MainWindow::placement()
 {
-    QFETCH(QRect, screen);
-    QFETCH(QList<QRect>, open);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, expected);
-    QCOMPARE(qv::frame::placeBeside(size, screen, {open.begin(), open.end()}), expected);
-}
-
-// All nineteen open, on this screen at this scale: each wholly on the
-// screen at a corner of its own, each keeps its title bar in sight (so that
-// none is wholly covered) and the main window its title and menu bar.
-void MainWindow::allNineteenWindowsStayOnTheScreen()
-{
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        QSKIP("under Wayland the compositor places the windows");
-    qv::app::frmquorvane main(NumberLocale::fullStop());
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main, windowManagerMs));
-    const QRect screen = main.screen()->availableGeometry();
-    std::set<std::pair<int, int>> corners{{main.frameGeometry().x(), main.frameGeometry().y()}};
-    std::vector<QRect> stack{main.frameGeometry()}; // bottom to top
-    for (const CalculatorWindow* w : qv::windows::all()) {
-        choose(&main, w->item.name);
-        // Shown before the next is opened, as a user sees one window before choosing another.
-        Form* opened = findWindow(w->design.name);
-        QVERIFY(QTest::qWaitForWindowExposed(opened, windowManagerMs));
-        const QRect frame = opened->frameGeometry();
-        QVERIFY2(screen.contains(frame), w->design.name);
-        QVERIFY2(corners.insert({frame.x(), frame.y()}).second, w->design.name);
-        stack.push_back(frame);
-    }
-    // Under XWayland, weston places the X11 windows itself, and Qt 6.4
-    // learns a frame from its window manager only where a configure event
-    // follows the framing: for the main window in some runs, for the
-    // calculator windows in none. What covers what cannot be told from here.
-    if (QGuiApplication::platformName() == QLatin1String("xcb") && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        QSKIP("under XWayland the compositor places the windows: on the screen, at corners of their own; "
-              "title bars not checked");
-    // A title bar is at least 16 pixels high; of its width at least 64 stay
-    // uncovered. The main window's menu bar, down to its panel, stays whole.
-    const int mainHead = main.centralWidget()->mapTo(&main, QPoint(0, 0)).y() + main.geometry().top()
-                         - main.frameGeometry().top();
-    for (std::size_t i = 0; i < stack.size(); ++i) {
-        const QString name = i == 0 ? "frmquorvane" : qv::windows::all()[i - 1]->design.name;
-        const QRect bar(stack[i].topLeft(), QSize(stack[i].width(), i == 0 ? mainHead : 16));
-        QRegion title(bar);
-        QRegion seen(stack[i]);
-        for (std::size_t j = i + 1; j < stack.size(); ++j) {
-            // The title bar in sight: the stretches of it no window above reaches into.
-            if (stack[j].intersects(bar))
-                title -= QRect(stack[j].left(), bar.top(), stack[j].width(), bar.height());
-            seen -= stack[j];
-        }
-        QVERIFY2(!seen.isEmpty(), qPrintable(name + " is wholly covered"));
-        if (i == 0) {
-            QVERIFY2(title == QRegion(bar), "the main window's title or menu bar is covered");
-            continue;
-        }
-        int widest = 0;
-        for (const QRect& piece : title)
-            widest = std::max(widest, piece.width());
-        QVERIFY2(widest >= 64, qPrintable(QString("%1 shows %2 pixels of its title bar").arg(name).arg(widest)));
-    }
-}
-
-void MainWindow::aLargeMainWindowOpensWithItsTitleBarOnTheScreen_data()
-{
-    QTest::addColumn<QSize>("window");
-    QTest::addColumn<int>("titleBar");
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QVariant>("expected"); // the window's corner, or nothing: the window manager's choice
-    const QSize main(622, 575);
-    QTest::newRow("fits: the window manager's choice") << main << 24 << QRect(0, 0, 1366, 768) << QVariant();
-    QTest::newRow("just fits") << main << 24 << QRect(0, 0, 622, 599) << QVariant();
-    QTest::newRow("its title bar does not: 100 % on 800x600") << main << 24 << QRect(0, 0, 800, 598)
-                                                             << QVariant(QPoint(0, 24));
-    QTest::newRow("175 % on 1366x768, below a panel") << main << 24 << QRect(0, 18, 780, 421)
-                                                     << QVariant(QPoint(0, 42));
-    QTest::newRow("wider, on a second screen") << main << 30 << QRect(1366, 0, 600, 800)
-                                              << QVariant(QPoint(1366, 30));
-}
-
-void MainWindow::aLargeMainWindowOpensWithItsTitleBarOnTheScreen()
-{
-    QFETCH(QSize, window);
-    QFETCH(int, titleBar);
-    QFETCH(QRect, screen);
+    QFETCH(Placed, place);
     QFETCH(QVariant, expected);
-    const std::optional<QPoint> at = qv::frame::placeMain(window, titleBar, screen);
-    QCOMPARE(at ? QVariant(*at) : QVariant(), expected);
-}
-
-void MainWindow::theBarsKeptInSight_data()
-{
-    QTest::addColumn<QRect>("frame");
-    QTest::addColumn<QRect>("client");
-    QTest::addColumn<int>("menuBar");
-    QTest::addColumn<int>("title");
-    QTest::addColumn<int>("mainHead");
-    QTest::newRow("the title bar the window manager draws") << QRect(100, 100, 648, 612) << QRect(104, 128, 640, 580)
-                                                            << 21 << 28 << 49;
-    QTest::newRow("no frame told: 16 pixels") << QRect(100, 100, 640, 580) << QRect(100, 100, 640, 580) << 21 << 16
-                                              << 37;
-}
-
-// The main window's title bar as high as its frame shows it, and its menu
-// bar below, are what new windows leave in sight; where the platform tells
-// no frame, a title bar is taken to be 16 pixels high.
-void MainWindow::theBarsKeptInSight()
-{
-    QFETCH(QRect, frame);
-    QFETCH(QRect, client);
-    QFETCH(int, menuBar);
-    QFETCH(int, title);
-    QFETCH(int, mainHead);
-    const qv::frame::Bars bars = qv::frame::barsOf(frame, client, menuBar);
-    QCOMPARE(bars.title, title);
-    QCOMPARE(bars.mainHead, mainHead);
+    QCOMPARE(place(), expected);
 }
 
 QTEST_MAIN(MainWindow)
