@@ -106,20 +106,8 @@ class CalculatorWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void division_data();
-    void division() { runCase(); }
-    void roots_data();
-    void roots() { runCase(); }
-    void strictAreas_data();
-    void strictAreas() { runCase(); }
-    void triangle_data();
-    void triangle() { runCase(); }
-    void solidAreas_data();
-    void solidAreas() { runCase(); }
-    void cone_data();
-    void cone() { runCase(); }
-    void volumes_data();
-    void volumes() { runCase(); }
+    void cases_data();
+    void cases();
     void formulaBehindEachResult_data() { eachWindow(); }
     void formulaBehindEachResult();
     void entering_data();
@@ -131,12 +119,6 @@ private slots:
     void buttonsFontsLocksAndReset();
 
 private:
-    void runCase()
-    {
-        computes();
-        if (!QTest::currentTestFailed())
-            pressed();
-    }
     void computes();
     void pressed();
     static void eachWindow()
@@ -229,9 +211,17 @@ void CalculatorWindows::pressed()
     }
 }
 
-void CalculatorWindows::division_data()
+void CalculatorWindows::cases()
+{
+    computes();
+    if (!QTest::currentTestFailed())
+        pressed();
+}
+
+void CalculatorWindows::cases_data()
 {
     QTest::addColumn<Case>("row");
+    // Division.
     frmdiv("1, 3", {"1", "3"}, {"0.333333333333333"});
     frmdiv("22, 7", {"22", "7"}, {"3.14285714285714"});
     frmdiv("12abc reads 12, words after a number quietly", {"12abc", "4"}, {"3"});
@@ -254,12 +244,8 @@ void CalculatorWindows::division_data()
         Message("Overflow: the number in the field \u201cEnter the second number\u201d is too large for the calculator."));
     frmdiv("both beyond reading, the dividend is read first", {"1E400", "1E400"}, {""},
         Fails(Overflow, "Enter the first number"));
-}
 
-// Roots are powers of a lenient reading with the exponent 1.0 / 2.0 or 1.0 / 3.0.
-void CalculatorWindows::roots_data()
-{
-    QTest::addColumn<Case>("row");
+    // Roots are powers of a lenient reading with the exponent 1.0 / 2.0 or 1.0 / 3.0.
     frmsqroot("16", {"16"}, {"4"});
     frmsqroot("2", {"2"}, {"1.4142135623731"});
     frmsqroot("empty reads 0", {""}, {"0"});
@@ -274,13 +260,9 @@ void CalculatorWindows::roots_data()
     frmcroot("comma locale", {"2"}, {"1,25992104989487"}, Passes, Comma);
     frmcroot("-8 is said to have no real cube root", {"-8"}, {""},
           Message("Invalid argument: the cube root of -8 has no real value (computing \u201cThe cube root\u201d)."));
-}
 
-// Square, rectangle, circle and diagonal: the field texts take part in the
-// arithmetic and are read strictly, in the user's locale, on each use.
-void CalculatorWindows::strictAreas_data()
-{
-    QTest::addColumn<Case>("row");
+    // Square, rectangle, circle and diagonal: the field texts take part in the
+    // arithmetic and are read strictly, in the user's locale, on each use.
     const char* side = "Give the length of each side of the square in cm";
     frmsquare("5", {"5"}, {"25"});
     frmsquare("2.5", {"2.5"}, {"6.25"});
@@ -333,12 +315,8 @@ void CalculatorWindows::strictAreas_data()
     frmdia("neither reads, the length is named", {"abc", ""}, {""}, Fails(Conversion, "Give the length"));
     frmdia("a length too large before a breadth of text", {"1E400", "abc"}, {""}, Fails(Overflow, "Give the length"));
     frmdia("a length of text before a breadth too large", {"abc", "1E400"}, {""}, Fails(Conversion, "Give the length"));
-}
 
-// Heron's formula on lenient readings.
-void CalculatorWindows::triangle_data()
-{
-    QTest::addColumn<Case>("row");
+    // Heron's formula on lenient readings.
     frmtri("3, 4, 5", {"3", "4", "5"}, {"6"});
     frmtri("62.8, 106, 44.4 in written order", {"62.8", "106", "44.4"}, {"417.432707870386"});
     frmtri("degenerate 1, 2, 3", {"1", "2", "3"}, {"0"});
@@ -353,12 +331,8 @@ void CalculatorWindows::triangle_data()
         Message("Overflow: the number in the field \u201cSecond side of the triangle in m\u201d is too large for the "
                 "calculator."));
     frmtri("overflow", {"1E200", "1E200", "1E200"}, {""}, Fails(Overflow));
-}
 
-// Cube, sphere, cylinder and hemisphere surfaces: lenient readings.
-void CalculatorWindows::solidAreas_data()
-{
-    QTest::addColumn<Case>("row");
+    // Cube, sphere, cylinder and hemisphere surfaces: lenient readings.
     frmcube("3", {"3"}, {"54"});
     frmcube("39943.538, (6 x a) x a", {"39943.538"}, {"9572917367.74467"});
     frmcube("12abc reads 12, unlike the square", {"12abc"}, {"864"});
@@ -394,12 +368,8 @@ void CalculatorWindows::solidAreas_data()
          Message("Overflow: 6,6E+156 \u00d7 1E+155 is too large for the calculator (computing \u201cThe Total surface "
                  "area\u201d)."),
          Comma);
-}
 
-// The cone's slant height, curved and total area, each written before the next.
-void CalculatorWindows::cone_data()
-{
-    QTest::addColumn<Case>("row");
+    // The cone's slant height, curved and total area, each written before the next.
     frmcone("3, 4", {"3", "4"}, {"5", "47.1428571428571", "75.4285714285714"});
     frmcone("7, 24", {"7", "24"}, {"25", "550", "704"});
     frmcone("-3, 4", {"-3", "4"}, {"5", "-47.1428571428571", "-18.8571428571429"});
@@ -417,12 +387,8 @@ void CalculatorWindows::cone_data()
     frmcone("overflow in the curved area keeps the slant", {"1E154", "0"}, {"1E+154", "", ""}, Fails(Overflow));
     frmcone("overflow in the total keeps slant and curved", {"2.5E153", "0"}, {"2.5E+153", "1.96428571428571E+307", ""},
          Fails(Overflow));
-}
 
-// The six volume windows: lenient readings, the division last.
-void CalculatorWindows::volumes_data()
-{
-    QTest::addColumn<Case>("row");
+    // The six volume windows: lenient readings, the division last.
     // Cube (v x v) x v and room (l x b) x h: plain products, no power.
     frmvcube("3", {"3"}, {"27"});
     frmvcube("1.1 just above 1.331", {"1.1"}, {"1.331"});
