@@ -114,7 +114,6 @@ private slots:
     void entering();
     void copying_data();
     void copying();
-    void everyWindowListedOnce();
     void buttonsFontsLocksAndReset_data() { eachWindow(); }
     void buttonsFontsLocksAndReset();
 
@@ -661,20 +660,6 @@ void CalculatorWindows::copying()
     else
         QVERIFY(chooseFromContextMenu(at, row.how == Copy::FieldCopy ? "edit-copy" : "copy-all"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.expected ? row.expected : "before"));
-}
-
-// The list of windows that the menus are made from holds each of the nineteen
-// once, in the order of the menus.
-void CalculatorWindows::everyWindowListedOnce()
-{
-    QStringList listed;
-    for (const qv::windows::CalculatorWindow* w : qv::windows::all())
-        listed << QString::fromLatin1(w->design.name);
-    QStringList expected;
-    for (const ExpectedWindow& w : expectedWindows)
-        expected << QString::fromLatin1(w.form);
-    QCOMPARE(expected.size(), 19);
-    QCOMPARE(listed, expected);
 }
 
 // Calculate and Reset are the buttons of those names and captions. The
