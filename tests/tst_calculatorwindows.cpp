@@ -444,6 +444,16 @@ void CalculatorWindows::cases_data()
 void CalculatorWindows::formulaBehindEachResult()
 {
     QFETCH(QString, window);
+    // Whole formulas where the words show the grouping: products and sums
+    // left to right without brackets, a right operand or exponent bracketed,
+    // a result written earlier named, a value used twice said once.
+    const std::map<std::pair<QString, QString>, QString> wholly{
+        {{"frmsqroot", "txt2"}, "square root = number ^ (1 \u00f7 2)"},
+        {{"frmtri", "txt4"}, "area = (s \u00d7 ((s \u2212 a) \u00d7 (s \u2212 b) \u00d7 (s \u2212 c))) ^ (1 \u00f7 2), "
+                             "where s = (a + b + c) \u00f7 2"},
+        {{"frmcir", "txt2"}, "area = 22 \u00d7 radius \u00d7 radius \u00f7 7" + piNote},
+        {{"frmcyl", "txt3"}, "total surface area = 44 \u00d7 radius \u00d7 (length + radius) \u00f7 7" + piNote},
+        {{"frmcone", "txt5"}, "total surface area = 22 \u00d7 radius \u00d7 (slant height + radius) \u00f7 7" + piNote}};
     const ExpectedWindow& expected = expectedWindow(window);
     Shown form(window, FullStop);
     QMap<QString, double> designedSize;
@@ -453,6 +463,8 @@ void CalculatorWindows::formulaBehindEachResult()
         const QString described = f->accessibleDescription();
         QVERIFY2(described.contains(QLatin1String(" = ")), qPrintable(described));
         QCOMPARE(f->toolTip(), described);
+        if (const auto whole = wholly.find({window, QLatin1String(r)}); whole != wholly.end())
+            QCOMPARE(described, whole->second);
         const bool takesPi = piWindows.contains(window) && !(window == "frmcone" && QLatin1String(r) == "txt3");
         QCOMPARE(described.endsWith(piNote), takesPi);
     }
