@@ -272,7 +272,7 @@ void CalculatorWindows::cases_data()
                    "2.5, which is not a number here: the decimal separator is \u201c,\u201d."),
            Comma);
     frmsquare("0,250 is no number of groups", {"0,250"}, {""}, Fails(Conversion));
-    frmsquare("1E-400 read as 0, and said without its blanks", {"  1E-400 "}, {"0"}, Passes, FullStop,
+    frmsquare("1E-400 read as 0, and said without its blanks", {" 1E-400 "}, {"0"}, Passes, FullStop,
            "holds 1E-400, too small for the calculator, and was read as 0.");
     frmsquare("12abc", {"12abc"}, {""}, Fails(Conversion, side));
     frmsquare("1E400 is too large to read", {"1E400"}, {""}, Fails(Overflow, side));
