@@ -3,9 +3,9 @@
 
 // A monkey: seeded random user actions over the main window and every window its menus
 // open. After each: any failure came as one of the four messages, no message box stayed
-// open, no window was lost, each field is locked as designed, and a field changed by
-// anything but the user's own edit holds the empty text or a number display text. A hang
-// ends at ctest's timeout; QUORVANE_MONKEY_SEED and QUORVANE_MONKEY_STEPS replay or lengthen a run.
+// open, no window was lost or opened twice, each field is locked as designed, and a field
+// changed by anything but the user's own edit holds the empty text or a number display text.
+// A hang ends at ctest's timeout; QUORVANE_MONKEY_SEED and QUORVANE_MONKEY_STEPS replay or lengthen a run.
 #include "guitest.h"
 
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -34,20 +35,18 @@ void Monkey::randomActions_data()
 {
     QTest::addColumn<Loc>("locale");
     QTest::addColumn<int>("steps");
-    QTest::addColumn<unsigned>("seed");
     const int steps = qEnvironmentVariableIsSet("QUORVANE_MONKEY_STEPS") ? qEnvironmentVariableIntValue("QUORVANE_MONKEY_STEPS") : 20000;
-    QTest::newRow("full stop") << FullStop << steps << 20261207u;
-    QTest::newRow("comma") << Comma << steps / 4 << 20261208u;
-    QTest::newRow("narrow no-break space") << French << steps / 4 << 20261209u;
+    QTest::newRow("full stop") << FullStop << steps;
+    QTest::newRow("comma") << Comma << steps / 4;
+    QTest::newRow("narrow no-break space") << French << steps / 4;
 }
 
 void Monkey::randomActions()
 {
     QFETCH(Loc, locale);
     QFETCH(int, steps);
-    QFETCH(unsigned, seed);
-    if (qEnvironmentVariableIsSet("QUORVANE_MONKEY_SEED"))
-        seed = unsigned(qEnvironmentVariableIntValue("QUORVANE_MONKEY_SEED"));
+    const unsigned seed = qEnvironmentVariableIsSet("QUORVANE_MONKEY_SEED")
+        ? unsigned(qEnvironmentVariableIntValue("QUORVANE_MONKEY_SEED")) : 20261207u + unsigned(locale); // each locale its own
     std::mt19937 rng(seed);
     auto pick = [&rng](auto n) { return std::size_t(std::uniform_int_distribution<long long>(0, (long long)n - 1)(rng)); };
     const NumberLocale numberLocale = numbers(locale);
@@ -65,18 +64,19 @@ void Monkey::randomActions()
     // Typed: digits most of the time, and the characters the number rules give meaning to.
     const QString typed = "0123456789012345678901234567890123456789.,-+ EeDd&HhOoxabc"
                           + QString::fromStdString(numberLocale.decimal + numberLocale.thousands);
-    // A number display text: 0, or up to 15 significant digits, positional or
-    // with a capital E, a sign and two or more exponent digits.
+    // A number display text: 0, or up to 15 significant digits, positional where the power of
+    // ten is from -4 to 14, else with a capital E, a sign and two or more exponent digits.
+    const QString d = "(?:" + QRegularExpression::escape(QString::fromStdString(numberLocale.decimal)) + ")";
     const QRegularExpression display(
-        QString("^0$|^-?(?=0*(?:D0*)?[1-9](?:D?\\d){0,14}(?:E|$))(?:[1-9]\\d*(?:D\\d*[1-9])?|0D0{0,3}[1-9]\\d*|[1-9](?:D\\d*[1-9])?E[+-]\\d{2,})$")
-            .replace('D', "(?:" + QRegularExpression::escape(QString::fromStdString(numberLocale.decimal)) + ")"));
+        QString("^0$|^-?(?=0*(?:D0*)?[1-9](?:D?\\d){0,14}(?:E|$))(?:[1-9]\\d*(?:D\\d*[1-9])?|0D0{0,3}[1-9]\\d*|"
+                "[1-9](?:D\\d*[1-9])?E(?:\\+(?:1[5-9]|[2-9]\\d|[1-9]\\d\\d)|-(?:0[5-9]|[1-9]\\d|[1-9]\\d\\d)))$").replace('D', d));
     // The keys pressed in the focused control, and whether one may run a handler.
     static const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> keys[] = {
-        {Qt::Key_Tab, {}, false}, {Qt::Key_Backtab, Qt::ShiftModifier, false}, {Qt::Key_Space, {}, true}, {Qt::Key_Return, {}, true},
-        {Qt::Key_Enter, {}, true}, {Qt::Key_Escape, {}, false}, {Qt::Key_Backspace, {}, false}, {Qt::Key_Delete, {}, false},
-        {Qt::Key_Z, Qt::ControlModifier, true}, {Qt::Key_Y, Qt::ControlModifier, false}, {Qt::Key_A, Qt::ControlModifier, false},
-        {Qt::Key_X, Qt::ControlModifier, false}, {Qt::Key_V, Qt::ControlModifier, false}, {Qt::Key_C, Qt::AltModifier, true},
-        {Qt::Key_Up, {}, false}, {Qt::Key_Home, Qt::ShiftModifier, false}};
+        {Qt::Key_Tab, {}, false}, {Qt::Key_Backtab, Qt::ShiftModifier, false}, {Qt::Key_Space, {}, true},
+        {Qt::Key_Return, {}, true}, {Qt::Key_Enter, {}, true}, {Qt::Key_Escape, {}, false}, {Qt::Key_Backspace, {}, false},
+        {Qt::Key_Delete, {}, false}, {Qt::Key_Z, Qt::ControlModifier, true}, {Qt::Key_Y, Qt::ControlModifier, false},
+        {Qt::Key_A, Qt::ControlModifier, false}, {Qt::Key_X, Qt::ControlModifier, false}, {Qt::Key_V, Qt::ControlModifier, false},
+        {Qt::Key_C, Qt::AltModifier, true}, {Qt::Key_Up, {}, false}, {Qt::Key_Home, Qt::ShiftModifier, false}};
 
     qv::app::frmquorvane main(numberLocale);
     main.show();
@@ -95,18 +95,20 @@ void Monkey::randomActions()
     };
     QString name; // the window acted in, and its controls
     Form* form = nullptr;
-    std::vector<QWidget*> fields, buttons, boxes;
+    std::vector<QWidget*> fields, buttons, boxes, closable;
+    QStringList recent;          // the actions so far, for the report
+    std::set<QString> pressedIn; // the windows whose buttons were pressed
     auto in = [&](QWidget* control) { return name + '.' + control->objectName(); };
     // The actions: each one's share of a hundred, the controls it acts on, what it does.
     // One that has nothing to act on passes to the next; a key always can act.
-    const std::vector<std::tuple<int, const std::vector<QWidget*>*, std::function<bool(Done&, QWidget*)>>> actions = {
+    const std::vector<std::tuple<int, const std::vector<QWidget*>*, std::function<void(Done&, QWidget*)>>> actions = {
         {12, nullptr, [&](Done& a, QWidget*) {
              const auto& [item, opens] = items[pick(items.size())];
              a.what = QString("choose ") + item;
              a.message = messageFrom([&] { choose(&main, item); });
              if (opens && !findWindow(opens))
                  a.broken = QString(opens) + " did not open";
-             return a.handler = true;
+             a.handler = true;
          }},
         {24, &fields, [&](Done& a, QWidget* c) {
              auto* f = a.edited = static_cast<QLineEdit*>(c);
@@ -120,12 +122,12 @@ void Monkey::randomActions()
              for (QChar c : text) // a character beyond Latin-1 comes as an input method sends it
                  c.unicode() < 0x100 ? QTest::keyClick(f, char(c.unicode()))
                                      : QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), {});
-             return true;
          }},
         {8, &fields, [&](Done& a, QWidget* c) {
              auto* f = a.edited = static_cast<QLineEdit*>(c);
              const QString text = pasted[qsizetype(pick(pasted.size()))];
-             a.what = QString("paste \"%1\" (%2 characters) into %3").arg(text.left(24).toHtmlEscaped()).arg(text.size()).arg(in(f));
+             a.what = QString("paste \"%1\" (%2 characters) into %3")
+                          .arg(text.left(24).toHtmlEscaped()).arg(text.size()).arg(in(f));
              QGuiApplication::clipboard()->setText(text);
              f->setFocus();
              f->selectAll();
@@ -137,29 +139,26 @@ void Monkey::randomActions()
              if (!f->isReadOnly() && f->text() != QString::fromStdString(cell.text).left(f->maxLength())
                  && !(lenient && f->text() == QString::fromStdString(*lenient)))
                  a.broken = "the paste gave " + f->text().left(40);
-             return true;
          }},
         {22, &buttons, [&](Done& a, QWidget* b) {
              a.what = "press " + in(b);
              a.message = messageFrom([&] { QTest::mouseClick(b, Qt::LeftButton); });
-             return a.handler = true;
+             pressedIn.insert(name);
+             a.handler = true;
          }},
         {8, &boxes, [&](Done& a, QWidget* box) { // on its box, at the left
              a.what = "tick " + in(box);
              a.message = messageFrom([&] { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); });
-             return a.handler = true;
+             a.handler = true;
          }},
         {10, &fields, [&](Done& a, QWidget* f) {
              a.what = "click " + in(f);
              a.message = messageFrom([&] { QTest::mouseClick(f, Qt::LeftButton); });
-             return a.handler = true;
+             a.handler = true;
          }},
-        {5, nullptr, [&](Done& a, QWidget*) {
-             if (form == &main.panel())
-                 return false;
+        {5, &closable, [&](Done& a, QWidget* w) {
              a.what = "close " + name;
-             form->close();
-             return true;
+             w->close();
          }},
         {11, nullptr, [&](Done& a, QWidget*) {
              const auto& [key, modifiers, handler] = keys[pick(std::size(keys))];
@@ -167,38 +166,34 @@ void Monkey::randomActions()
              a.what = QString("key %1 (modifiers %2) on %3").arg(int(key), 0, 16).arg(int(modifiers), 0, 16).arg(in(target));
              a.message = messageFrom([&] { QTest::keyClick(target, key, modifiers); });
              a.handler = handler;
-             return a.keys = true;
+             a.keys = true;
          }},
     };
 
-    QStringList recent; // the last actions, for the report
-    std::set<QString> pressedIn; // the windows whose buttons were pressed
     static const QRegularExpression failure("^(Conversion failure|Division by zero|Overflow|Invalid argument):");
     for (int step = 0; step < steps; ++step) {
         const std::map<QString, Form*> windows = openWindows();
         // The main window's panel has the most controls: it gets a quarter of the actions.
         std::tie(name, form) = pick(4) == 0 ? *windows.find("frmquorvane") : *std::next(windows.begin(), pick(windows.size()));
-        fields.clear(), buttons.clear(), boxes.clear();
+        fields.clear(), buttons.clear(), boxes.clear(), closable.assign(form != &main.panel(), form);
         std::map<QString, QString> before; // window.field -> text
         for (const auto& [n, w] : windows)
             for (QLineEdit* f : w->findChildren<QLineEdit*>())
                 before[n + '.' + f->objectName()] = f->text();
         for (QWidget* c : form->findChildren<QWidget*>())
-            if (!c->objectName().isEmpty() && c->isVisibleTo(form) && c->isEnabled() && (qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c)))
+            if (!c->objectName().isEmpty() && c->isVisibleTo(form) && c->isEnabled()
+                && (qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c)))
                 (qobject_cast<QLineEdit*>(c) ? fields : qobject_cast<QCheckBox*>(c) ? boxes : buttons).push_back(c);
 
         Done a;
         auto action = actions.begin();
         for (int roll = int(pick(100)); roll >= std::get<0>(*action); ++action)
             roll -= std::get<0>(*action);
-        for (;; ++action)
-            if (const auto& [share, from, act] = *action; (!from || !from->empty()) && act(a, from ? (*from)[pick(from->size())] : nullptr))
-                break;
-        if (a.what.startsWith("press"))
-            pressedIn.insert(name);
-        recent.push_back(QString("%1: %2%3").arg(step).arg(a.what, a.message.isEmpty() ? "" : " -> " + a.message));
-        if (recent.size() > 25)
-            recent.removeFirst();
+        while (std::get<1>(*action) && std::get<1>(*action)->empty())
+            ++action;
+        const auto& [share, from, act] = *action;
+        act(a, from ? (*from)[pick(from->size())] : nullptr);
+        recent << QString("%1: %2%3").arg(step).arg(a.what, a.message.isEmpty() ? "" : " -> " + a.message);
 
         // The checks after every action; the first broken one is reported.
         auto broken = [&a](const QString& what) { a.broken = a.broken.isEmpty() ? what : a.broken; };
@@ -212,6 +207,10 @@ void Monkey::randomActions()
         for (const auto& [n, w] : windows)
             if (!after.count(n) && a.what != "close " + n)
                 broken(n + " was lost");
+        std::map<QString, int> instances;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<Form*>(top) && ++instances[top->objectName()] > 1)
+                broken(top->objectName() + " is open twice");
         for (const auto& [n, w] : after) {
             for (QLineEdit* f : w->findChildren<QLineEdit*>()) {
                 const QString field = n + '.' + f->objectName(), text = f->text();
@@ -228,12 +227,13 @@ void Monkey::randomActions()
         }
         if (!a.broken.isEmpty())
             QFAIL(qPrintable(QString("seed %1, step %2: %3\nlast actions:\n%4")
-                                 .arg(seed).arg(step).arg(a.broken, recent.join('\n'))));
+                                 .arg(seed)
+                                 .arg(step)
+                                 .arg(a.broken, recent.last(std::min<qsizetype>(recent.size(), 25)).join('\n'))));
     }
     for (const auto& [n, w] : openWindows()) // leave no window behind for the next run
         if (w != &main.panel())
             w->close();
-    qInfo("%d actions (seed %u), buttons pressed in %d windows", steps, seed, int(pressedIn.size()));
     if (steps >= 5000) // in every window the menus open, and the main window
         QCOMPARE(pressedIn.size(), std::size(expectedWindows) + 1);
 }
