@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quorvane Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The palettes desktops give Qt programs, as a desktop sets them: Fusion's
-// dark colours, which dark themes use, and a high-contrast set of white and
-// yellow on black. The caption test checks every text under them; the
-// screenshot tool takes its pictures in them.
+// The palettes desktops give Qt programs: Fusion's dark colours, which dark themes use,
+// and a high-contrast set of white and yellow on black. The caption test checks every
+// text under them; the screenshot tool takes its pictures in them.
 #pragma once
 
-#include <QColor>
 #include <QPalette>
 #include <QString>
 
@@ -19,22 +17,15 @@ namespace qvtest {
 inline QPalette desktopPalette(const QString& name)
 {
     const bool dark = name == QLatin1String("dark");
-    const QColor back = dark ? QColor(53, 53, 53) : QColor(Qt::black);
+    const QColor back = dark ? QColor(53, 53, 53) : QColor(Qt::black), text = dark ? QColor(Qt::white) : QColor(Qt::yellow);
+    const QColor base = dark ? QColor(42, 42, 42) : back, accent = dark ? QColor(42, 130, 218) : text;
     QPalette p(back); // the shades of the frames and bevels, from the window's colour
     for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, back},
-             {QPalette::WindowText, Qt::white},
-             {QPalette::Base, dark ? QColor(42, 42, 42) : QColor(Qt::black)},
-             {QPalette::AlternateBase, dark ? QColor(66, 66, 66) : QColor(Qt::black)},
-             {QPalette::Text, dark ? QColor(Qt::white) : QColor(Qt::yellow)},
-             {QPalette::PlaceholderText, dark ? QColor(160, 160, 160) : QColor(Qt::yellow)},
-             {QPalette::Button, back},
-             {QPalette::ButtonText, Qt::white},
-             {QPalette::ToolTipBase, back},
-             {QPalette::ToolTipText, Qt::white},
-             {QPalette::Link, dark ? QColor(42, 130, 218) : QColor(Qt::yellow)},
-             {QPalette::Highlight, dark ? QColor(42, 130, 218) : QColor(Qt::yellow)},
-             {QPalette::HighlightedText, Qt::black}})
+             {QPalette::Window, back}, {QPalette::Button, back}, {QPalette::ToolTipBase, back}, {QPalette::WindowText, Qt::white},
+             {QPalette::ButtonText, Qt::white}, {QPalette::ToolTipText, Qt::white}, {QPalette::Base, base},
+             {QPalette::AlternateBase, dark ? QColor(66, 66, 66) : base}, {QPalette::Text, text},
+             {QPalette::PlaceholderText, dark ? QColor(160, 160, 160) : text}, {QPalette::Link, accent},
+             {QPalette::Highlight, accent}, {QPalette::HighlightedText, Qt::black}})
         p.setColor(role, colour);
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, dark ? QColor(127, 127, 127) : QColor(0, 255, 0));
