@@ -15,7 +15,6 @@
 #include <optional>
 #include <string>
 #include <tuple>
-#include <variant>
 
 using namespace qv;
 using namespace qvtest;
@@ -47,7 +46,6 @@ const Reading readingRows[] = {
     {"negative exponent", FullStop, "1e-5", "1E-05", "1E-05"},
     {"exponent sign without digits", FullStop, "7E+", "7", Conversion, {.rest = "E+"}},
     {"beyond range", FullStop, "1E400", Overflow, Overflow, {.form = "1E400"}},
-    {"hex", FullStop, "&HA0", "160", "160"},
     {"hex lower", FullStop, "&haf", "175", "175"},
     {"hex stops", FullStop, "&H1G", "1", Conversion, {.rest = "G"}},
     {"hex without digits", FullStop, "&H", "0", Conversion},
@@ -57,7 +55,6 @@ const Reading readingRows[] = {
     {"octal stops at 8", FullStop, "&O178", "15", Conversion, {.rest = "8"}},
     // In a radix number e is a digit, not an exponent.
     {"hex e-digits beyond range", FullStop, "&He" + QString(300, '0'), Overflow, Overflow},
-    {"octal 16 beyond range", FullStop, "&O16" + QString(400, '0'), Overflow, Overflow},
     // Thousands separators between groups of three, the first group not beginning with 0.
     {"first group of three", FullStop, "123,456", "123", "123456", {.rest = ",456", .note = StoppedEarly, .form = "123456"}},
     {"thousands twice", FullStop, "12,345,678.5", "12", "12345678.5", {.note = StoppedEarly, .form = "12345678.5"}},
@@ -95,19 +92,20 @@ const Reading readingRows[] = {
     {"comma: a subnormal", Comma, "1,5E-320", "1", "1,49998330077402E-320", {.note = StoppedEarly, .strictly = Small, .form = "1.5E-320"}},
 };
 
-// The operands of an operator: empty, an integer constant, a double, or a field's text.
-struct Text {
-    const char* text;
-};
-using Operand = std::variant<std::monostate, int, double, Text>;
-constexpr std::monostate Empty{};
-enum class Op { Add, Subtract, Multiply, Divide, Power };
+// An operator, and a field's text as an operand, read in a locale.
+using Op = FieldValue (*)(const FieldValue&, const FieldValue&);
+constexpr Op Add = [](const FieldValue& a, const FieldValue& b) { return a + b; },
+             Subtract = [](const FieldValue& a, const FieldValue& b) { return a - b; },
+             Multiply = [](const FieldValue& a, const FieldValue& b) { return a * b; },
+             Divide = [](const FieldValue& a, const FieldValue& b) { return a / b; }, Power = power;
+FieldValue Text(const char* text, Loc l = FullStop) { return FieldValue::text(text, numbers(l)); }
+const FieldValue Empty{};
 
 struct OperatorCase {
     const char* tag;
-    Operand left;
+    FieldValue left;
     Op op;
-    Operand right;
+    FieldValue right;
     Outcome expected; // shown in the locale
     std::optional<Kind> kind = std::nullopt;
     const char* message = nullptr; // the failure told, where it names the place
@@ -116,67 +114,49 @@ struct OperatorCase {
 };
 
 const OperatorCase operations[] = {
-    {"text plus text concatenates", Text{"2"}, Op::Add, Text{"3"}, "23", Kind::Text},
-    {"text plus integer adds", Text{"2"}, Op::Add, 3, "5", Kind::Double},
-    {"text minus text subtracts", Text{"2"}, Op::Subtract, Text{"3"}, "-1", Kind::Double},
-    {"text times text multiplies", Text{"2"}, Op::Multiply, Text{"3"}, "6"},
-    {"empty text squared fails", Text{""}, Op::Multiply, Text{""}, Conversion, {},
+    {"text plus text concatenates", Text("2"), Add, Text("3"), "23", Kind::Text},
+    {"text plus integer adds", Text("2"), Add, 3, "5", Kind::Double},
+    {"text minus text subtracts", Text("2"), Subtract, Text("3"), "-1", Kind::Double},
+    {"text times text multiplies", Text("2"), Multiply, Text("3"), "6"},
+    {"empty text squared fails", Text(""), Multiply, Text(""), Conversion, {},
      "Conversion failure: the field \u201cLength\u201d is empty or holds text that is not a number.", {"Length"}},
-    {"empty plus text is text", Empty, Op::Add, Text{"ab"}, "ab", Kind::Text},
-    {"text plus empty is text", Text{"ab"}, Op::Add, Empty, "ab", Kind::Text},
-    {"empty plus empty", Empty, Op::Add, Empty, "0", Kind::Integer16},
-    {"empty plus integer", Empty, Op::Add, 4, "4"},
-    {"integer times empty", 4, Op::Multiply, Empty, "0"},
-    {"integer promotion", 32767, Op::Add, 1, "32768", Kind::Integer32},
-    {"integer32 to double", 2147483647, Op::Multiply, 2, "4294967294", Kind::Double},
-    {"integer times double", 22, Op::Multiply, 2.0, "44", Kind::Double},
-    {"subtraction", 4.0, Op::Subtract, 10.0, "-6"},
-    {"integer subtraction", 4, Op::Subtract, 10, "-6"},
-    {"division", 22, Op::Divide, 7, "3.14285714285714", Kind::Double},
-    {"divided by 0, comma", 1.5, Op::Divide, 0.0, DivisionByZero, {}, "Division by zero: 1,5 cannot be divided by 0.", {}, Comma},
-    {"zero by zero", 0.0, Op::Divide, 0.0, Overflow, {}, "Overflow: 0 \u00f7 0 has no value."},
-    {"text divisor empty", 1.0, Op::Divide, Text{""}, Conversion},
-    {"quotient overflows", 1E300, Op::Divide, 1E-10, Overflow},
-    {"product overflows", 1E200, Op::Multiply, 1E200, Overflow, {},
+    {"empty plus text is text", Empty, Add, Text("ab"), "ab", Kind::Text},
+    {"text plus empty is text", Text("ab"), Add, Empty, "ab", Kind::Text},
+    {"empty plus empty", Empty, Add, Empty, "0", Kind::Integer16},
+    {"integer promotion", 32767, Add, 1, "32768", Kind::Integer32},
+    {"integer32 to double", 2147483647, Multiply, 2, "4294967294", Kind::Double},
+    {"integer subtraction", 4, Subtract, 10, "-6"},
+    {"division", 22, Divide, 7, "3.14285714285714", Kind::Double},
+    {"divided by 0, comma", 1.5, Divide, 0.0, DivisionByZero, {}, "Division by zero: 1,5 cannot be divided by 0.", {}, Comma},
+    {"zero by zero", 0.0, Divide, 0.0, Overflow, {}, "Overflow: 0 \u00f7 0 has no value."},
+    {"quotient overflows", 1E300, Divide, 1E-10, Overflow},
+    {"product overflows", 1E200, Multiply, 1E200, Overflow, {},
      "Overflow: 1E+200 \u00d7 1E+200 is too large for the calculator (computing \u201cArea\u201d).", {"Area"}},
-    {"sum overflows, hidden", 1E308, Op::Add, 1E308, Overflow, {}, "Overflow: 1E+308 + 1E+308 is too large for the "
+    {"sum overflows, hidden", 1E308, Add, 1E308, Overflow, {}, "Overflow: 1E+308 + 1E+308 is too large for the "
      "calculator (computing \u201cAddition: answer\u201d, which is hidden).", {"Addition: answer", true}},
-    {"a difference from a text overflows", Text{"-1E308"}, Op::Subtract, 1E308, Overflow, {},
+    {"a difference from a text overflows", Text("-1E308"), Subtract, 1E308, Overflow, {},
      "Overflow: -1E+308 \u2212 1E+308 is too large for the calculator."},
-    {"power", 2, Op::Power, 3, "8", Kind::Double},
-    {"square root of two", 2.0, Op::Power, 0.5, "1.4142135623731"},
-    {"zero to zero", 0.0, Op::Power, 0.0, "1"},
-    {"zero to one", 0.0, Op::Power, 1.0, "0"},
-    {"zero to a half", 0.0, Op::Power, 0.5, "0"},
-    {"zero to negative", 0.0, Op::Power, -1.0, DivisionByZero, {}, "Division by zero: 0 to the negative power -1 has no value."},
-    {"negative base integral", -2.0, Op::Power, 3.0, "-8"},
-    {"negative base fractional", -8.0, Op::Power, 0.25, InvalidArgument, {},
+    {"power", 2, Power, 3, "8", Kind::Double},
+    {"zero to zero", 0.0, Power, 0.0, "1"},
+    {"zero to a half", 0.0, Power, 0.5, "0"},
+    {"zero to negative", 0.0, Power, -1.0, DivisionByZero, {}, "Division by zero: 0 to the negative power -1 has no value."},
+    {"negative base integral", -2.0, Power, 3.0, "-8"},
+    {"negative base fractional", -8.0, Power, 0.25, InvalidArgument, {},
      "Invalid argument: -8 to the fractional power 0.25 has no real value."},
-    {"a negative number's square root", -4.0, Op::Power, 0.5, InvalidArgument, {},
+    {"a negative number's square root", -4.0, Power, 0.5, InvalidArgument, {},
      "Invalid argument: the square root of -4 has no real value."},
-    {"the window's own words", -1.75, Op::Power, 0.5, InvalidArgument, {},
+    {"the window's own words", -1.75, Power, 0.5, InvalidArgument, {},
      "Invalid argument: these sides make no triangle (computing \u201cArea\u201d).", {"Area", false, "these sides make no triangle"}},
-    {"power overflows", 10.0, Op::Power, 400.0, Overflow, {}, "Overflow: 10 to the power 400 is too large for the calculator."},
-    {"power underflows to zero", 10.0, Op::Power, -400.0, "0"},
+    {"power overflows", 10.0, Power, 400.0, Overflow, {}, "Overflow: 10 to the power 400 is too large for the calculator."},
+    {"power underflows to zero", 10.0, Power, -400.0, "0"},
     // Two texts that cannot be read: the left operand is read first, the right one only after it.
-    {"text minus text too large, left first", Text{"x"}, Op::Subtract, Text{"1E400"}, Conversion},
-    {"text over text, left too large first", Text{"1E400"}, Op::Divide, Text{"x"}, Overflow, {},
+    {"text minus text too large, left first", Text("x"), Subtract, Text("1E400"), Conversion},
+    {"text over text, left too large first", Text("1E400"), Divide, Text("x"), Overflow, {},
      "Overflow: the number in the field \u201cBreadth\u201d is too large for the calculator.", {"Breadth"}},
-    {"text to the power text, left first", Text{"x"}, Op::Power, Text{"1E400"}, Conversion},
-    {"comma: text times text", Text{"2,5"}, Op::Multiply, Text{"2,5"}, "6,25", {}, nullptr, {}, Comma},
-    {"comma: a text with the full stop fails", Text{"2.5"}, Op::Multiply, 1, Conversion, {}, nullptr, {}, Comma},
+    {"text to the power text, left first", Text("x"), Power, Text("1E400"), Conversion},
+    {"comma: text times text", Text("2,5", Comma), Multiply, Text("2,5", Comma), "6,25", {}, nullptr, {}, Comma},
+    {"comma: a text with the full stop fails", Text("2.5", Comma), Multiply, 1, Conversion, {}, nullptr, {}, Comma},
 };
-
-FieldValue valueOf(const Operand& o, const NumberLocale& l)
-{
-    if (const auto* t = std::get_if<Text>(&o))
-        return FieldValue::text(t->text, l);
-    if (const auto* i = std::get_if<int>(&o))
-        return FieldValue(*i);
-    if (const auto* d = std::get_if<double>(&o))
-        return FieldValue(*d);
-    return {};
-}
 
 } // namespace
 
@@ -195,9 +175,8 @@ private slots:
     void operators_data();
     void operators();
     void countedLoop();
-    // Hard numbers against GNU MPFR: each reads, by either rule, as the double MPFR rounds it to (or
-    // overflows where MPFR does), shows as MPFR rounds that to 15 digits, and is too small where it
-    // reads as 0 or as a subnormal that does not show the number's own 15 digits.
+    // Hard numbers against GNU MPFR: each reads, by either rule, as the double MPFR rounds it to (or overflows
+    // where MPFR does), shows as MPFR rounds that to 15 digits, and is too small as a note says it is.
     void reference_data();
     void reference();
 };
@@ -211,9 +190,8 @@ void NumberRules::readings_data()
         QTest::newRow(r.tag) << r;
 }
 
-// The lenient reading, where it stopped and what it noted; the strict
-// reading in the locale, what it notes, and the text a lenient field takes
-// for it: the same number, or none where the strict reading finds none.
+// The lenient reading, where it stopped and what it noted; the strict reading in the locale, what it
+// notes, and the text a lenient field takes for it: the same number, or none where it finds none.
 void NumberRules::readings()
 {
     QFETCH(Reading, row);
@@ -257,10 +235,8 @@ void NumberRules::display_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown"); // with the full stop; with the comma the same but for it
-    QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
     QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";
-    QTest::newRow("two thirds rounds up") << 2.0 / 3.0 << "0.666666666666667";
     QTest::newRow("root two drops trailing zero") << 1.4142135623730951 << "1.4142135623731";
     QTest::newRow("0.0001 positional") << 0.0001 << "0.0001";
     QTest::newRow("0.00001 scientific") << 0.00001 << "1E-05";
@@ -269,9 +245,6 @@ void NumberRules::display_data()
     QTest::newRow("rounds up to 1E15") << 999999999999999.6 << "1E+15";
     QTest::newRow("rounds up to 0.0001") << 0.00009999999999999999 << "0.0001";
     QTest::newRow("rounds up to 10") << 9.999999999999998 << "10";
-    QTest::newRow("scientific with fraction") << 1234567890123456.0 << "1.23456789012346E+15";
-    QTest::newRow("negative scientific") << -2.5e-7 << "-2.5E-07";
-    QTest::newRow("0.1 plus 0.2") << 0.1 + 0.2 << "0.3";
 }
 
 void NumberRules::display()
@@ -289,28 +262,12 @@ void NumberRules::operators_data()
         QTest::newRow(o.tag) << o;
 }
 
-// Each operator on its operands' kinds: the value shown, or the failure and
-// the words that tell it, the numbers in the locale.
+// Each operator on its operands' kinds: the value shown, or the failure and its words, in the locale.
 void NumberRules::operators()
 {
     QFETCH(OperatorCase, row);
     const NumberLocale l = numbers(row.locale);
-    const FieldValue a = valueOf(row.left, l), b = valueOf(row.right, l);
-    const auto apply = [&] {
-        switch (row.op) {
-        case Op::Add:
-            return a + b;
-        case Op::Subtract:
-            return a - b;
-        case Op::Multiply:
-            return a * b;
-        case Op::Divide:
-            return a / b;
-        case Op::Power:
-            break;
-        }
-        return power(a, b);
-    };
+    const auto apply = [&] { return row.op(row.left, row.right); };
     QCOMPARE(outcomeOf([&] { return apply().display(l); }), row.expected);
     if (row.kind)
         QCOMPARE(apply().kind(), *row.kind);
@@ -337,10 +294,9 @@ void NumberRules::countedLoop()
              {5, "120"}, {3.5, "6"}, {0, "1"}, {-3, "1"}, {17, "355687428096000"}, {18, "6.402373705728E+15"},
              {170, "7.25741561530799E+306"}, {171, Overflow}})
         QCOMPARE(factorial(n), shown);
-    QCOMPARE(factorial(FieldValue::text("x", NumberLocale::fullStop())), Outcome(Conversion));
+    QCOMPARE(factorial(Text("x")), Outcome(Conversion));
     std::string counted;
-    qv::countedLoop(FieldValue::text(" 2 ", NumberLocale::fullStop()), FieldValue::text(" 3 ", NumberLocale::fullStop()),
-                    [&](const FieldValue& k) { counted += k.display(NumberLocale::fullStop()); });
+    qv::countedLoop(Text(" 2 "), Text(" 3 "), [&](const auto& k) { counted += k.display(NumberLocale::fullStop()); });
     QCOMPARE(counted, std::string("23"));
 }
 
