@@ -27,9 +27,12 @@ using Translate = std::function<std::string(const char* context, const char* eng
 
 // The pattern translated (the English where translate is empty, or gives
 // nothing), with %1, %2, ... replaced by the arguments in turn; a % not
-// followed by the number of an argument stays as it is.
+// followed by the number of an argument stays as it is, and so does a digit
+// after anything but %.
 //   words({}, "Failure", "%1 \u00f7 %2 has no value", {"0", "0"}) == "0 ÷ 0 has no value"
 //   words({}, "Failure", "%2 before %1", {"a", "b"}) == "b before a"
+//   words({}, "Note", "%3 of 100% at 22/7, %", {"a", "b"}) == "%3 of 100% at 22/7, %"
+//   words({}, "Note", "%9%1", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}) == "91"
 std::string words(const Translate& translate, const char* context, const char* english,
                   std::initializer_list<std::string_view> arguments = {});
 

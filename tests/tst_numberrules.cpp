@@ -6,6 +6,7 @@
 #include "fieldvalue.h"
 #include "hostile.h"
 #include "reference.h"
+#include "words.h"
 
 #include <QTest>
 
@@ -170,6 +171,7 @@ private slots:
     void readings_data();
     void readings();
     void pasted();
+    void wordsExamples();
     void display_data();
     void display();
     void operators_data();
@@ -229,6 +231,15 @@ void NumberRules::pasted()
         QCOMPARE(cell.text, std::string(first));
         QCOMPARE(cell.leftOut, leftOut);
     }
+}
+
+// The examples in words.h hold.
+void NumberRules::wordsExamples()
+{
+    QCOMPARE(words({}, "Failure", "%1 \u00f7 %2 has no value", {"0", "0"}), "0 \u00f7 0 has no value");
+    QCOMPARE(words({}, "Failure", "%2 before %1", {"a", "b"}), "b before a");
+    QCOMPARE(words({}, "Note", "%3 of 100% at 22/7, %", {"a", "b"}), "%3 of 100% at 22/7, %");
+    QCOMPARE(words({}, "Note", "%9%1", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}), "91");
 }
 
 void NumberRules::display_data()
