@@ -61,23 +61,8 @@ QString misfit(QWidget* w)
     return {};
 }
 
-// The window of that form, opened from its menu item; the main window's
-// panel with every row ticked.
-Form* open(frmquorvane& main, const QString& form)
-{
-    if (form != QLatin1String("frmquorvane")) {
-        qvtest::choose(&main, qvtest::expectedWindow(form).item);
-        return qvtest::findWindow(qPrintable(form));
-    }
-    for (QCheckBox* box : main.panel().findChildren<QCheckBox*>())
-        box->setChecked(true);
-    return &main.panel();
-}
-
-// KDE's Breeze style draws a text field's frame six pixels wide, where Fusion
-// draws two: Fusion with that frame, where whereRoom says so drawn only where
-// the field is tall enough for it and its font, as Breeze does (a field whose
-// text is set smaller then loses room to its frame).
+// Fusion with Breeze's text-field frame of six pixels (Fusion's is two); whereRoom draws it only
+// where the field is tall enough for it and its font, as Breeze does.
 struct WideFrame : QProxyStyle {
     static constexpr int frame = 6;
     bool whereRoom;
@@ -95,35 +80,25 @@ struct WideFrame : QProxyStyle {
     }
 };
 
-// The protected parts of a widget a test reads: the style options it paints with.
-struct LineEditOptions : QLineEdit {
-    using QLineEdit::initStyleOption;
-};
-struct GroupBoxOptions : QGroupBox {
-    using QGroupBox::initStyleOption;
+// The protected part of a widget a test reads: the style options it paints with.
+template <class Widget>
+struct Options : Widget {
+    using Widget::initStyleOption;
 };
 
-// The width a line edit lays a text out in, in that font (on that device).
-double laidOut(const QString& text, const QFont& font, QPaintDevice* device = nullptr)
-{
-    QTextLayout layout(text, font, device);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.naturalTextWidth();
-}
-
-// What a field shows of its text that is cut off, or an empty string: the
-// text laid out in the field's font, as the line edit lays it out, must fit
-// the contents rectangle its style gives the field, less the line edit's
-// two pixels either side and its cursor's pixel.
+// What a field shows of its text that is cut off, or an empty string: its text, laid out as the line
+// edit lays it out, within its style's contents rectangle less two pixels either side and the cursor's.
 QString cutOff(QLineEdit* f)
 {
     QStyleOptionFrame option;
-    (f->*&LineEditOptions::initStyleOption)(&option);
+    (f->*&Options<QLineEdit>::initStyleOption)(&option);
     const QRect contents = f->style()->subElementRect(QStyle::SE_LineEditContents, &option, f);
     const int room = contents.marginsRemoved(f->textMargins()).width() - 2 * 2;
-    const int needed = qRound(laidOut(f->text(), f->font(), f)) + 1;
+    QTextLayout layout(f->text(), f->font(), f);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int needed = qRound(line.naturalTextWidth()) + 1;
     if (needed <= room)
         return {};
     return QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(f->objectName(), f->text()).arg(needed).arg(room);
@@ -132,44 +107,40 @@ QString cutOff(QLineEdit* f)
 // WCAG 2's contrast of two colours, from their relative luminance.
 double contrast(const QColor& a, const QColor& b)
 {
-    const auto luminance = [](const QColor& c) {
+    const auto luminance = [](const QColor& c) { // and the 0.05 of flare the contrast adds to each
         const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
-// Each text a widget draws with a contrast below 4.5:1 (WCAG's least for
-// text), as the styles draw them: in its foreground role on the background of
-// the nearest widget that paints one (itself where it fills its background or
-// has a panel of another role; else its container); a field's selection in
-// the highlight colours; a frame's title in its style's text colour, if any.
+// Each text a widget draws with a contrast below 4.5:1 (WCAG's least for text): in its foreground
+// role on the background of the nearest widget that paints one (itself where it fills its background
+// or has a panel of another role); a field's selection; a frame's title in its style's colour, if any.
 QStringList unreadable(QWidget* w)
 {
-    QStringList found;
     const QWidget* back = w;
     while (!back->isWindow() && !back->autoFillBackground()
            && back->backgroundRole() == back->parentWidget()->backgroundRole())
         back = back->parentWidget();
+    QStyleOptionGroupBox frame; // its textColor stays invalid but for a frame's title
+    if (auto* box = qobject_cast<QGroupBox*>(w))
+        (box->*&Options<QGroupBox>::initStyleOption)(&frame);
+    QStringList found;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QPalette& is = w->palette();
         const QColor background = back->palette().color(group, back->backgroundRole());
-        std::vector<std::tuple<QString, QColor, QColor>> texts{
-            {w->objectName(), w->palette().color(group, w->foregroundRole()), background}};
-        if (qobject_cast<QLineEdit*>(w))
-            texts.emplace_back(w->objectName() + " selected", w->palette().color(group, QPalette::HighlightedText),
-                               w->palette().color(group, QPalette::Highlight));
-        if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-            QStyleOptionGroupBox option;
-            (frame->*&GroupBoxOptions::initStyleOption)(&option);
-            if (option.textColor.isValid())
-                texts.emplace_back(w->objectName() + " title", option.textColor, background);
-        }
-        for (const auto& [what, text, behind] : texts)
-            if (contrast(text, behind) < 4.5)
-                found << QStringLiteral("%1%2: %3 on %4, %5:1")
-                             .arg(what, group == QPalette::Inactive ? " (inactive)" : "", text.name(), behind.name())
+        const auto check = [&](const char* what, const QColor& text, const QColor& behind) {
+            if (text.isValid() && contrast(text, behind) < 4.5)
+                found << QStringLiteral("%1%2%3: %4 on %5, %6:1")
+                             .arg(w->objectName(), what, group == QPalette::Inactive ? " (inactive)" : "", text.name(),
+                                  behind.name())
                              .arg(contrast(text, behind), 0, 'f', 2);
+        };
+        check("", is.color(group, w->foregroundRole()), background);
+        if (qobject_cast<QLineEdit*>(w))
+            check(" selected", is.color(group, QPalette::HighlightedText), is.color(group, QPalette::Highlight));
+        check(" title", frame.textColor, background);
     }
     return found;
 }
@@ -186,7 +157,6 @@ private slots:
     void aLabelGrowsWhereThereIsRoom();
     void aResultIsSetNoSmallerThanItNeeds_data();
     void aResultIsSetNoSmallerThanItNeeds();
-    void blankTitlesAreBlankOnX11_data();
     void blankTitlesAreBlankOnX11();
 };
 
@@ -206,13 +176,9 @@ void Captions::everyTextShowsWhole_data()
                 << form << QString(style) << QString(palette);
 }
 
-// No caption is cut, and at 100 % every control lies within 3 px of its
-// designed rectangle (a caption that wrapped would have grown its label).
-// The longest texts the display rule makes, and the results of calculations
-// with numbers as users type them, show whole in every result field, from
-// their first character, and stay whole when selected for copying. Under a
-// palette every text is readable on its background, a result in a smaller
-// face too; the title keeps its designed magenta on black.
+// No caption is cut; at 100 % every control lies within 3 px of its designed rectangle (a caption
+// that wrapped would have grown its label). The longest display texts and the results of typed
+// calculations show whole, selected too; under a palette every text is readable, the title magenta on black.
 void Captions::everyTextShowsWhole()
 {
     QFETCH(QString, form);
@@ -232,7 +198,11 @@ void Captions::everyTextShowsWhole()
         QApplication::setPalette(qvtest::desktopPalette(palette));
         QCoreApplication::processEvents(); // the widgets take it up
     }
-    Form* window = open(main, form);
+    for (QCheckBox* box : main.panel().findChildren<QCheckBox*>())
+        box->setChecked(true); // every row of the panel shown
+    if (form != "frmquorvane")
+        qvtest::choose(&main, qvtest::expectedWindow(form).item);
+    Form* window = form == "frmquorvane" ? &main.panel() : qvtest::findWindow(qPrintable(form));
     QVERIFY(window);
     QStringList found;
     for (const qv::frame::Control& c : window->design().controls) {
@@ -255,9 +225,6 @@ void Captions::everyTextShowsWhole()
             show(f, value);
             f->selectAll();
             found << cutOff(f);
-            // A number shown smaller is given whole by the tooltip, first.
-            if (f->font().pointSizeF() < designed.pointSizeF())
-                QCOMPARE(f->toolTip().section(u'\n', 0, 0), f->text());
         }
         static_cast<qv::frame::Field*>(f)->present(QString());
         QCOMPARE(f->font(), designed); // an empty field is back in its own size
@@ -301,9 +268,8 @@ void Captions::aLabelGrowsWhereThereIsRoom_data()
     QTest::newRow("controls below and above: down") << true << true << false;
 }
 
-// A caption that wraps to more lines than its label was designed for grows
-// the label downwards, or upwards where a control stands below and the room
-// above is free; its left edge and width stay.
+// A caption that wraps to more lines than designed grows its label down, or up where a control
+// stands below and the room above is free; its left edge and width stay.
 void Captions::aLabelGrowsWhereThereIsRoom()
 {
     QFETCH(bool, controlBelow);
@@ -335,8 +301,7 @@ void Captions::aResultIsSetNoSmallerThanItNeeds_data()
     QTest::newRow("far too wide: 60 %, no smaller") << 0.3 << 0.6 << 0.6;
 }
 
-// A result wider than its field is set in a smaller size of the field's
-// face, as small as it needs and no smaller, but not below 60 %.
+// A result wider than its field is set in a smaller size, as small as it needs, not below 60 %.
 void Captions::aResultIsSetNoSmallerThanItNeeds()
 {
     QFETCH(double, room);
@@ -345,47 +310,40 @@ void Captions::aResultIsSetNoSmallerThanItNeeds()
     QFont font = QApplication::font();
     font.setPointSizeF(9.75);
     const QString text = QStringLiteral("-1.23456789012346E-308");
-    const double size = qv::frame::fittedFont(text, font, int(laidOut(text, font) * room)).pointSizeF();
+    const int pixels = int(QFontMetricsF(font).horizontalAdvance(text) * room);
+    const double size = qv::frame::fittedFont(text, font, pixels).pointSizeF();
     QVERIFY2(size >= least * 9.75 - 0.001 && size <= most * 9.75 + 0.001, qPrintable(QString::number(size)));
 }
 
-void Captions::blankTitlesAreBlankOnX11_data()
-{
-    QTest::addColumn<QString>("form");
-    for (const qvtest::ExpectedWindow& w : qvtest::expectedWindows)
-        QTest::newRow(w.form) << QString(w.form);
-}
-
-// What a title bar shows, the window's _NET_WM_NAME, or WM_NAME where a window
-// manager reads only that, is the window's title, blank ones too, where Qt
-// would name an untitled window "quorvane".
+// A title bar shows the window's _NET_WM_NAME, or WM_NAME where a window manager reads only
+// that: the window's title, blank ones too, where Qt would name an untitled window "quorvane".
 void Captions::blankTitlesAreBlankOnX11()
 {
 #ifdef QUORVANE_HAVE_XCB
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("not on X11: ctest runs this on a virtual X server as tst_captions_x11");
-    QFETCH(QString, form);
     frmquorvane main(NumberLocale::fullStop());
     main.show();
-    Form* window = open(main, form);
-    QVERIFY(window);
-    for (const char* name : {"_NET_WM_NAME", "WM_NAME"}) {
-        xcb_connection_t* connection = x11->connection();
-        xcb_intern_atom_reply_t* atom =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, true, std::strlen(name), name), nullptr);
-        xcb_get_property_reply_t* property = xcb_get_property_reply(
-            connection,
-            xcb_get_property(connection, false, xcb_window_t(window->winId()),
-                             atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-            nullptr);
-        QByteArray value("(none)");
-        if (property && property->type != XCB_ATOM_NONE)
-            value = QByteArray(static_cast<const char*>(xcb_get_property_value(property)),
-                               xcb_get_property_value_length(property));
-        std::free(atom);
-        std::free(property);
-        QCOMPARE(value, QByteArray(qvtest::expectedWindow(form).title));
+    xcb_connection_t* c = x11->connection();
+    for (const qvtest::ExpectedWindow& expected : qvtest::expectedWindows) {
+        qvtest::choose(&main, expected.item);
+        Form* window = qvtest::findWindow(expected.form);
+        QVERIFY(window);
+        for (const char* name : {"_NET_WM_NAME", "WM_NAME"}) {
+            xcb_intern_atom_reply_t* atom =
+                xcb_intern_atom_reply(c, xcb_intern_atom(c, true, std::strlen(name), name), nullptr);
+            const xcb_get_property_cookie_t asked = xcb_get_property(c, false, xcb_window_t(window->winId()),
+                atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+            xcb_get_property_reply_t* property = xcb_get_property_reply(c, asked, nullptr);
+            QByteArray value("(none)");
+            if (property && property->type != XCB_ATOM_NONE)
+                value = QByteArray(static_cast<const char*>(xcb_get_property_value(property)),
+                                   xcb_get_property_value_length(property));
+            std::free(atom);
+            std::free(property);
+            QVERIFY2(value == expected.title, qPrintable(QString("%1 %2: \"%3\"").arg(expected.form, name, value)));
+        }
     }
 #else
     QSKIP("built without xcb");
