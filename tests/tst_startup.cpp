@@ -27,8 +27,7 @@ struct ControlFont {
 // The environment of a run: QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY (nullptr: unset).
 using Environment = std::array<const char*, 3>;
 
-// What a command line in an environment decides: the status where the run
-// ends before Qt starts and what it says, or -1 and what is set for Qt.
+// What a run decides: the status and words where it ends before Qt starts, or -1 and what is set for Qt.
 struct Run {
     QStringList arguments;
     Environment environment = {};
@@ -121,9 +120,7 @@ void StartUp::deferredIconsDrawLikeTheStyle()
         QCOMPARE(ours.pixmap(size).toImage(), theirs.pixmap(size).toImage());
     }
     // An icon that outlives its style, undrawn, draws from the application's style.
-    auto passing = std::make_unique<qv::app::Style>();
-    const QIcon orphan = passing->standardIcon(which);
-    passing.reset();
+    const QIcon orphan = qv::app::Style().standardIcon(which);
     QVERIFY(!orphan.pixmap(QSize(16, 16)).isNull());
 }
 
@@ -200,9 +197,7 @@ void StartUp::theCommandLineAndTheEnvironmentDecideTheRun()
     };
     const qv::app::Launch launch = qv::app::decideLaunch(QStringList{"quorvane"} + run.arguments, environment);
     QCOMPARE(launch.status, run.status);
-    if (run.status < 0)
-        QVERIFY2(launch.text.isEmpty(), qPrintable(launch.text));
-    else
+    if (run.status >= 0)
         said(launch.text, run.status);
     QCOMPARE(launch.platform, run.platform);
     QCOMPARE(launch.display, run.display);
@@ -294,8 +289,7 @@ void StartUp::windowsStayAsDesigned()
     const bool reverse = options.contains("-reverse");
     if (reverse)
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft); // Qt took it
-    // The catalogues as start-up installs them; Qt would take a right-to-left
-    // one's direction under -reverse for left to right.
+    // As start-up installs them; not Hebrew's under -reverse, whose direction Qt would take for left to right.
     qv::app::Catalogues catalogues(reverse ? QLocale() : QLocale(QLocale::Hebrew));
     catalogues.install();
     QVERIFY2(reverse || catalogues.toolkitFound(), "Qt's Hebrew catalogue is missing: install qt6-translations-l10n");
