@@ -102,12 +102,8 @@ struct ExpectedMenu {
     const char* name;
     const char* caption;
 };
+using ExpectedButton = ExpectedMenu;
 inline constexpr ExpectedMenu Calculation{"mnucal", "Calculation"}, Area{"mnuarea", "Area"}, Volume{"mnuvol", "Volume"};
-
-struct ExpectedButton {
-    const char* name;
-    const char* caption;
-};
 
 struct ExpectedWindow {
     const char* form;

@@ -2,18 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The nineteen calculator windows, driven as a user drives them. A case row
-// gives the inputs in the order the window reads them and the results in
-// the order it writes them ("" where a failure empties one), the failure
-// (its kind with the words of the field it names, or its whole message),
-// the locale and the note said under the fields. Each row runs on the
-// window's formulas alone, without a widget, and through the window, where
-// every result first holds "old": a failure keeps what it wrote and empties
-// the rest before its message shows. Rows "in written order" have inputs
-// (found by tools/orders) whose last digit changes under any other order or
-// grouping of the formula's steps. Where two fields fail, the one read
-// first is named. Besides: each result's formula, entering and copying
-// text, buttons, fonts, locks and Reset. The expectations are written here
-// and in guitest.h, apart from the windows' declarations.
+// gives the inputs in the order read, the results in the order written (""
+// where a failure empties one), the failure, the locale and the note; it runs
+// on the formulas alone and through the window. Rows "in written order" have
+// inputs (found by tools/orders) whose last digit changes under any other
+// order or grouping of the steps. Expectations are written here and in
+// guitest.h, apart from the windows' declarations.
 #include "guitest.h"
 #include "numbertext.h"
 
@@ -163,11 +157,9 @@ void CalculatorWindows::computes()
     QVERIFY2(row.note.isEmpty() ? notes.isEmpty() : notes.join(u'\n').contains(row.note), qPrintable(notes.join(u'\n')));
 }
 
-// The row through the window, as a user types and presses twice (a handler
-// keeps nothing between presses and never rewrites its inputs): the same
-// digits, shown from their first character and selected whole by a
-// double-click; the failure's box, of that kind, with the results it did not
-// reach already empty; the note under the fields, said without hovering.
+// The row through the window, pressed twice: the same digits, shown from
+// their first character, selected whole by a double-click; the box of that
+// kind over results already emptied; the note shown; the inputs untouched.
 void CalculatorWindows::pressed()
 {
     QFETCH(Case, row);
@@ -222,7 +214,6 @@ void CalculatorWindows::cases_data()
     QTest::addColumn<Case>("row");
     // Division.
     frmdiv("1, 3", {"1", "3"}, {"0.333333333333333"});
-    frmdiv("22, 7", {"22", "7"}, {"3.14285714285714"});
     frmdiv("12abc reads 12, words after a number quietly", {"12abc", "4"}, {"3"});
     frmdiv("comma locale, 7,5 by 2,5 read as 7 and 2, and said", {"7,5", "2,5"}, {"3,5"}, Passes, Comma,
         "\u201cEnter the first number\u201d was read as 7: this window takes the full stop as its decimal point "
@@ -235,7 +226,6 @@ void CalculatorWindows::cases_data()
                 "second number\u201d holds 1E-400, too small for the calculator, and was read as 0."),
         FullStop, "was read as 0");
     frmdiv("comma locale, 1,5 reads 1", {"1,5", "4"}, {"0,25"}, Passes, Comma, "was read as 1");
-    frmdiv("empty dividend", {"", "5"}, {"0"});
     frmdiv("by zero", {"1", "0"}, {""},
         Message("Division by zero: 1 cannot be divided by 0 (computing \u201cThe Quotient\u201d)."));
     frmdiv("empty by empty", {"", ""}, {""}, Message("Overflow: 0 \u00f7 0 has no value (computing \u201cThe Quotient\u201d)."));
@@ -247,7 +237,6 @@ void CalculatorWindows::cases_data()
     // Roots are powers of a lenient reading with the exponent 1.0 / 2.0 or 1.0 / 3.0.
     frmsqroot("16", {"16"}, {"4"});
     frmsqroot("2", {"2"}, {"1.4142135623731"});
-    frmsqroot("empty reads 0", {""}, {"0"});
     frmsqroot("comma locale, 2,25 reads 2", {"2,25"}, {"1,4142135623731"}, Passes, Comma, "was read as 2");
     frmsqroot("-4 keeps the old text", {"-4"}, {""}, Fails(InvalidArgument));
     frmsqroot("1E400 is beyond reading", {"1E400"}, {""}, Fails(Overflow));
@@ -256,14 +245,12 @@ void CalculatorWindows::cases_data()
     // shows whole, 10, where a third of 15 digits would show 9.99999999999998.
     frmcroot("19, exponent not an exact third", {"19"}, {"2.66840164872194"});
     frmcroot("1000, a perfect cube", {"1000"}, {"10"});
-    frmcroot("comma locale", {"2"}, {"1,25992104989487"}, Passes, Comma);
     frmcroot("-8 is said to have no real cube root", {"-8"}, {""},
           Message("Invalid argument: the cube root of -8 has no real value (computing \u201cThe cube root\u201d)."));
 
     // Square, rectangle, circle and diagonal: the field texts take part in the
     // arithmetic and are read strictly, in the user's locale, on each use.
     const char* side = "Give the length of each side of the square in cm";
-    frmsquare("5", {"5"}, {"25"});
     frmsquare("2.5", {"2.5"}, {"6.25"});
     frmsquare("98153225, a product, not a power", {"98153225"}, {"9.63405557790062E+15"});
     frmsquare("comma locale 2,5", {"2,5"}, {"6,25"}, Passes, Comma);
@@ -293,7 +280,6 @@ void CalculatorWindows::cases_data()
 
     // Area ((22 x r) x r) / 7 and circumference (44 x r) / 7, never 22/7 x r x r.
     frmcir("7", {"7"}, {"154", "44"});
-    frmcir("1", {"1"}, {"3.14285714285714", "6.28571428571429"});
     frmcir("1.2, area in written order", {"1.2"}, {"4.52571428571428", "7.54285714285714"});
     frmcir("0.86, circumference in written order", {"0.86"}, {"2.32445714285714", "5.40571428571428"});
     frmcir("comma locale 0,5", {"0,5"}, {"0,785714285714286", "3,14285714285714"}, Passes, Comma);
@@ -306,7 +292,6 @@ void CalculatorWindows::cases_data()
     frmdia("3, 4", {"3", "4"}, {"5"});
     frmdia("37.528775, 68695.677 in written order", {"37.528775", "68695.677"}, {"68695.6872510733"});
     frmdia("97487229, 28191.477 in written order", {"97487229", "28191.477"}, {"97487233.0762229"});
-    frmdia("comma locale", {"1,5", "2"}, {"2,5"}, Passes, Comma);
     frmdia("an empty breadth is named", {"3", ""}, {""},
         Message("Conversion failure: the field \u201cGive the breadth\u201d is empty or holds text that is not a number."));
     frmdia("the length fails first", {"", "1E200"}, {""}, Fails(Conversion));
@@ -334,7 +319,6 @@ void CalculatorWindows::cases_data()
     // Cube, sphere, cylinder and hemisphere surfaces: lenient readings.
     frmcube("3", {"3"}, {"54"});
     frmcube("39943.538, (6 x a) x a", {"39943.538"}, {"9572917367.74467"});
-    frmcube("12abc reads 12, unlike the square", {"12abc"}, {"864"});
     frmcube("comma locale, 2,5 reads 2", {"2,5"}, {"24"}, Passes, Comma, "was read as 2");
     frmcube("overflow", {"1E155"}, {""}, Fails(Overflow));
 
@@ -348,7 +332,6 @@ void CalculatorWindows::cases_data()
     frmcyl("0.15, 88.6 in written order", {"0.15", "88.6"}, {"49426.1428571428", "83.5371428571428"});
     frmcyl("1.7, 7.2 in written order", {"1.7", "7.2"}, {"402.788571428572", "76.9371428571428"});
     frmcyl("empty reads 0", {"", "abc"}, {"0", "0"});
-    frmcyl("comma locale", {"1", "1"}, {"12,5714285714286", "6,28571428571429"}, Passes, Comma);
     frmcyl("both beyond reading, the length is named", {"1E400", "1E400"}, {"", ""}, Fails(Overflow, "Give the length"));
     frmcyl("overflow in the total", {"1", "1E155"}, {"", ""}, Fails(Overflow));
     frmcyl("overflow in the lateral area keeps the total", {"1E307", "1E-300"}, {"62857142.8571429", ""},
@@ -359,7 +342,6 @@ void CalculatorWindows::cases_data()
     frmhemi("7", {"7"}, {"462", "308"});
     frmhemi("9.6 in written order", {"9.6"}, {"868.937142857143", "579.291428571428"});
     frmhemi("20.4 in written order", {"20.4"}, {"3923.79428571428", "2615.86285714286"});
-    frmhemi("comma locale", {"1"}, {"9,42857142857143", "6,28571428571429"}, Passes, Comma);
     frmhemi("overflow names the total, written first", {"1E155"}, {"", ""},
          Message("Overflow: 6.6E+156 \u00d7 1E+155 is too large for the calculator (computing \u201cThe Total surface "
                  "area\u201d)."));
@@ -371,7 +353,6 @@ void CalculatorWindows::cases_data()
     // The cone's slant height, curved and total area, each written before the next.
     frmcone("3, 4", {"3", "4"}, {"5", "47.1428571428571", "75.4285714285714"});
     frmcone("7, 24", {"7", "24"}, {"25", "550", "704"});
-    frmcone("-3, 4", {"-3", "4"}, {"5", "-47.1428571428571", "-18.8571428571429"});
     // The areas in written order, and the squares of the slant products, not powers.
     frmcone("1.12, 24 in written order", {"1.12", "24"}, {"24.026119120657", "84.5719393047126", "88.5143393047126"});
     frmcone("85.481, 3179.3 in written order", {"85.481", "3179.3"},
@@ -379,7 +360,6 @@ void CalculatorWindows::cases_data()
     frmcone("98229229, 3784.9684 in written order", {"98229229", "3784.9684"},
          {"98229229.0729212", "3.03253702308776E+16", "6.0650740439243E+16"});
     frmcone("empty reads 0", {"", "abc"}, {"0", "0", "0"});
-    frmcone("comma locale", {"3", "4"}, {"5", "47,1428571428571", "75,4285714285714"}, Passes, Comma);
     frmcone("both beyond reading, the radius is named", {"1E400", "1E400"}, {"", "", ""},
          Fails(Overflow, "Give the radius"));
     frmcone("overflow in the squares", {"1E155", "0"}, {"", "", ""}, Fails(Overflow));
@@ -397,7 +377,6 @@ void CalculatorWindows::cases_data()
     frmvcube("1E+200 overflows", {"1E+200"}, {""}, Fails(Overflow));
     frmvroom("2, 3, 4", {"2", "3", "4"}, {"24"});
     frmvroom("(l x b) x h", {"228868215", "652548404", "39369565"}, {"5.8797495900747E+24"});
-    frmvroom("units typed", {"2m", "3 m", "4metres"}, {"24"});
     frmvroom("comma locale 2,5 reads 2", {"2,5", "4", "3"}, {"24"}, Passes, Comma, "was read as 2");
     frmvroom("length and breadth beyond reading, the length is named", {"1E400", "1E400", "1"}, {""},
          Fails(Overflow, "Enter the length"));
@@ -431,16 +410,13 @@ void CalculatorWindows::cases_data()
     frmvcyl("1.3, 12, last digit by order", {"1.3", "12"}, {"63.7371428571428"});
     frmvcyl("1E+153, 1 fits", {"1E+153", "1"}, {"3.14285714285714E+306"});
     frmvcyl("empty height", {"7", ""}, {"0"});
-    frmvcyl("comma locale", {"1E+153", "1"}, {"3,14285714285714E+306"}, Passes, Comma);
     frmvcyl("both beyond reading, the radius is named", {"1E400", "1E400"}, {""}, Fails(Overflow, "Enter the radius"));
     frmvcyl("1E+153, 10 overflows", {"1E+153", "10"}, {""}, Fails(Overflow));
 }
 
-// Each result shows its formula from the moment its window opens, as its
-// accessible description and its tooltip; the note on π ends it exactly
-// where the formula takes π as 22/7 (every result of the round windows but
-// the cone's slant height). After a press, a result shown in a smaller face
-// gives its whole number first.
+// Each result's formula is its description and tooltip from the start, with
+// the note on π where the formula takes π (not the cone's slant height); a
+// result shown in a smaller face puts its whole number first.
 void CalculatorWindows::formulaBehindEachResult()
 {
     QFETCH(QString, window);
@@ -507,14 +483,11 @@ void CalculatorWindows::entering_data()
     // A field that still holds its placeholder ("Subtraction") is replaced
     // whole by the first edit of any kind, so that "12" typed or pasted gives
     // 12, never "Subtractio12n"; a second click selects it again.
-    for (const auto& [tag, how] : {std::pair{"a placeholder: a click, then typing", How::Click},
-                                   {"a placeholder: two clicks, then typing", How::TwoClicks},
-                                   {"a placeholder: Tab, then typing", How::Tab},
-                                   {"a placeholder: Ctrl+V", How::CtrlV},
-                                   {"a placeholder: the field's menu", How::Menu},
-                                   {"a placeholder: the middle button", How::Middle},
-                                   {"a placeholder: a drop", How::Drop}})
-        row(tag, {"frmquorvane", {}, "txt4", how, nullptr, "12", "12", "12"});
+    const char* const ways[] = {"a click, then typing", "two clicks, then typing", "Tab, then typing", "Ctrl+V", "",
+                                "the field's menu", "the middle button", "a drop"};
+    for (How how : {How::Click, How::TwoClicks, How::Tab, How::CtrlV, How::Menu, How::Middle, How::Drop})
+        row(qPrintable(QString("a placeholder: ") + ways[int(how)]),
+            {"frmquorvane", {}, "txt4", how, nullptr, "12", "12", "12"});
 }
 
 // A paste, by any way there is to paste, a drop, or typing after a click or
@@ -674,12 +647,9 @@ void CalculatorWindows::copying()
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.expected ? row.expected : "before"));
 }
 
-// Calculate and Reset are the buttons of those names and captions. The
-// window's fields are its inputs and its results, each in its designed font:
-// Form_Load locks the results and nothing else. Reset empties every field in
-// its order, leaves the locks as they are, and on empty fields changes
-// nothing and fails nothing; Ctrl+Z right after it, wherever the focus is in
-// the window, gives back what it emptied, once.
+// The buttons' names and captions; the fields, each in its designed font,
+// only the results locked; Reset empties them in its order (on empty fields,
+// nothing), and Ctrl+Z right after it, anywhere in the window, undoes it once.
 void CalculatorWindows::buttonsFontsLocksAndReset()
 {
     QFETCH(QString, window);
