@@ -289,7 +289,7 @@ void MainWindow::placement_data()
     const auto row = [](const char* tag, const Placed& place, const QVariant& expected) {
         QTest::newRow(tag) << place << expected;
     };
-    row("right of the main window", beside(wide, {main}), QPoint(748, 100));
+    row("right of the main window, room on its left too", beside(wide, {{700, 100, 640, 580}}), QPoint(1348, 100));
     row("below the one there", beside(wide, {main, {748, 100, 480, 350}}), QPoint(748, 458));
     row("right of the one there", beside({0, 0, 1920, 700}, {main, {748, 100, 480, 350}}), QPoint(1236, 100));
     row("left when the right has no room", beside(wide, {{900, 100, 640, 580}}), QPoint(412, 100));
