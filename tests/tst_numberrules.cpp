@@ -46,6 +46,7 @@ const Reading readingRows[] = {
     {"D exponent", FullStop, "2d2", "200", "200"},
     {"negative exponent", FullStop, "1e-5", "1E-05", "1E-05"},
     {"exponent sign without digits", FullStop, "7E+", "7", Conversion, {.rest = "E+"}},
+    {"a tab before is no blank to the strict reading", FullStop, "\t5", "5", Conversion},
     {"beyond range", FullStop, "1E400", Overflow, Overflow, {.form = "1E400"}},
     {"hex lower", FullStop, "&haf", "175", "175"},
     {"hex stops", FullStop, "&H1G", "1", Conversion, {.rest = "G"}},
@@ -139,6 +140,7 @@ const OperatorCase operations[] = {
      "Overflow: -1E+308 \u2212 1E+308 is too large for the calculator."},
     {"power", 2, Power, 3, "8", Kind::Double},
     {"zero to zero", 0.0, Power, 0.0, "1"},
+    {"zero to one", 0.0, Power, 1.0, "0"},
     {"zero to a half", 0.0, Power, 0.5, "0"},
     {"zero to negative", 0.0, Power, -1.0, DivisionByZero, {}, "Division by zero: 0 to the negative power -1 has no value."},
     {"negative base integral", -2.0, Power, 3.0, "-8"},
@@ -251,6 +253,7 @@ void NumberRules::display_data()
     QTest::newRow("root two drops trailing zero") << 1.4142135623730951 << "1.4142135623731";
     QTest::newRow("0.0001 positional") << 0.0001 << "0.0001";
     QTest::newRow("0.00001 scientific") << 0.00001 << "1E-05";
+    QTest::newRow("a two-digit exponent, unpadded") << 1e-10 << "1E-10";
     QTest::newRow("largest below 1E15") << 999999999999999.0 << "999999999999999";
     QTest::newRow("1E15") << 1e15 << "1E+15";
     QTest::newRow("rounds up to 1E15") << 999999999999999.6 << "1E+15";
